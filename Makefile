@@ -1,0 +1,44 @@
+# Shortcuts for a newcomer; each target installs what it needs first.
+#   make run     build the game and start it
+#   make test    build and run the whole test suite, then again under sanitizers
+#   make bench   build the benchmarks in release mode and print their table
+
+.PHONY: all deps run build test test-dev test-asan bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release
+
+run: build
+	build/release/src/app/hueriddle
+
+test: test-dev test-asan
+
+test-dev: deps
+	cmake --preset dev
+	cmake --build --preset dev
+	scripts/run-tests.sh build/dev
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	scripts/run-tests.sh build/asan
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	scripts/run-bench.sh build/bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build

@@ -1,0 +1,55 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building, running, testing and
+# benchmarking Hueriddle need. Does nothing when they are all present; uses
+# sudo when not run as root.
+set -eu
+
+packages="
+cmake
+ninja-build
+g++
+clang
+pkg-config
+qt6-base-dev
+qt6-base-dev-tools
+qt6-l10n-tools
+qt6-tools-dev
+qt6-tools-dev-tools
+libgl-dev
+libxkbcommon-dev
+libbenchmark-dev
+xvfb
+xauth
+xdotool
+x11-utils
+valgrind
+desktop-file-utils
+appstream
+dpkg-dev
+fakeroot
+file
+"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        "install ok installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    run_as_root=""
+else
+    run_as_root="sudo"
+fi
+
+echo "Installing:$missing"
+$run_as_root apt-get update -qq
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $run_as_root apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,34 @@
+#!/bin/sh
+# Runs the whole test suite of one configured build directory with CTest.
+# Tests that need a real X server get one: when DISPLAY is not set, a private
+# Xvfb server is started for the run and stopped afterwards.
+#
+#   scripts/run-tests.sh <build-dir> [extra ctest arguments...]
+set -eu
+
+build_dir=$1
+shift
+
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT INT TERM
+
+if [ -z "${DISPLAY:-}" ]; then
+    # -displayfd lets the server pick a free display number and report it.
+    fifo_dir=$(mktemp -d)
+    mkfifo "$fifo_dir/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo_dir/display" &
+    xvfb_pid=$!
+    read -r number <"$fifo_dir/display"
+    rm -rf "$fifo_dir"
+    DISPLAY=":$number"
+    export DISPLAY
+    echo "Started Xvfb on $DISPLAY for the tests that need a display"
+fi
+
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@"
