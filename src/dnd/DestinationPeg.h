@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SourcePeg.h"
+
+// A board peg: while active (its row is the one being played) it accepts a
+// drop of one of the six playable colours and takes it; it draws a second
+// raised frame to show it is active. Any coloured board peg can itself be the
+// source of a drag, committed rows included.
+class DestinationPeg : public SourcePeg
+{
+    Q_OBJECT
+
+public:
+    // Active from the start.
+    explicit DestinationPeg(QPointF lowerLeft, QWidget *parent = nullptr);
+
+    bool isActive() const { return m_active; }
+    // Asks for a repaint only when the value changes.
+    void setActive(bool active);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    bool m_active = true;
+};

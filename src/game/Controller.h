@@ -1,0 +1,77 @@
+#pragma once
+
+#include "game/Combination.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class DestinationPeg;
+class Peg;
+class Result;
+class QWidget;
+
+// The game: the secret, the row being played, and references to the views
+// that hold the board's state (the colours of the pegs are the guesses, the
+// Result views the scores). A reference that is still empty, or whose view
+// has been destroyed, is skipped, so the rules run with no window at all.
+class Controller : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The identities of the game commands, read by validateMenuItem().
+    enum MenuTag : int {
+        WithReplacementTag = 500,
+        WithoutReplacementTag = 501,
+        CommitTag = 502,
+        MoveTag = 503,
+    };
+
+    explicit Controller(QObject *parent = nullptr);
+    ~Controller() override;
+
+    // Scores `second` against `first`; the white place comes before the black.
+    void evalCombos(const rules::Combination &first, const rules::Combination &second,
+                    std::int32_t &white, std::int32_t &black) const;
+
+    // Clears the board, activates row 7, draws a secret with lrand48() and
+    // names the variant in the board window's title.
+    void newGameUnique(bool withoutReplacement);
+    void newGameWithRep();
+    void newGameNoRep();
+
+    // Tests, scores and plays on the active row; refuses an incomplete row and,
+    // without replacement, a repeated colour. Does nothing once the game is over.
+    void commit();
+    // Plays the active row with the first candidate that agrees with every
+    // scored row, then commits it. Does nothing once the game is over.
+    void move();
+
+    // False exactly for "Commit" and "Move" while the game is over.
+    bool validateMenuItem(int tag) const;
+
+    // Fields. The views live in the windows' view trees; these only refer to them.
+    QPointer<QWidget> window;
+    QPointer<QWidget> palette;
+    std::int32_t currentRow = 0;
+    std::array<std::array<QPointer<DestinationPeg>, rules::kPositions>, rules::kRows> pegs;
+    std::array<QPointer<Result>, rules::kRows> res;
+    std::array<QPointer<Peg>, rules::kPositions> sol;
+    bool done = false;
+    bool unique = false;
+    rules::Combination combo{};
+
+signals:
+    // Emitted whenever validateMenuItem() may answer differently.
+    void gameStateChanged();
+
+protected:
+    // The one way the game speaks to the player: a modal alert with a title, a
+    // message and one button, returning when it is dismissed.
+    virtual void runAlertPanel(const QString &title, const QString &message,
+                               const QString &button);
+};
