@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
 #include <array>
 #include <cstdint>
 
@@ -72,6 +71,5 @@ signals:
 protected:
     // The one way the game speaks to the player: a modal alert with a title, a
     // message and one button, returning when it is dismissed.
-    virtual void runAlertPanel(const QString &title, const QString &message,
-                               const QString &button);
+    virtual void runAlertPanel(const QString &title, const QString &message, const QString &button);
 };

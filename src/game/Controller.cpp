@@ -1,0 +1,171 @@
+#include "game/Controller.h"
+
+#include "dnd/DestinationPeg.h"
+#include "game/CandidateSearch.h"
+#include "game/Scoring.h"
+#include "game/SecretDraw.h"
+#include "views/Peg.h"
+#include "views/Result.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace
+{
+
+constexpr std::int32_t kFirstRow = rules::kRows - 1;
+
+QString text(const char *english)
+{
+    return QCoreApplication::translate("Hueriddle", english);
+}
+
+} // namespace
+
+Controller::Controller(QObject *parent) : QObject(parent) {}
+
+Controller::~Controller() = default;
+
+void Controller::evalCombos(const rules::Combination &first, const rules::Combination &second,
+                            std::int32_t &white, std::int32_t &black) const
+{
+    rules::evalCombos(first, second, white, black);
+}
+
+void Controller::newGameUnique(bool withoutReplacement)
+{
+    for (std::int32_t row = 0; row < rules::kRows; ++row) {
+        if (res[row])
+            res[row]->setBlackAndWhite(0, 0);
+        for (const QPointer<DestinationPeg> &peg : pegs[row]) {
+            if (!peg)
+                continue;
+            peg->setColor(QColor());
+            peg->setActive(row == kFirstRow);
+        }
+    }
+    for (const QPointer<Peg> &answer : sol)
+        if (answer)
+            answer->setColor(QColor());
+
+    currentRow = kFirstRow;
+    combo = rules::drawSecret(withoutReplacement);
+    unique = withoutReplacement;
+    done = false;
+
+    if (window)
+        window->setWindowTitle(unique ? text("Hueriddle (without replacement)")
+                                      : text("Hueriddle (with replacement)"));
+    emit gameStateChanged();
+}
+
+void Controller::newGameWithRep()
+{
+    newGameUnique(false);
+}
+
+void Controller::newGameNoRep()
+{
+    newGameUnique(true);
+}
+
+void Controller::commit()
+{
+    // Once the game is over there is no active row; a stale shortcut or a
+    // queued event must not score anything.
+    if (done || currentRow < 0 || currentRow >= rules::kRows)
+        return;
+    const std::int32_t row = currentRow;
+
+    rules::Combination guess{};
+    for (int position = 0; position < rules::kPositions; ++position) {
+        const QPointer<DestinationPeg> &peg = pegs[row][position];
+        const QColor color = peg ? peg->color() : QColor();
+        if (!color.isValid()) {
+            runAlertPanel(text("Alert"), text("All four colors must be set."), text("OK"));
+            return;
+        }
+        guess[position] = Peg::codeOfColor(color);
+    }
+    if (unique && rules::hasRepeatedCode(guess)) {
+        runAlertPanel(text("Alert"), text("No double colors, please."), text("OK"));
+        return;
+    }
+
+    for (const QPointer<DestinationPeg> &peg : pegs[row])
+        if (peg)
+            peg->setActive(false);
+
+    std::int32_t white = 0;
+    std::int32_t black = 0;
+    evalCombos(combo, guess, white, black);
+    if (res[row])
+        res[row]->setBlackAndWhite(black, white);
+    --currentRow;
+
+    // `done` is set before the alert, so the menu already refuses "Commit" and
+    // "Move" while it is up; the secret is shown once it has been dismissed.
+    if (black == rules::kPositions) {
+        done = true;
+        emit gameStateChanged();
+        runAlertPanel(text("Congratulations!"), text("You win."), text("OK"));
+    } else if (currentRow >= 0) {
+        for (const QPointer<DestinationPeg> &peg : pegs[currentRow])
+            if (peg)
+                peg->setActive(true);
+    } else {
+        done = true;
+        emit gameStateChanged();
+        runAlertPanel(text("Game over."), text("You lose."), text("OK"));
+    }
+
+    if (done) {
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (sol[position])
+                sol[position]->setColor(Peg::colorOfCode(combo[position]));
+    }
+}
+
+void Controller::move()
+{
+    if (done || currentRow < 0 || currentRow >= rules::kRows)
+        return;
+
+    // The scored rows, read once from the views: nothing changes them while
+    // the search runs, so this gives the same guess as reading them afresh
+    // for every candidate.
+    std::array<rules::ScoredRow, rules::kRows> scored{};
+    std::size_t count = 0;
+    for (std::int32_t row = kFirstRow; row > currentRow; --row) {
+        rules::ScoredRow &entry = scored[count++];
+        for (int position = 0; position < rules::kPositions; ++position) {
+            const QPointer<DestinationPeg> &peg = pegs[row][position];
+            entry.guess[position] = peg ? peg->cvalue() : 0;
+        }
+        if (res[row])
+            res[row]->getBlackAndWhite(entry.score.black, entry.score.white);
+    }
+
+    const rules::Combination candidate =
+        rules::firstAgreeingCandidate(std::span(scored.data(), count), unique);
+    for (int position = 0; position < rules::kPositions; ++position)
+        if (pegs[currentRow][position])
+            pegs[currentRow][position]->setCValue(candidate[position]);
+    commit();
+}
+
+bool Controller::validateMenuItem(int tag) const
+{
+    return !(done && (tag == CommitTag || tag == MoveTag));
+}
+
+void Controller::runAlertPanel(const QString &title, const QString &message, const QString &button)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, message, QMessageBox::NoButton, window);
+    QPushButton *ok = box.addButton(button, QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
