@@ -2,8 +2,9 @@
 #   make run     build the game and start it
 #   make test    build and run the whole test suite, then again under sanitizers
 #   make bench   build the benchmarks in release mode and print their table
+#   make package build the Debian package build/release/hueriddle_*.deb
 
-.PHONY: all deps run build test test-dev test-asan bench format clean
+.PHONY: all deps run build test test-dev test-asan bench package format clean
 
 all: build
 
@@ -36,6 +37,9 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench
 	scripts/run-bench.sh build/bench
+
+package: build
+	cd build/release && cpack
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
