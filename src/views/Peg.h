@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QWidget>
-
 #include <cstdint>
 
 class QPainter;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <cstdint>
 
 // The score of one board row, 48 x 48 units: white key pegs first, then

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QRectF>
+
+class QPainter;
+class QWidget;
+
+// The relief shared by every peg-like view, lit from the upper left. All the
+// functions draw in the painter's current coordinates, which the views set up
+// with the origin at their lower left and y growing upwards; angles are in
+// degrees, counter-clockwise from the positive x axis.
+
+// The gray of the bevel at `angle` (132 <= angle < 492): 0.9 at 132 (upper
+// left), falling linearly to 0.1 at 312 (lower right), then rising again.
+// Computed in double precision, returned at single precision.
+float bevelGray(double angle);
+
+// A raised ring around the circle (x, y, radius): sixty 6-degree arcs from 132
+// degrees on, 2 units wide, each stroked in the bevel gray of its start angle.
+// Leaves the painter's pen 2 units wide in the gray of the last arc.
+void shadow(QPainter &painter, float x, float y, float radius);
+// The sunken ring: the raised one turned by 180 degrees, dark at the upper
+// left and bright at the lower right.
+void shadow2(QPainter &painter, float x, float y, float radius);
+
+// The sides of a rectangle, with the values the frame table is written in.
+enum class RectEdge : int {
+    MinX = 0,
+    MinY = 1,
+    MaxX = 2,
+    MaxY = 3,
+};
+
+// Starting from `rect`, cuts a strip one unit wide off side `sides[i]` of what
+// is left, fills it (clipped to `clip`) with gray `grays[i]`, and goes on with
+// the remainder, for each of the `count` steps in order. Returns what is left.
+QRectF drawTiledRects(QPainter &painter, const QRectF &rect, const QRectF &clip,
+                      const RectEdge sides[], const float grays[], int count);
+
+// A raised frame two units wide along the inside of `rect`: white on the left
+// and top, black on the right and bottom.
+void tile(QPainter &painter, const QRectF &rect);
+
+// Sets `painter` up to draw in a view's own coordinates as the bevels expect:
+// antialiased, origin at the lower left of a view `height` units high, y up.
+void beginYUpPainting(QPainter &painter, qreal height);
+
+// Places `view` with its lower-left corner at `lowerLeft`, given in its
+// parent's y-up coordinates. A view without a parent keeps its position.
+void placeAtLowerLeft(QWidget &view, QPointF lowerLeft);

@@ -1,0 +1,61 @@
+#include "views/Result.h"
+
+#include "views/Bevel.h"
+
+#include <QPainter>
+
+namespace
+{
+constexpr float kKeyRadius = 9.0f;
+} // namespace
+
+Result::Result(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(kSize, kSize);
+    placeAtLowerLeft(*this, lowerLeft);
+}
+
+void Result::getBlackAndWhite(std::int32_t &black, std::int32_t &white) const
+{
+    black = m_black;
+    white = m_white;
+}
+
+void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
+{
+    m_black = black;
+    m_white = white;
+    requestRepaint();
+}
+
+void Result::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    beginYUpPainting(painter, height());
+    tile(painter, QRectF(0.0, 0.0, kSize, kSize));
+
+    // The sum is formed in 64 bits: the counts are stored unchecked.
+    const std::int64_t shown = std::int64_t{m_black} + m_white;
+    for (int place = 0; place < 4; ++place) {
+        const float x = 12.0f + 24.0f * static_cast<float>(place % 2);
+        const float y = 12.0f + 24.0f * static_cast<float>(place / 2);
+        const QPointF centre(x, y);
+        if (place < shown) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(place < m_white ? Qt::white : Qt::black);
+            painter.drawEllipse(centre, kKeyRadius, kKeyRadius);
+            painter.setBrush(Qt::NoBrush);
+            shadow(painter, x, y, kKeyRadius);
+        } else {
+            painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(centre, kKeyRadius, kKeyRadius);
+            shadow2(painter, x, y, kKeyRadius);
+        }
+    }
+}
+
+void Result::requestRepaint()
+{
+    update();
+}
