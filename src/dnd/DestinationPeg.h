@@ -1,6 +1,8 @@
 #pragma once
 
-#include "SourcePeg.h"
+#include "dnd/SourcePeg.h"
+
+#include <optional>
 
 // A board peg: while active (its row is the one being played) it accepts a
 // drop of one of the six playable colours and takes it; it draws a second
@@ -25,5 +27,10 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The colour the drag carries, in the RGB spec, when this peg takes it now:
+    // the peg is active, the source allows a copy, and the colour is one of the
+    // six. Nothing otherwise, whatever the payload holds.
+    std::optional<QColor> acceptedColor(const QDropEvent &event) const;
+
     bool m_active = true;
 };

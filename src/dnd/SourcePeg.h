@@ -3,7 +3,6 @@
 #include "views/Peg.h"
 
 #include <QImage>
-
 #include <array>
 
 class QMimeData;
@@ -31,8 +30,9 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
-    // Runs the drag; `hotSpot` is the press point in image coordinates so that
-    // the image covers (12, 12) to (36, 36) of the peg. Tests replace it to
-    // observe drags without a drag-and-drop session.
+    // Runs the drag and takes ownership of `mimeData`; `hotSpot` is the press
+    // point in image coordinates so that the image covers (12, 12) to
+    // (36, 36) of the peg. Tests replace it to observe drags without a
+    // drag-and-drop session.
     virtual void execDrag(QMimeData *mimeData, const QImage &image, QPoint hotSpot);
 };
