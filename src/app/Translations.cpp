@@ -1,0 +1,75 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+#include <memory>
+
+#if !defined(HUERIDDLE_DATADIR) || !defined(HUERIDDLE_RELATIVE_DATADIR)
+#error "HUERIDDLE_DATADIR and HUERIDDLE_RELATIVE_DATADIR must be defined by the build"
+#endif
+
+namespace
+{
+
+QPointer<QTranslator> programTranslator;
+QPointer<QTranslator> qtTranslator;
+
+void removeTranslator(QPointer<QTranslator> &translator)
+{
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+} // namespace
+
+QStringList Translations::searchPaths()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList paths = {
+        programDir,
+        programDir + QStringLiteral("/translations"),
+        programDir + QStringLiteral("/../" HUERIDDLE_RELATIVE_DATADIR "/hueriddle/translations"),
+        QStringLiteral(HUERIDDLE_DATADIR "/hueriddle/translations"),
+    };
+    for (QString &path : paths)
+        path = QDir::cleanPath(path);
+    paths.removeDuplicates();
+    return paths;
+}
+
+bool Translations::install(const QLocale &locale, const QStringList &directories)
+{
+    removeTranslator(programTranslator);
+    removeTranslator(qtTranslator);
+
+    auto *app = QCoreApplication::instance();
+    if (!app)
+        return false;
+
+    auto translator = std::make_unique<QTranslator>(app);
+    bool found = false;
+    for (const QString &directory : directories) {
+        if (translator->load(locale, QStringLiteral("hueriddle"), QStringLiteral("_"), directory)) {
+            found = true;
+            break;
+        }
+    }
+    if (!found)
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    programTranslator = translator.release();
+
+    // Qt's own texts (standard buttons, key names) follow the program's language.
+    auto qt = std::make_unique<QTranslator>(app);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        qtTranslator = qt.release();
+    }
+    return true;
+}
