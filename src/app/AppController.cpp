@@ -1,0 +1,222 @@
+#include "app/AppController.h"
+
+#include "app/HelpWindow.h"
+#include "app/InfoPanel.h"
+#include "app/MainMenu.h"
+#include "dnd/DestinationPeg.h"
+#include "dnd/SourcePeg.h"
+#include "views/Peg.h"
+#include "views/Result.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+
+constexpr int kPegSize = Peg::kSize;
+// The layout of the board window, in units with the origin at the lower left
+// and y growing upwards.
+constexpr int kBoxMargin = 8;  // between a box's border and its content
+constexpr int kBoxGap = 8;     // between the answer box and the board box
+constexpr int kBoardBoxY = 92; // lower edge of the board box
+constexpr int kRowX = 8;       // left edge of the first peg of every row
+constexpr int kFirstRowY = 8;  // lower edge of row 0 in the board view
+constexpr int kResultX = 260;  // left edge of each row's score
+constexpr int kPaletteColumns = 3;
+constexpr int kPaletteRows = 2;
+
+QWidget *newFixedWindow()
+{
+    // A title bar and nothing else: no close, minimise or maximise control.
+    return new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+// A titled, framed box holding `content` with margins of 8, just large
+// enough for it.
+QGroupBox *makeBox(const QString &title, QWidget *content, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+    layout->setSpacing(0);
+    layout->addWidget(content);
+    box->setFixedSize(box->sizeHint().expandedTo(box->minimumSizeHint()));
+    layout->activate();
+    return box;
+}
+
+// Moves `child` so that its lower-left corner is at `lowerLeft` in its
+// parent's y-up coordinates.
+void placeLowerLeft(QWidget *child, QPoint lowerLeft)
+{
+    const int parentHeight = child->parentWidget()->height();
+    child->move(lowerLeft.x(), parentHeight - lowerLeft.y() - child->height());
+}
+
+} // namespace
+
+AppController::AppController(QObject *parent) : Controller(parent) {}
+
+AppController::~AppController()
+{
+    delete palette.data();
+    delete window.data();
+}
+
+void AppController::applicationDidFinishLaunching()
+{
+    window = nullptr;
+    srand48(long(std::time(nullptr)));
+    makeGameWindow();
+    makeColorPalette();
+    newGameUnique(false);
+}
+
+void AppController::makeGameWindow()
+{
+    auto *board = newFixedWindow();
+    auto *content = new QWidget(board);
+
+    // A box shows the union of its views' frames from its lower-left corner,
+    // so every view is placed relative to that union's lower-left corner.
+    auto *answerView = new QWidget;
+    const QPoint answerOrigin(kRowX, 0);
+    answerView->setFixedSize(rules::kPositions * kPegSize, kPegSize);
+    for (int j = 0; j < rules::kPositions; ++j) {
+        auto *peg = new Peg(QPointF(QPoint(kRowX + kPegSize * j, 0) - answerOrigin), answerView);
+        sol[j] = peg;
+    }
+    QGroupBox *answerBox =
+        makeBox(QCoreApplication::translate("Hueriddle", "Answer"), answerView, content);
+
+    auto *boardView = new QWidget;
+    const QPoint boardOrigin(kRowX, kFirstRowY);
+    boardView->setFixedSize(kResultX + kPegSize - kRowX, rules::kRows * kPegSize);
+    for (int i = 0; i < rules::kRows; ++i) {
+        const int y = kFirstRowY + kPegSize * i;
+        auto *result = new Result(QPointF(QPoint(kResultX, y) - boardOrigin), boardView);
+        res[i] = result;
+        for (int j = 0; j < rules::kPositions; ++j) {
+            auto *peg = new DestinationPeg(QPointF(QPoint(kRowX + kPegSize * j, y) - boardOrigin),
+                                           boardView);
+            pegs[i][j] = peg;
+        }
+    }
+    QGroupBox *boardBox =
+        makeBox(QCoreApplication::translate("Hueriddle", "Board"), boardView, content);
+
+    // Room for a line of the box title's font above the board box.
+    const int titleHeight = QFontMetrics(boardBox->font()).height();
+    const int width = boardBox->width();
+    const int height = titleHeight + answerBox->height() + kBoxGap + boardBox->height();
+    content->setFixedSize(width, height);
+    placeLowerLeft(boardBox, QPoint(0, kBoardBoxY));
+    placeLowerLeft(answerBox, QPoint(0, 0));
+
+    window = board;
+
+    auto *menu = new MainMenu(*this, board);
+    m_menu = menu;
+    connect(menu, &MainMenu::infoPanelRequested, this, &AppController::orderFrontStandardInfoPanel);
+    connect(menu, &MainMenu::helpRequested, this, &AppController::orderFrontHelpPanel);
+    connect(menu, &MainMenu::hideRequested, this, &AppController::hide);
+    connect(menu, &MainMenu::quitRequested, this, &AppController::terminate);
+    int menuHeight = menu->heightForWidth(width);
+    if (menuHeight <= 0)
+        menuHeight = menu->sizeHint().height();
+    menu->setGeometry(0, 0, width, menuHeight);
+    content->move(0, menuHeight);
+    board->setFixedSize(width, menuHeight + height);
+
+    board->setWindowTitle(QCoreApplication::translate("Hueriddle", "Hueriddle"));
+    board->installEventFilter(this);
+
+    m_frames.restoreFrame(board, WindowFrames::kMainKey);
+    m_frames.autosaveFrame(board, WindowFrames::kMainKey);
+    board->show();
+}
+
+void AppController::makeColorPalette()
+{
+    auto *paletteWindow = newFixedWindow();
+    constexpr int width = kPaletteColumns * kPegSize;
+    constexpr int height = kPaletteRows * kPegSize;
+    auto *paletteView = new QWidget(paletteWindow);
+    paletteView->setFixedSize(width, height);
+    for (std::int32_t code = 1; code <= 6; ++code) {
+        const QPointF corner(kPegSize * ((code - 1) % kPaletteColumns),
+                             kPegSize * ((code - 1) % kPaletteRows));
+        auto *peg = new SourcePeg(corner, paletteView);
+        peg->setColor(QColor::fromRgbF((code & 4) ? 1.0f : 0.0f, (code & 2) ? 1.0f : 0.0f,
+                                       (code & 1) ? 1.0f : 0.0f, 1.0f));
+    }
+    paletteWindow->setFixedSize(width, height);
+    palette = paletteWindow;
+
+    paletteWindow->setWindowTitle(QCoreApplication::translate("Hueriddle", "Palette"));
+    paletteWindow->installEventFilter(this);
+
+    m_frames.restoreFrame(paletteWindow, WindowFrames::kPaletteKey);
+    m_frames.autosaveFrame(paletteWindow, WindowFrames::kPaletteKey);
+    paletteWindow->show();
+    paletteWindow->raise();
+    paletteWindow->activateWindow();
+}
+
+MainMenu *AppController::mainMenu() const
+{
+    return m_menu;
+}
+
+void AppController::terminate()
+{
+    if (m_terminating)
+        return;
+    m_terminating = true;
+    m_frames.synchronize();
+    emit terminating();
+    QCoreApplication::quit();
+}
+
+bool AppController::applicationWillTerminate()
+{
+    return m_frames.synchronize();
+}
+
+void AppController::hide()
+{
+    for (QWidget *each : {window.data(), palette.data()})
+        if (each)
+            each->showMinimized();
+}
+
+void AppController::orderFrontStandardInfoPanel()
+{
+    InfoPanel::showFor(window);
+}
+
+void AppController::orderFrontHelpPanel()
+{
+    HelpWindow::showFor(window);
+}
+
+bool AppController::eventFilter(QObject *watched, QEvent *event)
+{
+    // A close the window system asks for (the window manager's close button,
+    // Alt+F4) is spontaneous; the program's own closing at the end is not.
+    if (event->type() == QEvent::Close && event->spontaneous()) {
+        if (watched == palette.data()) {
+            event->ignore();
+            return true;
+        }
+        if (watched == window.data())
+            terminate();
+    }
+    return Controller::eventFilter(watched, event);
+}

@@ -1,0 +1,92 @@
+#include "app/MainMenu.h"
+
+#include "game/Controller.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace
+{
+
+void setShortcut(QAction *action, const QKeySequence &keys)
+{
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+} // namespace
+
+MainMenu::MainMenu(Controller &controller, QWidget *parent)
+    : QMenuBar(parent), m_controller(controller)
+{
+    // The menu belongs to the board window on every desktop, so that the
+    // window's size holds it.
+    setNativeMenuBar(false);
+
+    QMenu *info = addMenu(QCoreApplication::translate("Hueriddle", "Info"));
+    QAction *infoPanel = info->addAction(QCoreApplication::translate("Hueriddle", "Info Panel..."));
+    connect(infoPanel, &QAction::triggered, this, &MainMenu::infoPanelRequested);
+    // The program has no preferences.
+    QAction *preferences =
+        info->addAction(QCoreApplication::translate("Hueriddle", "Preferences..."));
+    preferences->setEnabled(false);
+    QAction *help = info->addAction(QCoreApplication::translate("Hueriddle", "Help..."));
+    setShortcut(help, QKeySequence(Qt::CTRL | Qt::Key_Question));
+    connect(help, &QAction::triggered, this, &MainMenu::helpRequested);
+
+    QMenu *game = addMenu(QCoreApplication::translate("Hueriddle", "Game"));
+    QMenu *newGame = game->addMenu(QCoreApplication::translate("Hueriddle", "New game"));
+    connect(addGameCommand(newGame, QCoreApplication::translate("Hueriddle", "With replacement"),
+                           Controller::WithReplacementTag, QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, &m_controller, &Controller::newGameWithRep);
+    connect(addGameCommand(newGame, QCoreApplication::translate("Hueriddle", "Without replacement"),
+                           Controller::WithoutReplacementTag,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
+            &QAction::triggered, &m_controller, &Controller::newGameNoRep);
+    connect(addGameCommand(game, QCoreApplication::translate("Hueriddle", "Commit"),
+                           Controller::CommitTag, QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, &m_controller, &Controller::commit);
+    connect(addGameCommand(game, QCoreApplication::translate("Hueriddle", "Move"),
+                           Controller::MoveTag, QKeySequence()),
+            &QAction::triggered, &m_controller, &Controller::move);
+
+    QAction *hide = addAction(QCoreApplication::translate("Hueriddle", "Hide"));
+    setShortcut(hide, QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(hide, &QAction::triggered, this, &MainMenu::hideRequested);
+
+    QAction *quit = addAction(QCoreApplication::translate("Hueriddle", "Quit"));
+    setShortcut(quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &MainMenu::quitRequested);
+
+    connect(&m_controller, &Controller::gameStateChanged, this, &MainMenu::validateItems);
+    // Asked again whenever a menu opens, as the kit validates items on display.
+    for (QMenu *menu : {game, newGame})
+        connect(menu, &QMenu::aboutToShow, this, &MainMenu::validateItems);
+    validateItems();
+}
+
+QAction *MainMenu::actionForTag(int tag) const
+{
+    for (QAction *action : m_gameCommands)
+        if (action->data().toInt() == tag)
+            return action;
+    return nullptr;
+}
+
+void MainMenu::validateItems()
+{
+    for (QAction *action : std::as_const(m_gameCommands))
+        action->setEnabled(m_controller.validateMenuItem(action->data().toInt()));
+}
+
+QAction *MainMenu::addGameCommand(QMenu *menu, const QString &title, int tag,
+                                  const QKeySequence &keys)
+{
+    QAction *action = menu->addAction(title);
+    action->setData(tag);
+    if (!keys.isEmpty())
+        setShortcut(action, keys);
+    m_gameCommands.append(action);
+    return action;
+}

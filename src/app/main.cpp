@@ -1,0 +1,28 @@
+#include "app/AppController.h"
+#include "app/DisplayGuard.h"
+#include "app/Translations.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    DisplayGuard guard("hueriddle");
+    QApplication app(argc, argv);
+    guard.release();
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Hueriddle"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hueriddle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HUERIDDLE_VERSION));
+    // The palette never closes; the program ends by "Quit" or by closing the
+    // board window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
+
+    AppController controller;
+    controller.applicationDidFinishLaunching();
+    QApplication::exec();
+    // The frames are saved on every move already; a settings file that cannot
+    // be written does not change the exit status.
+    controller.applicationWillTerminate();
+    return 0;
+}
