@@ -5,6 +5,7 @@
 
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
+#include "game/Scoring.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
