@@ -14,7 +14,7 @@ namespace
 {
 
 // The colour a drag carries when it is one of the six the board takes, in
-// the RGB spec; nothing otherwise. A payload that is not a valid QColor is
+// QColor::Rgb; nothing otherwise. A payload that is not a valid QColor is
 // refused, and so is a colour of a model (HSV, HSL, CMYK) whose conversion to
 // RGB rounds, which could turn a near-full component into an exact 1.0.
 std::optional<QColor> playableColorOf(const QMimeData &mimeData)

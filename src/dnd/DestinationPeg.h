@@ -27,7 +27,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // The colour the drag carries, in the RGB spec, when this peg takes it now:
+    // The colour the drag carries, as QColor::Rgb, when this peg takes it now:
     // the peg is active, the source allows a copy, and the colour is one of the
     // six. Nothing otherwise, whatever the payload holds.
     std::optional<QColor> acceptedColor(const QDropEvent &event) const;

@@ -77,8 +77,8 @@ void tst_Peg::codeOfColor_data()
     QTest::addColumn<int>("code");
     QTest::newRow("magenta") << QColor::fromRgbF(1, 0, 1, 1) << 5;
     QTest::newRow("orange counts only its red") << QColor::fromRgbF(1, 0.5f, 0, 1) << 4;
-    // QColor's RGB spec keeps 16 bits a component: 65534 is its largest value
-    // below full; the extended spec holds half floats.
+    // A QColor::Rgb colour keeps 16 bits a component: 65534 is its largest value
+    // below full; QColor::ExtendedRgb holds half floats.
     QTest::newRow("red just below full, green and blue full")
         << QColor::fromRgba64(65534, 65535, 65535) << 3;
     QTest::newRow("extended red just below full, green and blue full")
