@@ -39,7 +39,9 @@ protected:
 class BoardFixture
 {
 public:
-    BoardFixture() : board(std::make_unique<QWidget>())
+    using PegFactory = std::function<DestinationPeg *(QPointF lowerLeft, QWidget *parent)>;
+
+    explicit BoardFixture(const PegFactory &makePeg = {}) : board(std::make_unique<QWidget>())
     {
         board->resize(308, 392);
         answers = new QWidget(board.get());
@@ -47,9 +49,12 @@ public:
         for (int row = 0; row < rules::kRows; ++row) {
             const qreal y = 8 + 48 * row;
             controller.res[row] = new Result(QPointF(260, y), board.get());
-            for (int position = 0; position < rules::kPositions; ++position)
-                controller.pegs[row][position] =
-                    new DestinationPeg(QPointF(8 + 48 * position, y), board.get());
+            for (int position = 0; position < rules::kPositions; ++position) {
+                const QPointF lowerLeft(8 + 48 * position, y);
+                controller.pegs[row][position] = makePeg
+                                                     ? makePeg(lowerLeft, board.get())
+                                                     : new DestinationPeg(lowerLeft, board.get());
+            }
         }
         for (int position = 0; position < rules::kPositions; ++position)
             controller.sol[position] = new Peg(QPointF(8 + 48 * position, 0), answers);
