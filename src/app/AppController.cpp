@@ -208,13 +208,14 @@ void AppController::orderFrontHelpPanel()
 
 bool AppController::eventFilter(QObject *watched, QEvent *event)
 {
-    // A close the window system asks for (the window manager's close button,
-    // Alt+F4) is spontaneous; the program's own closing at the end is not.
-    if (event->type() == QEvent::Close && event->spontaneous()) {
-        if (watched == palette.data()) {
+    if (event->type() == QEvent::Close) {
+        // Only the end of the program closes the palette.
+        if (watched == palette.data() && !m_terminating) {
             event->ignore();
             return true;
         }
+        // Closing the board window (the window manager's close button,
+        // Alt+F4) ends the program like "Quit".
         if (watched == window.data())
             terminate();
     }

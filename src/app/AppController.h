@@ -32,8 +32,8 @@ public:
     // makes it the active window.
     void makeColorPalette();
 
-    // Ends the program the normal way: the event loop returns, and the frames
-    // are written by applicationWillTerminate().
+    // Ends the program the normal way: the frames are saved, both windows
+    // close and the event loop returns.
     void terminate();
 
     // Saves both windows' frames and writes the settings out; for the end of

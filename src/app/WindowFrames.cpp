@@ -1,27 +1,93 @@
 #include "app/WindowFrames.h"
 
+#include <QDataStream>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
-WindowFrames::WindowFrames(QObject *parent)
-    : QObject(parent), m_settings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"))
+namespace
 {
+
+// Coordinates this far out are off every screen; bounding them keeps all
+// arithmetic on positions within int.
+QPoint bounded(QPoint point)
+{
+    constexpr int kFar = 1 << 28;
+    return QPoint(std::clamp(point.x(), -kFar, kFar), std::clamp(point.y(), -kFar, kFar));
+}
+
+} // namespace
+
+namespace
+{
+
+QSettings userSettings()
+{
+    return QSettings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"));
+}
+
+// Whether `data` holds every field of QWidget::saveGeometry()'s format for the
+// version it names. QWidget::restoreGeometry() reads missing fields as zeros,
+// so data cut short would place a window at the screen's corner.
+bool isCompleteGeometryData(const QByteArray &data)
+{
+    QDataStream stream(data);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 major = 0;
+    quint16 minor = 0;
+    QRect frame;
+    QRect normal;
+    qint32 screen = 0;
+    quint8 maximized = 0;
+    quint8 fullScreen = 0;
+    stream >> magic >> major >> minor >> frame >> normal >> screen >> maximized >> fullScreen;
+    if (major > 1) {
+        qint32 screenWidth = 0;
+        stream >> screenWidth;
+    }
+    if (major > 2) {
+        QRect geometry;
+        stream >> geometry;
+    }
+    return stream.status() == QDataStream::Ok;
+}
+
+} // namespace
+
+WindowFrames::WindowFrames(QObject *parent) : QObject(parent)
+{
+    // A drag of a window moves it many times a second; those moves are
+    // written out together.
+    m_writeTimer.setSingleShot(true);
+    m_writeTimer.setInterval(0);
+    connect(&m_writeTimer, &QTimer::timeout, this, &WindowFrames::write);
 }
 
 WindowFrames::~WindowFrames() = default;
 
 bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
 {
+    // The native window is made first, so that the frame's margins are known
+    // wherever the platform can tell them before the window is shown; the
+    // frame, not just the window's inside, is what goes on screen.
+    window->winId();
+    const QMargins margins =
+        window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QPoint inside(margins.left(), margins.top());
     const QSize size = window->size();
+    const QSize frameSize = size.grownBy(margins);
+
     const std::optional<QPoint> saved =
-        savedPosition(m_settings.value(key), size, window->windowFlags());
-    const QPoint position =
-        saved ? onScreenPosition(*saved, size) : firstRunPosition(window->screen(), size);
-    window->setGeometry(QRect(position, size));
+        savedPosition(userSettings().value(key), size, window->windowFlags());
+    const QPoint frame = saved ? onScreenPosition(bounded(*saved) - inside, frameSize)
+                               : firstRunPosition(window->screen(), frameSize);
+    window->setGeometry(QRect(frame + inside, size));
     return saved.has_value();
 }
 
@@ -39,35 +105,47 @@ void WindowFrames::autosaveFrame(QWidget *window, const QString &key)
 
 void WindowFrames::saveFrame(QWidget *window, const QString &key)
 {
-    m_settings.setValue(key, window->saveGeometry());
+    m_frames.insert(key, window->saveGeometry());
+    m_writeTimer.start();
 }
 
 bool WindowFrames::synchronize()
 {
     for (const Autosaved &entry : m_autosaved)
         if (entry.window)
-            saveFrame(entry.window, entry.key);
-    m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+            m_frames.insert(entry.key, entry.window->saveGeometry());
+    return write();
 }
 
-QPoint WindowFrames::firstRunPosition(const QScreen *screen, QSize size)
+bool WindowFrames::write()
+{
+    m_writeTimer.stop();
+    // A settings object of its own for each write, so that its status tells
+    // about this write alone.
+    QSettings settings = userSettings();
+    for (auto frame = m_frames.cbegin(); frame != m_frames.cend(); ++frame)
+        settings.setValue(frame.key(), frame.value());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QPoint WindowFrames::firstRunPosition(const QScreen *screen, QSize frameSize)
 {
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return QPoint(0, 0);
     const QRect available = screen->availableGeometry();
-    return QPoint(available.left(), available.top() + available.height() - size.height());
+    return QPoint(available.left(), available.top() + available.height() - frameSize.height());
 }
 
-QPoint WindowFrames::onScreenPosition(QPoint topLeft, QSize size)
+QPoint WindowFrames::onScreenPosition(QPoint topLeft, QSize frameSize)
 {
     // 64-bit edges, so that no saved coordinate can overflow.
     const qint64 left = topLeft.x();
     const qint64 top = topLeft.y();
-    const qint64 right = left + size.width();
-    const qint64 bottom = top + size.height();
+    const qint64 right = left + frameSize.width();
+    const qint64 bottom = top + frameSize.height();
 
     const QScreen *best = nullptr;
     qint64 bestArea = 0;
@@ -96,17 +174,17 @@ QPoint WindowFrames::onScreenPosition(QPoint topLeft, QSize size)
     const QRect area = best->availableGeometry();
     const qint64 x = std::clamp<qint64>(
         left, area.left(),
-        std::max<qint64>(area.left(), qint64(area.left()) + area.width() - size.width()));
+        std::max<qint64>(area.left(), qint64(area.left()) + area.width() - frameSize.width()));
     const qint64 y = std::clamp<qint64>(
         top, area.top(),
-        std::max<qint64>(area.top(), qint64(area.top()) + area.height() - size.height()));
+        std::max<qint64>(area.top(), qint64(area.top()) + area.height() - frameSize.height()));
     return QPoint(int(x), int(y));
 }
 
 std::optional<QPoint> WindowFrames::savedPosition(const QVariant &value, QSize size,
                                                   Qt::WindowFlags flags)
 {
-    if (value.typeId() != QMetaType::QByteArray)
+    if (value.typeId() != QMetaType::QByteArray || !isCompleteGeometryData(value.toByteArray()))
         return std::nullopt;
     // Qt reads the data into a window that is never shown, so that nothing a
     // foreign value holds (a size, a window state) reaches the real window:

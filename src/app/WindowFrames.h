@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QSettings>
 #include <QSize>
 #include <QString>
+#include <QTimer>
 #include <optional>
 #include <vector>
 
@@ -16,8 +18,9 @@ class QWidget;
 // (organization and application "Hueriddle") as QWidget::saveGeometry() data
 // under one key per window. Reading never trusts the file: a missing, garbled
 // or foreign value is ignored, and a frame off every screen is brought back on
-// screen. Writing never fails loudly: when the settings cannot be written the
-// frames stay in memory and are written by the next save that succeeds.
+// screen. Writing never fails loudly: every write puts out the frames of all
+// the windows, so when the settings cannot be written nothing is lost, and the
+// next write that succeeds brings the file up to date.
 class WindowFrames : public QObject
 {
     Q_OBJECT
@@ -29,34 +32,35 @@ public:
     explicit WindowFrames(QObject *parent = nullptr);
     ~WindowFrames() override;
 
-    // Moves `window` (of its final, fixed size) to the frame saved under `key`.
-    // Without a usable saved frame it goes to the lower-left corner of the
-    // available area of its screen; returns whether a saved frame was used.
+    // Moves `window` (of its final, fixed size) to the position saved under
+    // `key`, with its frame wholly on a screen. Without a usable saved value
+    // its frame goes to the lower-left corner of the available area of its
+    // screen. Returns whether a saved position was used.
     bool restoreFrame(QWidget *window, const QString &key);
 
     // From now on every move of `window` is saved under `key`.
     void autosaveFrame(QWidget *window, const QString &key);
 
+    // Takes the frame of `window` for `key`; the settings are written as soon
+    // as the event loop runs.
     void saveFrame(QWidget *window, const QString &key);
 
-    // Saves the frame of every autosaved window still alive and writes the
-    // settings out; false when they could not be written.
+    // Takes the frame of every autosaved window still alive and writes the
+    // settings out now; false when they could not be written.
     bool synchronize();
 
-    QSettings &settings() { return m_settings; }
+    // The top-left corner of a frame of `frameSize` when nothing is saved: the
+    // frame sits in the lower-left corner of `screen`'s available area.
+    static QPoint firstRunPosition(const QScreen *screen, QSize frameSize);
 
-    // The position of a window's frame of `size` when nothing is saved: the
-    // lower-left corner of `screen`'s available area.
-    static QPoint firstRunPosition(const QScreen *screen, QSize size);
+    // `topLeft` itself when a frame of `frameSize` there lies wholly on one
+    // screen; otherwise the frame is moved onto the screen that shows most of
+    // it, or the primary one when none shows any of it.
+    static QPoint onScreenPosition(QPoint topLeft, QSize frameSize);
 
-    // `topLeft` itself when a frame of `size` there lies wholly on one screen;
-    // otherwise the frame is moved onto the screen that shows most of it, or
-    // the primary one when none shows any of it. Any coordinates are safe.
-    static QPoint onScreenPosition(QPoint topLeft, QSize size);
-
-    // The window position saved in `value` for a window of `size` and flags
-    // `flags`, or nothing when `value` is not geometry data that Qt accepts
-    // or describes a maximized, full-screen or minimized window.
+    // The position of the inside of a window of `size` and `flags` saved in
+    // `value` (as QWidget::geometry() has it), or nothing when `value` is not geometry data that Qt
+    // accepts or describes a maximized, full-screen or minimized window.
     static std::optional<QPoint> savedPosition(const QVariant &value, QSize size,
                                                Qt::WindowFlags flags);
 
@@ -69,6 +73,9 @@ private:
         QString key;
     };
 
-    QSettings m_settings;
+    bool write();
+
     std::vector<Autosaved> m_autosaved;
+    QMap<QString, QByteArray> m_frames;
+    QTimer m_writeTimer;
 };

@@ -1,0 +1,370 @@
+#include "AppFixture.h"
+#include "app/MainMenu.h"
+#include "dnd/DestinationPeg.h"
+#include "dnd/SourcePeg.h"
+#include "game/SecretDraw.h"
+#include "views/Peg.h"
+#include "views/Result.h"
+
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <ctime>
+
+namespace
+{
+
+constexpr Qt::WindowFlags kTitleBarOnly =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+// The lower-left corner of `widget` in its window's coordinates with the
+// origin at the window's lower left and y growing upwards.
+QPoint lowerLeftInWindow(const QWidget *widget)
+{
+    const QWidget *window = widget->window();
+    const QPoint topLeft = widget->mapTo(window, QPoint(0, 0));
+    return QPoint(topLeft.x(), window->height() - (topLeft.y() + widget->height()));
+}
+
+QGroupBox *box(const QWidget *window, const QString &title)
+{
+    for (QGroupBox *candidate : window->findChildren<QGroupBox *>())
+        if (candidate->title() == title)
+            return candidate;
+    return nullptr;
+}
+
+void verifyFixedTitledWindow(const QWidget *window)
+{
+    QCOMPARE(window->windowFlags(), kTitleBarOnly);
+    for (Qt::WindowType control : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                   Qt::WindowMaximizeButtonHint, Qt::WindowSystemMenuHint})
+        QVERIFY(!window->windowFlags().testFlag(control));
+    QCOMPARE(window->minimumSize(), window->size());
+    QCOMPARE(window->maximumSize(), window->size());
+}
+
+} // namespace
+
+class TestAppWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void boardWindowLayout();
+    void boardWindowHoldsTheGameViews();
+    void paletteColours_data();
+    void paletteColours();
+    void paletteWindow();
+    void launch();
+    void launchSeedsWithTheTime();
+    void firstRunPositions();
+    void windowManagerClose();
+    void quitEndsTheEventLoop_data();
+    void quitEndsTheEventLoop();
+
+private:
+    std::unique_ptr<IsolatedSettings> m_settings;
+};
+
+void TestAppWindows::init()
+{
+    m_settings = std::make_unique<IsolatedSettings>();
+}
+
+void TestAppWindows::cleanup()
+{
+    m_settings.reset();
+}
+
+void TestAppWindows::boardWindowLayout()
+{
+    RecordingAppController controller;
+    controller.makeGameWindow();
+    QWidget *window = controller.window;
+    QVERIFY(window);
+    verifyFixedTitledWindow(window);
+
+    auto *menuBar = window->findChild<QMenuBar *>();
+    QVERIFY(menuBar);
+    QCOMPARE(menuBar->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(menuBar->width(), window->width());
+
+    QGroupBox *boardBox = box(window, "Board");
+    QGroupBox *answerBox = box(window, "Answer");
+    QVERIFY(boardBox && answerBox);
+
+    // The window is just wide enough for the board box, and just high enough
+    // for the menu, a title line, the answer box, a gap of 8 and the board box.
+    const int titleHeight = QFontMetrics(boardBox->font()).height();
+    QCOMPARE(window->width(), boardBox->width());
+    QCOMPARE(window->height(),
+             menuBar->height() + titleHeight + answerBox->height() + 8 + boardBox->height());
+    QCOMPARE(lowerLeftInWindow(answerBox), QPoint(0, 0));
+    QCOMPARE(lowerLeftInWindow(boardBox), QPoint(0, 92));
+    QVERIFY2(answerBox->height() <= 92, "the answer box reaches into the board box");
+
+    // The rows: pegs touching one another, the score 60 units right of the
+    // last peg, the union of them all 8 units inside each box's border.
+    const QMargins boardFrame = boardBox->contentsMargins();
+    const QPoint rowsOrigin(boardFrame.left() + 8, 92 + boardFrame.bottom() + 8);
+    for (int i = 0; i < rules::kRows; ++i) {
+        for (int j = 0; j < rules::kPositions; ++j) {
+            const DestinationPeg *peg = controller.pegs[i][j];
+            QCOMPARE(peg->size(), QSize(48, 48));
+            QCOMPARE(lowerLeftInWindow(peg), rowsOrigin + QPoint(48 * j, 48 * i));
+        }
+        const Result *result = controller.res[i];
+        QCOMPARE(result->size(), QSize(48, 48));
+        QCOMPARE(lowerLeftInWindow(result), rowsOrigin + QPoint(4 * 48 + 60, 48 * i));
+    }
+    QCOMPARE(boardBox->width(), boardFrame.left() + 8 + 300 + 8 + boardFrame.right());
+    QCOMPARE(boardBox->height(), boardFrame.top() + 8 + 384 + 8 + boardFrame.bottom());
+
+    // The answer row below the board, flush left.
+    const QMargins answerFrame = answerBox->contentsMargins();
+    const QPoint answerOrigin(answerFrame.left() + 8, answerFrame.bottom() + 8);
+    QCOMPARE(answerOrigin.x(), rowsOrigin.x());
+    for (int j = 0; j < rules::kPositions; ++j) {
+        QCOMPARE(controller.sol[j]->size(), QSize(48, 48));
+        QCOMPARE(lowerLeftInWindow(controller.sol[j]), answerOrigin + QPoint(48 * j, 0));
+    }
+    QCOMPARE(answerBox->width(), answerFrame.left() + 8 + 192 + 8 + answerFrame.right());
+    QCOMPARE(answerBox->height(), answerFrame.top() + 8 + 48 + 8 + answerFrame.bottom());
+
+    // Before a game starts, the title names the program alone.
+    QCOMPARE(window->windowTitle(), QStringLiteral("Hueriddle"));
+}
+
+void TestAppWindows::boardWindowHoldsTheGameViews()
+{
+    RecordingAppController controller;
+    controller.makeGameWindow();
+    QWidget *window = controller.window;
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!controller.palette);
+
+    QSet<const QWidget *> seen;
+    for (const auto &row : controller.pegs) {
+        for (const auto &peg : row) {
+            QVERIFY(peg);
+            QVERIFY(window->isAncestorOf(peg));
+            seen.insert(peg);
+        }
+    }
+    for (const auto &result : controller.res) {
+        QVERIFY(result);
+        QVERIFY(window->isAncestorOf(result));
+        seen.insert(result);
+    }
+    for (const auto &answer : controller.sol) {
+        QVERIFY(answer);
+        QVERIFY(window->isAncestorOf(answer));
+        // The answer pegs only show colours: no drag starts from them.
+        QVERIFY(!qobject_cast<SourcePeg *>(answer.data()));
+        seen.insert(answer);
+    }
+    QCOMPARE(seen.size(), 8 * 4 + 8 + 4);
+    QCOMPARE(window->findChildren<Peg *>().size(), 8 * 4 + 4);
+    QCOMPARE(window->findChildren<Result *>().size(), 8);
+}
+
+void TestAppWindows::paletteColours_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QPoint>("corner");
+    QTest::addColumn<QColor>("color");
+
+    QTest::newRow("blue") << 1 << QPoint(0, 0) << QColor::fromRgbF(0, 0, 1);
+    QTest::newRow("green") << 2 << QPoint(48, 48) << QColor::fromRgbF(0, 1, 0);
+    QTest::newRow("cyan") << 3 << QPoint(96, 0) << QColor::fromRgbF(0, 1, 1);
+    QTest::newRow("red") << 4 << QPoint(0, 48) << QColor::fromRgbF(1, 0, 0);
+    QTest::newRow("magenta") << 5 << QPoint(48, 0) << QColor::fromRgbF(1, 0, 1);
+    QTest::newRow("yellow") << 6 << QPoint(96, 48) << QColor::fromRgbF(1, 1, 0);
+}
+
+void TestAppWindows::paletteColours()
+{
+    QFETCH(int, code);
+    QFETCH(QPoint, corner);
+    QFETCH(QColor, color);
+
+    RecordingAppController controller;
+    controller.makeColorPalette();
+    QVERIFY(controller.palette);
+
+    const SourcePeg *found = nullptr;
+    for (const SourcePeg *peg : controller.palette->findChildren<SourcePeg *>())
+        if (lowerLeftInWindow(peg) == corner)
+            found = peg;
+    QVERIFY(found);
+    QCOMPARE(found->cvalue(), code);
+    float red = -1, green = -1, blue = -1, alpha = -1;
+    found->color().getRgbF(&red, &green, &blue, &alpha);
+    float expected[4] = {-1, -1, -1, -1};
+    color.getRgbF(&expected[0], &expected[1], &expected[2], &expected[3]);
+    QCOMPARE(red, expected[0]);
+    QCOMPARE(green, expected[1]);
+    QCOMPARE(blue, expected[2]);
+    QCOMPARE(alpha, 1.0f);
+    QCOMPARE(found->color().spec(), QColor::Rgb);
+    QVERIFY(!qobject_cast<const DestinationPeg *>(found));
+}
+
+void TestAppWindows::paletteWindow()
+{
+    RecordingAppController controller;
+    controller.makeColorPalette();
+    QWidget *palette = controller.palette;
+    QVERIFY(palette && palette->isVisible());
+    verifyFixedTitledWindow(palette);
+    QCOMPARE(palette->size(), QSize(144, 96));
+    QCOMPARE(palette->windowTitle(), QStringLiteral("Palette"));
+
+    // Exactly the six colours, filling the window; none for codes 0 and 7.
+    const QList<SourcePeg *> pegs = palette->findChildren<SourcePeg *>();
+    QCOMPARE(pegs.size(), 6);
+    QRegion covered;
+    QSet<int> codes;
+    for (const SourcePeg *peg : pegs) {
+        QCOMPARE(peg->size(), QSize(48, 48));
+        covered += QRect(peg->mapTo(palette, QPoint(0, 0)), peg->size());
+        codes.insert(peg->cvalue());
+    }
+    QCOMPARE(codes, (QSet<int>{1, 2, 3, 4, 5, 6}));
+    QCOMPARE(covered, QRegion(palette->rect()));
+    QVERIFY(!controller.window);
+}
+
+void TestAppWindows::launch()
+{
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QVERIFY(controller.window && controller.palette);
+    QVERIFY(controller.window->isVisible());
+    QVERIFY(controller.palette->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(controller.palette));
+    QCOMPARE(QApplication::activeWindow(), controller.palette.data());
+
+    QCOMPARE(controller.window->windowTitle(), QStringLiteral("Hueriddle (with replacement)"));
+    QCOMPARE(controller.unique, false);
+    QCOMPARE(controller.done, false);
+    QCOMPARE(controller.currentRow, 7);
+    for (int i = 0; i < rules::kRows; ++i)
+        for (const auto &peg : controller.pegs[i])
+            QCOMPARE(peg->isActive(), i == 7);
+    for (std::int32_t code : controller.combo)
+        QVERIFY(code >= 1 && code <= 6);
+    QVERIFY(controller.alerts.empty());
+}
+
+void TestAppWindows::launchSeedsWithTheTime()
+{
+    // Two launches within the same second draw the same secret, the one that
+    // srand48() of that second gives.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const std::time_t before = std::time(nullptr);
+        RecordingAppController first;
+        first.applicationDidFinishLaunching();
+        RecordingAppController second;
+        second.applicationDidFinishLaunching();
+        const std::time_t after = std::time(nullptr);
+        if (before != after)
+            continue;
+        QCOMPARE(first.combo, second.combo);
+        srand48(long(before));
+        QCOMPARE(first.combo, rules::drawSecret(false));
+        return;
+    }
+    QFAIL("no two launches fitted in one second");
+}
+
+void TestAppWindows::firstRunPositions()
+{
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QWidget *window = controller.window;
+    QWidget *palette = controller.palette;
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(palette));
+
+    // Both frames in the lower-left corner of the screen, the palette over
+    // the board window's corner.
+    QVERIFY(inFirstRunCorner(window));
+    QVERIFY(inFirstRunCorner(palette));
+    QVERIFY(window->frameGeometry().contains(palette->frameGeometry()));
+}
+
+void TestAppWindows::windowManagerClose()
+{
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QVERIFY(QTest::qWaitForWindowExposed(controller.window));
+    QVERIFY(QTest::qWaitForWindowExposed(controller.palette));
+    QSignalSpy terminating(&controller, &AppController::terminating);
+
+    // The palette stays: a close request from the window system is refused.
+    QVERIFY(!controller.palette->windowHandle()->close());
+    QVERIFY(controller.palette->isVisible());
+    QCOMPARE(terminating.count(), 0);
+
+    // Closing the board window ends the program like "Quit".
+    controller.window->windowHandle()->close();
+    QCOMPARE(terminating.count(), 1);
+
+    // Nothing refers to a destroyed view: the game goes on until the loop ends.
+    controller.newGameNoRep();
+    controller.move();
+    QCOMPARE(controller.currentRow, 6);
+}
+
+void TestAppWindows::quitEndsTheEventLoop_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Quit with Ctrl+Q in the palette") << true;
+    QTest::newRow("the window manager closes the board window") << false;
+}
+
+void TestAppWindows::quitEndsTheEventLoop()
+{
+    QFETCH(bool, byMenu);
+
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QVERIFY(QTest::qWaitForWindowActive(controller.palette));
+    moveInside(controller.palette, QPoint(30, 40));
+    moveInside(controller.window, QPoint(200, 40));
+
+    QTimer::singleShot(0, &controller, [&] {
+        if (byMenu)
+            QTest::keyClick(controller.palette.data(), Qt::Key_Q, Qt::ControlModifier);
+        else
+            controller.window->windowHandle()->close();
+    });
+    // A loop that does not end fails the test rather than hang it.
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    guard.start(20000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!controller.window->isVisible());
+    QVERIFY(!controller.palette->isVisible());
+
+    QVERIFY(controller.applicationWillTerminate());
+    QSettings written(m_settings->filePath(), QSettings::IniFormat);
+    QCOMPARE(WindowFrames::savedPosition(written.value(WindowFrames::kMainKey),
+                                         controller.window->size(), kTitleBarOnly),
+             std::optional<QPoint>(QPoint(200, 40)));
+    QCOMPARE(WindowFrames::savedPosition(written.value(WindowFrames::kPaletteKey),
+                                         controller.palette->size(), kTitleBarOnly),
+             std::optional<QPoint>(QPoint(30, 40)));
+}
+
+QTEST_MAIN(TestAppWindows)
+#include "tst_appwindows.moc"
