@@ -17,11 +17,6 @@ namespace
 
 constexpr std::int32_t kFirstRow = rules::kRows - 1;
 
-QString text(const char *english)
-{
-    return QCoreApplication::translate("Hueriddle", english);
-}
-
 } // namespace
 
 Controller::Controller(QObject *parent) : QObject(parent) {}
@@ -56,8 +51,9 @@ void Controller::newGameUnique(bool withoutReplacement)
     done = false;
 
     if (window)
-        window->setWindowTitle(unique ? text("Hueriddle (without replacement)")
-                                      : text("Hueriddle (with replacement)"));
+        window->setWindowTitle(
+            unique ? QCoreApplication::translate("Hueriddle", "Hueriddle (without replacement)")
+                   : QCoreApplication::translate("Hueriddle", "Hueriddle (with replacement)"));
     emit gameStateChanged();
 }
 
@@ -84,13 +80,17 @@ void Controller::commit()
         const QPointer<DestinationPeg> &peg = pegs[row][position];
         const QColor color = peg ? peg->color() : QColor();
         if (!color.isValid()) {
-            runAlertPanel(text("Alert"), text("All four colors must be set."), text("OK"));
+            runAlertPanel(QCoreApplication::translate("Hueriddle", "Alert"),
+                          QCoreApplication::translate("Hueriddle", "All four colors must be set."),
+                          QCoreApplication::translate("Hueriddle", "OK"));
             return;
         }
         guess[position] = Peg::codeOfColor(color);
     }
     if (unique && rules::hasRepeatedCode(guess)) {
-        runAlertPanel(text("Alert"), text("No double colors, please."), text("OK"));
+        runAlertPanel(QCoreApplication::translate("Hueriddle", "Alert"),
+                      QCoreApplication::translate("Hueriddle", "No double colors, please."),
+                      QCoreApplication::translate("Hueriddle", "OK"));
         return;
     }
 
@@ -110,7 +110,9 @@ void Controller::commit()
     if (black == rules::kPositions) {
         done = true;
         emit gameStateChanged();
-        runAlertPanel(text("Congratulations!"), text("You win."), text("OK"));
+        runAlertPanel(QCoreApplication::translate("Hueriddle", "Congratulations!"),
+                      QCoreApplication::translate("Hueriddle", "You win."),
+                      QCoreApplication::translate("Hueriddle", "OK"));
     } else if (currentRow >= 0) {
         for (const QPointer<DestinationPeg> &peg : pegs[currentRow])
             if (peg)
@@ -118,7 +120,9 @@ void Controller::commit()
     } else {
         done = true;
         emit gameStateChanged();
-        runAlertPanel(text("Game over."), text("You lose."), text("OK"));
+        runAlertPanel(QCoreApplication::translate("Hueriddle", "Game over."),
+                      QCoreApplication::translate("Hueriddle", "You lose."),
+                      QCoreApplication::translate("Hueriddle", "OK"));
     }
 
     if (done) {
