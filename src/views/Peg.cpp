@@ -3,6 +3,7 @@
 #include "game/ColorCode.h"
 #include "views/Bevel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace
@@ -15,12 +16,14 @@ Peg::Peg(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
 {
     setFixedSize(kSize, kSize);
     placeAtLowerLeft(*this, lowerLeft);
+    updateAccessibleText();
 }
 
 void Peg::setColor(const QColor &color)
 {
     m_color = color;
     m_cvalue = codeOfColor(m_color);
+    updateAccessibleText();
     requestRepaint();
 }
 
@@ -28,6 +31,7 @@ void Peg::setCValue(std::int32_t code)
 {
     m_cvalue = code;
     m_color = colorOfCode(code);
+    updateAccessibleText();
 }
 
 QColor Peg::colorOfCode(std::int32_t code)
@@ -47,6 +51,57 @@ std::int32_t Peg::codeOfColor(const QColor &color)
     float blue = 0.0f;
     color.getRgbF(&red, &green, &blue);
     return rules::codeOfComponents(red, green, blue);
+}
+
+void Peg::setAccessibleLabel(const QString &label)
+{
+    m_accessibleLabel = label;
+    updateAccessibleText();
+}
+
+QString Peg::describeColor(const QColor &color)
+{
+    if (!color.isValid())
+        return QCoreApplication::translate("Hueriddle", "empty");
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+    float alpha = 0.0f;
+    color.getRgbF(&red, &green, &blue, &alpha);
+    if (alpha == 1.0f && (red == 0.0f || red == 1.0f) && (green == 0.0f || green == 1.0f) &&
+        (blue == 0.0f || blue == 1.0f)) {
+        switch (rules::codeOfComponents(red, green, blue)) {
+        case 0:
+            return QCoreApplication::translate("Hueriddle", "black");
+        case 1:
+            return QCoreApplication::translate("Hueriddle", "blue");
+        case 2:
+            return QCoreApplication::translate("Hueriddle", "green");
+        case 3:
+            return QCoreApplication::translate("Hueriddle", "cyan");
+        case 4:
+            return QCoreApplication::translate("Hueriddle", "red");
+        case 5:
+            return QCoreApplication::translate("Hueriddle", "magenta");
+        case 6:
+            return QCoreApplication::translate("Hueriddle", "yellow");
+        default:
+            return QCoreApplication::translate("Hueriddle", "white");
+        }
+    }
+    return QCoreApplication::translate("Hueriddle", "colour %1").arg(color.name(QColor::HexArgb));
+}
+
+void Peg::updateAccessibleText()
+{
+    const QString shown = describeColor(m_color);
+    setAccessibleName(
+        m_accessibleLabel.isEmpty()
+            ? shown
+            : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, shown));
+    setAccessibleDescription(m_color.isValid()
+                                 ? QCoreApplication::translate("Hueriddle", "A %1 peg").arg(shown)
+                                 : QCoreApplication::translate("Hueriddle", "An empty hole"));
 }
 
 void Peg::paintEvent(QPaintEvent *)

@@ -38,6 +38,12 @@ public:
     // float precision); 0 for an invalid colour. Alpha is ignored.
     static std::int32_t codeOfColor(const QColor &color);
 
+    // What the peg stands for, such as "Row 3, position 2" or "Palette"; screen
+    // readers hear it followed by what the peg shows ("Row 3, position 2: red").
+    void setAccessibleLabel(const QString &label);
+    // The player's word for what a peg shows: "empty", or the colour's name.
+    static QString describeColor(const QColor &color);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     // Draws the peg into `painter`, which is already set up in the peg's own
@@ -48,6 +54,9 @@ protected:
     virtual void requestRepaint();
 
 private:
+    void updateAccessibleText();
+
     QColor m_color;
     std::int32_t m_cvalue = 0;
+    QString m_accessibleLabel;
 };

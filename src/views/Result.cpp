@@ -2,6 +2,7 @@
 
 #include "views/Bevel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace
@@ -13,6 +14,7 @@ Result::Result(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
 {
     setFixedSize(kSize, kSize);
     placeAtLowerLeft(*this, lowerLeft);
+    updateAccessibleText();
 }
 
 void Result::getBlackAndWhite(std::int32_t &black, std::int32_t &white) const
@@ -25,7 +27,28 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
 {
     m_black = black;
     m_white = white;
+    updateAccessibleText();
     requestRepaint();
+}
+
+void Result::setAccessibleLabel(const QString &label)
+{
+    m_accessibleLabel = label;
+    updateAccessibleText();
+}
+
+void Result::updateAccessibleText()
+{
+    const QString score =
+        QCoreApplication::translate("Hueriddle", "%1 black, %2 white").arg(m_black).arg(m_white);
+    setAccessibleName(
+        m_accessibleLabel.isEmpty()
+            ? score
+            : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, score));
+    setAccessibleDescription(
+        QCoreApplication::translate("Hueriddle", "%1 in the right place, %2 in another place")
+            .arg(m_black)
+            .arg(m_white));
 }
 
 void Result::paintEvent(QPaintEvent *)

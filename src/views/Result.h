@@ -23,11 +23,18 @@ public:
     std::int32_t black() const { return m_black; }
     std::int32_t white() const { return m_white; }
 
+    // What the view stands for, such as "Row 3"; screen readers hear it
+    // followed by the score ("Row 3: 2 black, 1 white").
+    void setAccessibleLabel(const QString &label);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     virtual void requestRepaint();
 
 private:
+    void updateAccessibleText();
+
     std::int32_t m_black = 0;
     std::int32_t m_white = 0;
+    QString m_accessibleLabel;
 };

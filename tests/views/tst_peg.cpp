@@ -213,6 +213,22 @@ void tst_Peg::drawingAtDevicePixelRatio2()
     QCOMPARE(image.pixelColor(91, row), kUntouched);
     QCOMPARE(image.pixelColor(48, row), QColor(0, 0, 255));
     QCOMPARE(image.pixelColor(19, row), QColor(0, 0, 255)); // radius 14.75 units
+
+    // The ring's outer edge (radius 17 units, 34 pixels) is antialiased: pixels
+    // there blend the ring's gray with the background instead of being one or
+    // the other, as a scaled-up bitmap would show.
+    int blended = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double distance = std::hypot(x + 0.5 - 48.0, y + 0.5 - 48.0);
+            if (distance < 33.0 || distance > 35.0)
+                continue;
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel != kUntouched && pixel.red() != pixel.green())
+                ++blended;
+        }
+    }
+    QVERIFY2(blended > 50, qPrintable(QString::number(blended)));
 }
 
 void tst_Peg::placedInParentsYUpCoordinates()
