@@ -1,0 +1,363 @@
+#include "BoardReader.h"
+#include "XSession.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QWidget>
+
+#ifndef HUERIDDLE_PROGRAM
+#error "HUERIDDLE_PROGRAM must name the built program"
+#endif
+
+using namespace e2e;
+
+namespace
+{
+
+const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
+const QString kWithReplacement = QStringLiteral("^Hueriddle \\(with replacement\\)$");
+const QString kAlert = QStringLiteral("^Alert$");
+const QString kGameEnd = QStringLiteral("^(Congratulations!|Game over\\.)$");
+
+// The top-left pixel of the palette peg of `code`: its corner is
+// (48 * ((code - 1) mod 3), 48 * ((code - 1) mod 2)) from the palette's lower
+// left, y growing upwards.
+QPoint palettePeg(const QRect &palette, int code)
+{
+    const int x = kPeg * ((code - 1) % 3);
+    const int y = kPeg * ((code - 1) % 2);
+    return palette.topLeft() + QPoint(x, palette.height() - y - kPeg);
+}
+
+// Where the program draws a menu bar title or an item of its "Game" menu,
+// found by laying out the same texts with the same style and fonts, which this
+// driver shares with the program on the same display.
+QPoint menuBarTitleCentre(const QString &title, int width)
+{
+    QMenuBar bar;
+    bar.setNativeMenuBar(false);
+    bar.addMenu(QStringLiteral("Info"));
+    bar.addMenu(QStringLiteral("Game"));
+    bar.addAction(QStringLiteral("Hide"));
+    bar.addAction(QStringLiteral("Quit"));
+    bar.resize(width,
+               bar.heightForWidth(width) > 0 ? bar.heightForWidth(width) : bar.sizeHint().height());
+    for (QAction *action : bar.actions())
+        if (action->text() == title)
+            return bar.actionGeometry(action).center();
+    return QPoint(-1, -1);
+}
+
+QPoint gameMenuItemCentre(const QString &item)
+{
+    QMenu menu;
+    menu.addMenu(QStringLiteral("New game"));
+    menu.addAction(QStringLiteral("Commit"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    menu.addAction(QStringLiteral("Move"));
+    for (QAction *action : menu.actions())
+        if (action->text() == item)
+            return menu.actionGeometry(action).center();
+    return QPoint(-1, -1);
+}
+
+// The position of the inside of a window saved under `key` in `file`, as Qt
+// reads it back; read through a copy of the file.
+std::optional<QPoint> savedPosition(const QString &file, const QString &key)
+{
+    QTemporaryDir copyDir;
+    const QString copy = copyDir.filePath(QStringLiteral("copy.conf"));
+    if (!QFile::copy(file, copy))
+        return std::nullopt;
+    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
+    if (value.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    QWidget probe;
+    if (!probe.restoreGeometry(value.toByteArray()))
+        return std::nullopt;
+    return probe.geometry().topLeft();
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playAGame();
+    void framesRestoredAtTheNextStart();
+    void noDisplay_data();
+    void noDisplay();
+
+private:
+    // Drags colour `code` from the palette onto a peg of the board and waits
+    // until the peg shows it.
+    void dropColour(const QRect &palette, int code, QPoint pegTopLeft);
+    // Chooses "Game" > `item` from the board window's menu bar with the mouse.
+    void chooseFromGameMenu(ProgramRun &run, const QRect &board, const QString &item);
+    // Answers the alert titled by `titlePattern` with Enter; returns its title.
+    QString answerAlert(ProgramRun &run, const QString &titlePattern);
+    void quit(ProgramRun &run, const QString &window);
+};
+
+void TestEndToEnd::initTestCase()
+{
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
+             "xdotool is needed (scripts/install-deps.sh installs it)");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY(QFileInfo(kProgram).isExecutable());
+}
+
+void TestEndToEnd::dropColour(const QRect &palette, int code, QPoint pegTopLeft)
+{
+    QVERIFY(drag(BoardLayout::centre(palettePeg(palette, code)), BoardLayout::centre(pegTopLeft)));
+    QVERIFY2(pollUntil([&] { return codeAt(screenshot(), pegTopLeft) == code; }),
+             qPrintable(QStringLiteral("colour %1 did not arrive").arg(code)));
+}
+
+void TestEndToEnd::chooseFromGameMenu(ProgramRun &run, const QRect &board, const QString &item)
+{
+    const QStringList before = run.visibleWindows();
+    QVERIFY(click(board.topLeft() + menuBarTitleCentre(QStringLiteral("Game"), board.width())));
+    QString popup;
+    QVERIFY2(pollUntil([&] {
+                 for (const QString &window : run.visibleWindows())
+                     if (!before.contains(window))
+                         popup = window;
+                 return !popup.isEmpty();
+             }),
+             "the Game menu did not open");
+    const std::optional<QRect> menu = windowGeometry(popup);
+    QVERIFY(menu);
+    QVERIFY(click(menu->topLeft() + gameMenuItemCentre(item)));
+    QVERIFY(pollUntil([&] { return !run.visibleWindows().contains(popup); }));
+}
+
+QString TestEndToEnd::answerAlert(ProgramRun &run, const QString &titlePattern)
+{
+    const std::optional<QString> alert = run.waitForWindow(titlePattern);
+    if (!alert)
+        return QString();
+    const QString title = windowName(*alert).value_or(QString());
+    if (!typeInto(*alert, QStringLiteral("Return")))
+        return QString();
+    if (!pollUntil([&] { return !run.visibleWindows().contains(*alert); }))
+        return QString();
+    return title;
+}
+
+void TestEndToEnd::quit(ProgramRun &run, const QString &window)
+{
+    QVERIFY(typeInto(window, QStringLiteral("ctrl+q")));
+    QVERIFY2(run.process().waitForFinished(kWaitMs), "Ctrl+Q did not end the program");
+    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
+    QVERIFY2(run.process().exitCode() == 0, qPrintable(run.output()));
+}
+
+void TestEndToEnd::playAGame()
+{
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<QString> board = run.waitForWindow(kWithReplacement);
+    const std::optional<QString> palette = run.waitForWindow(QStringLiteral("^Palette$"));
+    QVERIFY2(board && palette, qPrintable(run.output()));
+
+    // The palette goes beside the board, so that it covers nothing.
+    const std::optional<QRect> boardRect = windowGeometry(*board);
+    QVERIFY(boardRect);
+    QVERIFY(moveWindow(*palette, QPoint(boardRect->right() + 40, boardRect->top() + 100)));
+    const std::optional<QRect> paletteRect = windowGeometry(*palette);
+    QVERIFY(paletteRect);
+
+    std::optional<BoardLayout> found;
+    QVERIFY2(pollUntil([&] { return (found = locateBoard(screenshot(), *boardRect)).has_value(); }),
+             "no board of eight rows with their scores and the answer row below");
+    const BoardLayout layout = *found;
+    // Each score stands 60 pixels right of its row; the answer row is flush
+    // with the rows, below them.
+    QCOMPARE(layout.scores.x() - (layout.topRow.x() + rules::kPositions * kPeg), 60);
+    QCOMPARE(layout.answerRow.x(), layout.topRow.x());
+    QVERIFY(layout.answerRow.y() >= layout.topRow.y() + rules::kRows * kPeg);
+    QCOMPARE(activeRow(screenshot(), layout), 7);
+
+    // Row 7 by hand. Should it hit the secret (one game in 1296), a new game
+    // gives another try.
+    const rules::Combination hand = {4, 2, 1, 6};
+    bool playedOn = false;
+    for (int attempt = 0; attempt < 3 && !playedOn; ++attempt) {
+        for (int position = 0; position < 3; ++position)
+            dropColour(*paletteRect, hand[position], layout.peg(7, position));
+
+        // Three pegs are not a row: the alert is answered with Enter, and the
+        // row stays as it was.
+        QVERIFY(typeInto(*palette, QStringLiteral("ctrl+c")));
+        QCOMPARE(answerAlert(run, kAlert), QStringLiteral("Alert"));
+        QImage shot = screenshot();
+        QCOMPARE(codesAt(shot, layout, 7), (rules::Combination{4, 2, 1, 0}));
+        QCOMPARE(activeRow(shot, layout), 7);
+        QCOMPARE(scoreAt(shot, layout, 7), std::optional<rules::Score>(rules::Score{0, 0}));
+
+        dropColour(*paletteRect, hand[3], layout.peg(7, 3));
+        QVERIFY(typeInto(*palette, QStringLiteral("ctrl+c")));
+        QVERIFY(pollUntil([&] {
+            return activeRow(screenshot(), layout) == 6 || run.findWindow(kGameEnd).has_value();
+        }));
+        if (run.findWindow(kGameEnd)) {
+            QCOMPARE(answerAlert(run, kGameEnd), QStringLiteral("Congratulations!"));
+            QVERIFY(typeInto(*palette, QStringLiteral("ctrl+n")));
+            QVERIFY(pollUntil([&] { return activeRow(screenshot(), layout) == 7; }));
+            continue;
+        }
+        playedOn = true;
+    }
+    QVERIFY(playedOn);
+    QImage shot = screenshot();
+    QCOMPARE(codesAt(shot, layout, 7), hand);
+    QVERIFY(scoreAt(shot, layout, 7).has_value());
+
+    // A colour taken from the committed row onto the active row; the
+    // committed peg keeps it.
+    QVERIFY(drag(BoardLayout::centre(layout.peg(7, 0)), BoardLayout::centre(layout.peg(6, 2))));
+    QVERIFY(pollUntil([&] { return codeAt(screenshot(), layout.peg(6, 2)) == hand[0]; }));
+    QCOMPARE(codeAt(screenshot(), layout.peg(7, 0)), hand[0]);
+
+    // "Move" from the menu until the game ends.
+    QString ending;
+    for (int move = 0; move < 7 && ending.isEmpty(); ++move) {
+        const int row = activeRow(screenshot(), layout);
+        QVERIFY(row >= 0);
+        chooseFromGameMenu(run, *boardRect, QStringLiteral("Move"));
+        // Either the next row becomes active, or the game ends with an alert.
+        QVERIFY2(pollUntil([&] {
+                     const int now = activeRow(screenshot(), layout);
+                     return (now >= 0 && now == row - 1) || run.findWindow(kGameEnd).has_value();
+                 }),
+                 "Move played no row");
+        if (run.findWindow(kGameEnd))
+            ending = answerAlert(run, kGameEnd);
+    }
+    QVERIFY2(ending == QStringLiteral("Congratulations!") || ending == QStringLiteral("Game over."),
+             qPrintable(ending));
+
+    // The secret shows in the answer row, and every row's drawn score is the
+    // score of its colours against it.
+    rules::Combination secret{};
+    QVERIFY(pollUntil([&] {
+        secret = codesAt(screenshot(), layout, -1);
+        return std::find(secret.begin(), secret.end(), 0) == secret.end();
+    }));
+    shot = screenshot();
+    QCOMPARE(activeRow(shot, layout), -1);
+    int played = 0;
+    for (int row = rules::kRows - 1; row >= 0; --row) {
+        const rules::Combination guess = codesAt(shot, layout, row);
+        if (guess == rules::Combination{0, 0, 0, 0})
+            break;
+        QVERIFY(std::find(guess.begin(), guess.end(), 0) == guess.end());
+        QCOMPARE(scoreAt(shot, layout, row), std::optional(rules::score(secret, guess)));
+        ++played;
+    }
+    QVERIFY(played >= 2);
+    qInfo("%s after %d rows; the secret was %d %d %d %d", qPrintable(ending), played, secret[0],
+          secret[1], secret[2], secret[3]);
+    QCOMPARE(scoreAt(shot, layout, rules::kRows - played)->black == 4,
+             ending == QStringLiteral("Congratulations!"));
+
+    // A new game without replacement from the keyboard: the title says so and
+    // the board is clear.
+    QVERIFY(typeInto(*palette, QStringLiteral("ctrl+shift+n")));
+    QVERIFY(pollUntil(
+        [&] { return windowName(*board) == QStringLiteral("Hueriddle (without replacement)"); }));
+    QVERIFY(pollUntil([&] { return activeRow(screenshot(), layout) == 7; }));
+    shot = screenshot();
+    for (int row = -1; row < rules::kRows; ++row)
+        QCOMPARE(codesAt(shot, layout, row), (rules::Combination{0, 0, 0, 0}));
+    for (int row = 0; row < rules::kRows; ++row)
+        QCOMPARE(scoreAt(shot, layout, row), std::optional<rules::Score>(rules::Score{0, 0}));
+
+    quit(run, *palette);
+    for (const QString &key :
+         {QStringLiteral("HueRiddlesMain"), QStringLiteral("HueRiddlesPalette")})
+        QVERIFY2(savedPosition(run.settingsFile(), key).has_value(), qPrintable(key));
+}
+
+void TestEndToEnd::framesRestoredAtTheNextStart()
+{
+    QTemporaryDir config;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint boardAt(120, 80);
+    const QPoint paletteAt(600, 400);
+    {
+        ProgramRun first(kProgram, config.path());
+        const std::optional<QString> board = first.waitForWindow(kWithReplacement);
+        const std::optional<QString> palette = first.waitForWindow(QStringLiteral("^Palette$"));
+        QVERIFY2(board && palette, qPrintable(first.output()));
+
+        // A first run: both in the lower-left corner of the screen, the
+        // palette over the board's corner and with the keyboard focus.
+        const QRect boardRect = windowGeometry(*board).value_or(QRect());
+        const QRect paletteRect = windowGeometry(*palette).value_or(QRect());
+        QCOMPARE(boardRect.bottomLeft(), screen.bottomLeft());
+        QCOMPARE(paletteRect.bottomLeft(), screen.bottomLeft());
+        QVERIFY(pollUntil([&] { return xdotool({"getwindowfocus"}) == *palette; }));
+        QVERIFY(pollUntil([&] { return codeAt(screenshot(), palettePeg(paletteRect, 1)) == 1; }));
+
+        QVERIFY(moveWindow(*board, boardAt));
+        QVERIFY(moveWindow(*palette, paletteAt));
+        quit(first, *board);
+        QCOMPARE(savedPosition(first.settingsFile(), QStringLiteral("HueRiddlesMain")),
+                 std::optional(boardAt));
+        QCOMPARE(savedPosition(first.settingsFile(), QStringLiteral("HueRiddlesPalette")),
+                 std::optional(paletteAt));
+    }
+
+    ProgramRun second(kProgram, config.path());
+    const std::optional<QString> board = second.waitForWindow(kWithReplacement);
+    const std::optional<QString> palette = second.waitForWindow(QStringLiteral("^Palette$"));
+    QVERIFY2(board && palette, qPrintable(second.output()));
+    QCOMPARE(windowGeometry(*board).value_or(QRect()).topLeft(), boardAt);
+    QCOMPARE(windowGeometry(*palette).value_or(QRect()).topLeft(), paletteAt);
+    quit(second, *palette);
+}
+
+void TestEndToEnd::noDisplay_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::newRow("DISPLAY not set") << QString();
+    QTest::newRow("DISPLAY names no X server") << QStringLiteral(":4321");
+}
+
+void TestEndToEnd::noDisplay()
+{
+    QFETCH(QString, display);
+
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(kProgram, {});
+    QVERIFY(process.waitForFinished(kWaitMs));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == 1, qPrintable(errors));
+    const QStringList lines = errors.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() == 1, qPrintable(errors));
+    QVERIFY2(lines.front().startsWith(QStringLiteral("hueriddle: ")), qPrintable(errors));
+    QVERIFY2(lines.front().contains(QStringLiteral("display"), Qt::CaseInsensitive),
+             qPrintable(errors));
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
