@@ -8,8 +8,8 @@
 #include "views/Peg.h"
 #include "views/Result.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -24,7 +24,7 @@ constexpr int kPegSize = Peg::kSize;
 // and y growing upwards.
 constexpr int kBoxMargin = 8;  // between a box's border and its content
 constexpr int kBoxGap = 8;     // between the answer box and the board box
-constexpr int kBoardBoxY = 92; // lower edge of the board box
+constexpr int kBoardBoxY = 92; // lower edge of the board box, as a rule
 constexpr int kRowX = 8;       // left edge of the first peg of every row
 constexpr int kFirstRowY = 8;  // lower edge of row 0 in the board view
 constexpr int kResultX = 260;  // left edge of each row's score
@@ -116,7 +116,11 @@ void AppController::makeGameWindow()
     const int width = boardBox->width();
     const int height = titleHeight + answerBox->height() + kBoxGap + boardBox->height();
     content->setFixedSize(width, height);
-    placeLowerLeft(boardBox, QPoint(0, kBoardBoxY));
+    // A style whose boxes are much taller than the usual 84 units would put
+    // the answer box under the board box; the board box then goes above it.
+    const int boardBoxY =
+        answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
+    placeLowerLeft(boardBox, QPoint(0, boardBoxY));
     placeLowerLeft(answerBox, QPoint(0, 0));
 
     window = board;

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -57,6 +58,7 @@ class TestAppWindows : public QObject
 private slots:
     void init();
     void cleanup();
+    void boardWindowLayout_data();
     void boardWindowLayout();
     void boardWindowHoldsTheGameViews();
     void paletteColours_data();
@@ -83,8 +85,25 @@ void TestAppWindows::cleanup()
     m_settings.reset();
 }
 
+void TestAppWindows::boardWindowLayout_data()
+{
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("the default font") << 0;
+    // Taller box titles: the answer box outgrows the 92 units below the board.
+    QTest::newRow("a large font") << 30;
+}
+
 void TestAppWindows::boardWindowLayout()
 {
+    QFETCH(int, pointSize);
+    const QFont defaultFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&] { QApplication::setFont(defaultFont); });
+    if (pointSize > 0) {
+        QFont large = defaultFont;
+        large.setPointSize(pointSize);
+        QApplication::setFont(large);
+    }
+
     RecordingAppController controller;
     controller.makeGameWindow();
     QWidget *window = controller.window;
@@ -106,14 +125,17 @@ void TestAppWindows::boardWindowLayout()
     QCOMPARE(window->width(), boardBox->width());
     QCOMPARE(window->height(),
              menuBar->height() + titleHeight + answerBox->height() + 8 + boardBox->height());
+    // The board box's lower edge is at 92, unless the answer box would reach
+    // into it; then the board box stands 8 above the answer box.
+    const int boardY = answerBox->height() > 92 ? answerBox->height() + 8 : 92;
+    QCOMPARE(pointSize > 0, boardY > 92);
     QCOMPARE(lowerLeftInWindow(answerBox), QPoint(0, 0));
-    QCOMPARE(lowerLeftInWindow(boardBox), QPoint(0, 92));
-    QVERIFY2(answerBox->height() <= 92, "the answer box reaches into the board box");
+    QCOMPARE(lowerLeftInWindow(boardBox), QPoint(0, boardY));
 
     // The rows: pegs touching one another, the score 60 units right of the
     // last peg, the union of them all 8 units inside each box's border.
     const QMargins boardFrame = boardBox->contentsMargins();
-    const QPoint rowsOrigin(boardFrame.left() + 8, 92 + boardFrame.bottom() + 8);
+    const QPoint rowsOrigin(boardFrame.left() + 8, boardY + boardFrame.bottom() + 8);
     for (int i = 0; i < rules::kRows; ++i) {
         for (int j = 0; j < rules::kPositions; ++j) {
             const DestinationPeg *peg = controller.pegs[i][j];
