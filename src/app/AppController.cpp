@@ -81,6 +81,7 @@ void AppController::applicationDidFinishLaunching()
 void AppController::makeGameWindow()
 {
     auto *board = newFixedWindow();
+    window = board;
     auto *content = new QWidget(board);
 
     // A box shows the union of its views' frames from its lower-left corner,
@@ -122,8 +123,6 @@ void AppController::makeGameWindow()
         answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
     placeLowerLeft(boardBox, QPoint(0, boardBoxY));
     placeLowerLeft(answerBox, QPoint(0, 0));
-
-    window = board;
 
     auto *menu = new MainMenu(*this, board);
     m_menu = menu;
