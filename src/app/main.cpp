@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Hueriddle"));
     QCoreApplication::setApplicationName(QStringLiteral("Hueriddle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HUERIDDLE_VERSION));
+    // Matches the installed desktop entry, so Wayland shows the launcher's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.hueriddle.Hueriddle"));
     // The palette never closes; the program ends by "Quit" or by closing the
     // board window.
     QApplication::setQuitOnLastWindowClosed(false);
