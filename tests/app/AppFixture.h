@@ -4,6 +4,7 @@
 // and answered at once, and user settings kept in a directory of the test's
 // own.
 
+#include "AlertRecorder.h"
 #include "app/AppController.h"
 
 #include <QScreen>
@@ -13,27 +14,7 @@
 #include <functional>
 #include <vector>
 
-struct RecordedAlert {
-    QString title;
-    QString message;
-    QString button;
-};
-
-class RecordingAppController : public AppController
-{
-public:
-    std::vector<RecordedAlert> alerts;
-    // Runs while an alert is "up", before it is answered.
-    std::function<void(const RecordedAlert &)> whileAlertIsUp;
-
-protected:
-    void runAlertPanel(const QString &title, const QString &message, const QString &button) override
-    {
-        alerts.push_back({title, message, button});
-        if (whileAlertIsUp)
-            whileAlertIsUp(alerts.back());
-    }
-};
+using RecordingAppController = AlertRecorder<AppController>;
 
 // Points the user and system settings at a fresh directory; the program's
 // settings file is then filePath(). Settings objects made before it keep their

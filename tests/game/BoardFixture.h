@@ -3,6 +3,7 @@
 // A controller wired to real board views, without any window on screen, whose
 // alerts are recorded and answered at once.
 
+#include "AlertRecorder.h"
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
 #include "game/Scoring.h"
@@ -14,27 +15,7 @@
 #include <memory>
 #include <vector>
 
-struct RecordedAlert {
-    QString title;
-    QString message;
-    QString button;
-};
-
-class RecordingController : public Controller
-{
-public:
-    std::vector<RecordedAlert> alerts;
-    // Runs while an alert is "up", before it is answered.
-    std::function<void(const RecordedAlert &)> whileAlertIsUp;
-
-protected:
-    void runAlertPanel(const QString &title, const QString &message, const QString &button) override
-    {
-        alerts.push_back({title, message, button});
-        if (whileAlertIsUp)
-            whileAlertIsUp(alerts.back());
-    }
-};
+using RecordingController = AlertRecorder<Controller>;
 
 class BoardFixture
 {
