@@ -42,6 +42,7 @@ QWidget *newFixedWindow()
 QGroupBox *makeBox(const QString &title, QWidget *content, QWidget *parent)
 {
     auto *box = new QGroupBox(title, parent);
+    box->setAccessibleName(title);
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
     layout->setSpacing(0);
@@ -89,8 +90,11 @@ void AppController::makeGameWindow()
     auto *answerView = new QWidget;
     const QPoint answerOrigin(kRowX, 0);
     answerView->setFixedSize(rules::kPositions * kPegSize, kPegSize);
+    answerView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Answer row"));
     for (int j = 0; j < rules::kPositions; ++j) {
         auto *peg = new Peg(QPointF(QPoint(kRowX + kPegSize * j, 0) - answerOrigin), answerView);
+        peg->setAccessibleLabel(
+            QCoreApplication::translate("Hueriddle", "Answer, position %1").arg(j + 1));
         sol[j] = peg;
     }
     QGroupBox *answerBox =
@@ -99,13 +103,21 @@ void AppController::makeGameWindow()
     auto *boardView = new QWidget;
     const QPoint boardOrigin(kRowX, kFirstRowY);
     boardView->setFixedSize(kResultX + kPegSize - kRowX, rules::kRows * kPegSize);
+    boardView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Rows and scores"));
     for (int i = 0; i < rules::kRows; ++i) {
         const int y = kFirstRowY + kPegSize * i;
+        // Index 7 is the top row, played first: "Row 1".
+        const int rowNumber = rules::kRows - i;
         auto *result = new Result(QPointF(QPoint(kResultX, y) - boardOrigin), boardView);
+        result->setAccessibleLabel(
+            QCoreApplication::translate("Hueriddle", "Row %1").arg(rowNumber));
         res[i] = result;
         for (int j = 0; j < rules::kPositions; ++j) {
             auto *peg = new DestinationPeg(QPointF(QPoint(kRowX + kPegSize * j, y) - boardOrigin),
                                            boardView);
+            peg->setAccessibleLabel(QCoreApplication::translate("Hueriddle", "Row %1, position %2")
+                                        .arg(rowNumber)
+                                        .arg(j + 1));
             pegs[i][j] = peg;
         }
     }
@@ -123,9 +135,11 @@ void AppController::makeGameWindow()
         answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
     placeLowerLeft(boardBox, QPoint(0, boardBoxY));
     placeLowerLeft(answerBox, QPoint(0, 0));
+    content->setAccessibleName(QCoreApplication::translate("Hueriddle", "Board and answer"));
 
     auto *menu = new MainMenu(*this, board);
     m_menu = menu;
+    menu->setAccessibleName(QCoreApplication::translate("Hueriddle", "Main menu"));
     connect(menu, &MainMenu::infoPanelRequested, this, &AppController::orderFrontStandardInfoPanel);
     connect(menu, &MainMenu::helpRequested, this, &AppController::orderFrontHelpPanel);
     connect(menu, &MainMenu::hideRequested, this, &AppController::hide);
@@ -138,7 +152,9 @@ void AppController::makeGameWindow()
     board->setFixedSize(width, menuHeight + height);
 
     board->setWindowTitle(QCoreApplication::translate("Hueriddle", "Hueriddle"));
+    board->setAccessibleName(QCoreApplication::translate("Hueriddle", "Hueriddle board"));
     board->installEventFilter(this);
+    m_keyboard.attachTo(board);
 
     m_frames.restoreFrame(board, WindowFrames::kMainKey);
     m_frames.autosaveFrame(board, WindowFrames::kMainKey);
@@ -152,10 +168,12 @@ void AppController::makeColorPalette()
     constexpr int height = kPaletteRows * kPegSize;
     auto *paletteView = new QWidget(paletteWindow);
     paletteView->setFixedSize(width, height);
+    paletteView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Colors"));
     for (std::int32_t code = 1; code <= 6; ++code) {
         const QPointF corner(kPegSize * ((code - 1) % kPaletteColumns),
                              kPegSize * ((code - 1) % kPaletteRows));
         auto *peg = new SourcePeg(corner, paletteView);
+        peg->setAccessibleLabel(QCoreApplication::translate("Hueriddle", "Palette"));
         peg->setColor(QColor::fromRgbF((code & 4) ? 1.0f : 0.0f, (code & 2) ? 1.0f : 0.0f,
                                        (code & 1) ? 1.0f : 0.0f, 1.0f));
     }
@@ -163,7 +181,9 @@ void AppController::makeColorPalette()
     palette = paletteWindow;
 
     paletteWindow->setWindowTitle(QCoreApplication::translate("Hueriddle", "Palette"));
+    paletteWindow->setAccessibleName(QCoreApplication::translate("Hueriddle", "Hueriddle palette"));
     paletteWindow->installEventFilter(this);
+    m_keyboard.attachTo(paletteWindow);
 
     m_frames.restoreFrame(paletteWindow, WindowFrames::kPaletteKey);
     m_frames.autosaveFrame(paletteWindow, WindowFrames::kPaletteKey);

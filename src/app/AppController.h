@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KeyboardPlay.h"
 #include "app/WindowFrames.h"
 #include "game/Controller.h"
 
@@ -10,7 +11,8 @@ class MainMenu;
 // The controller of the running program: on top of the game it builds the
 // board window (with the main menu) and the palette window, starts the first
 // game, keeps the windows' frames, and carries out the menu commands that are
-// not game rules. It owns both windows.
+// not game rules, and lets the game be played from the keyboard in both
+// windows. It owns both windows.
 class AppController : public Controller
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
     // The board window: its menu bar, the "Board" box with eight rows of four
     // pegs and a score 60 units right of each row, and the "Answer" box below
     // it, flush left. Fills `window`, `pegs`, `res` and `sol` and shows it.
+    // Screen readers hear rows numbered as the player meets them (the top
+    // row, played first, is "Row 1") and positions from 1, left to right.
     void makeGameWindow();
 
     // The palette window with the six colours; fills `palette`, shows it and
@@ -49,6 +53,7 @@ public:
 
     MainMenu *mainMenu() const;
     WindowFrames &frames() { return m_frames; }
+    KeyboardPlay &keyboard() { return m_keyboard; }
 
 signals:
     // The program is about to end (terminate() was called).
@@ -61,6 +66,7 @@ protected:
 
 private:
     WindowFrames m_frames;
+    KeyboardPlay m_keyboard{*this};
     QPointer<MainMenu> m_menu;
     bool m_terminating = false;
 };
