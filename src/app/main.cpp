@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 #include "app/DisplayGuard.h"
+#include "app/TerminationSignals.h"
 #include "app/Translations.h"
 
 #include <QApplication>
@@ -21,6 +22,10 @@ int main(int argc, char *argv[])
     Translations::install();
 
     AppController controller;
+    // A logout, kill or Ctrl+C in a terminal ends the program like "Quit".
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &controller,
+                     &AppController::terminate);
     controller.applicationDidFinishLaunching();
     QApplication::exec();
     // The frames are saved on every move already; a settings file that cannot
