@@ -1,0 +1,556 @@
+// Measures two programs from the outside, identically: the game and the floor
+// program (the least a Qt Widgets program does to show two small windows).
+//
+// Start-up: the time from just before fork/exec until both top-level windows
+// are mapped and the input focus is on the second one (the palette), and the
+// resident memory (VmRSS) at that moment. The programs run alternately in one
+// private Xvfb server, each run with a fresh, empty HOME.
+//
+// Idle: the CPU time (all threads, user and system) a program uses over a
+// stretch of seconds in which nothing happens, once its windows are shown.
+//
+// The harness talks to the X server through libxcb only: it selects
+// SubstructureNotify on the root window, which reports every top-level window
+// created and mapped, and FocusChange on each new top-level window.
+//
+//   bench_startup --game PATH --floor PATH --out FILE.json
+//                 [--runs N] [--warmup N] [--idle-runs N] [--idle-seconds S]
+//                 [--display NAME]
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <ftw.h>
+#include <optional>
+#include <poll.h>
+#include <set>
+#include <signal.h>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+#include <xcb/xcb.h>
+
+extern char **environ;
+
+namespace
+{
+
+using Clock = std::chrono::steady_clock;
+
+[[noreturn]] void fail(const std::string &message)
+{
+    std::fprintf(stderr, "bench_startup: %s\n", message.c_str());
+    std::exit(1);
+}
+
+struct Options {
+    std::string game;
+    std::string floor;
+    std::string out;
+    std::string display;
+    int runs = 30;
+    int warmup = 3;
+    int idleRuns = 3;
+    int idleSeconds = 10;
+};
+
+Options parseOptions(int argc, char **argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc)
+            fail("missing value after " + arg);
+        const std::string value = argv[++i];
+        if (arg == "--game")
+            options.game = value;
+        else if (arg == "--floor")
+            options.floor = value;
+        else if (arg == "--out")
+            options.out = value;
+        else if (arg == "--display")
+            options.display = value;
+        else if (arg == "--runs")
+            options.runs = std::stoi(value);
+        else if (arg == "--warmup")
+            options.warmup = std::stoi(value);
+        else if (arg == "--idle-runs")
+            options.idleRuns = std::stoi(value);
+        else if (arg == "--idle-seconds")
+            options.idleSeconds = std::stoi(value);
+        else
+            fail("unknown option " + arg);
+    }
+    if (options.game.empty() || options.floor.empty() || options.out.empty())
+        fail("usage: bench_startup --game PATH --floor PATH --out FILE.json [--runs N] "
+             "[--warmup N] [--idle-runs N] [--idle-seconds S] [--display NAME]");
+    return options;
+}
+
+// A private X server, started with -displayfd so that it picks a free display
+// number itself. -noreset keeps its state when the last client leaves.
+struct PrivateXServer {
+    pid_t pid = -1;
+    std::string display;
+
+    void start()
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            fail("pipe failed");
+        pid = fork();
+        if (pid < 0)
+            fail("fork failed");
+        if (pid == 0) {
+            close(fds[0]);
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, STDOUT_FILENO);
+            dup2(devNull, STDERR_FILENO);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+                   "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string number;
+        const auto deadline = Clock::now() + std::chrono::seconds(20);
+        while (Clock::now() < deadline) {
+            pollfd entry{fds[0], POLLIN, 0};
+            if (poll(&entry, 1, 200) <= 0)
+                continue;
+            char c = 0;
+            const ssize_t got = read(fds[0], &c, 1);
+            if (got <= 0 || c == '\n')
+                break;
+            number.push_back(c);
+        }
+        close(fds[0]);
+        if (number.empty())
+            fail("Xvfb did not start (is it installed?)");
+        display = ":" + number;
+    }
+
+    void stop()
+    {
+        if (pid <= 0)
+            return;
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+};
+
+int removeEntry(const char *path, const struct stat *, int, struct FTW *)
+{
+    return remove(path);
+}
+
+// What the harness watches of one running program.
+struct Launched {
+    pid_t pid = -1;
+    std::string home;
+    Clock::time_point started;
+};
+
+class Harness
+{
+public:
+    explicit Harness(const std::string &display) : m_display(display)
+    {
+        int screenNumber = 0;
+        m_connection = xcb_connect(display.c_str(), &screenNumber);
+        if (xcb_connection_has_error(m_connection))
+            fail("cannot connect to the X server " + display);
+        xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
+        for (int i = 0; i < screenNumber; ++i)
+            xcb_screen_next(&it);
+        m_root = it.data->root;
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(m_connection);
+        m_wmName = internAtom("_NET_WM_NAME");
+    }
+
+    ~Harness() { xcb_disconnect(m_connection); }
+
+    Harness(const Harness &) = delete;
+    Harness &operator=(const Harness &) = delete;
+
+    // Starts `program` with a fresh, empty HOME and configuration directory.
+    Launched launch(const std::string &program)
+    {
+        Launched launched;
+        char pattern[] = "/tmp/hueriddle-bench-XXXXXX";
+        if (!mkdtemp(pattern))
+            fail("mkdtemp failed");
+        launched.home = pattern;
+        const std::string config = launched.home + "/.config";
+        mkdir(config.c_str(), 0700);
+
+        // The environment is prepared before the clock starts.
+        std::vector<std::string> variables;
+        for (char **each = environ; *each; ++each) {
+            const std::string variable = *each;
+            const std::string name = variable.substr(0, variable.find('='));
+            if (name == "HOME" || name == "DISPLAY" || name == "QT_QPA_PLATFORM" ||
+                name == "WAYLAND_DISPLAY" || name.rfind("XDG_", 0) == 0)
+                continue;
+            variables.push_back(variable);
+        }
+        variables.push_back("HOME=" + launched.home);
+        variables.push_back("XDG_CONFIG_HOME=" + config);
+        variables.push_back("DISPLAY=" + m_display);
+        variables.push_back("QT_QPA_PLATFORM=xcb");
+        std::vector<char *> envp;
+        for (std::string &variable : variables)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        std::string path = program;
+        char *argv[] = {path.data(), nullptr};
+
+        m_created.clear();
+        m_mapped.clear();
+        m_focus = XCB_NONE;
+
+        launched.started = Clock::now();
+        launched.pid = fork();
+        if (launched.pid < 0)
+            fail("fork failed");
+        if (launched.pid == 0) {
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, STDOUT_FILENO);
+            dup2(devNull, STDERR_FILENO);
+            execve(path.c_str(), argv, envp.data());
+            _exit(127);
+        }
+        return launched;
+    }
+
+    // Waits until two top-level windows are mapped and the second has the
+    // input focus; returns the time since the launch, or nothing on timeout
+    // or when the program ended.
+    std::optional<std::chrono::nanoseconds> waitShown(const Launched &launched)
+    {
+        const auto deadline = Clock::now() + std::chrono::seconds(20);
+        while (!(m_mapped.size() >= 2 && m_focus == m_mapped[1])) {
+            xcb_generic_event_t *event = nextEvent(deadline);
+            if (!event)
+                return std::nullopt;
+            handle(event);
+            std::free(event);
+            if (waitpid(launched.pid, nullptr, WNOHANG) == launched.pid)
+                return std::nullopt;
+        }
+        return Clock::now() - launched.started;
+    }
+
+    // What was seen so far, for an error message.
+    std::string seen() const
+    {
+        std::ostringstream out;
+        out << m_created.size() << " top-level windows created, " << m_mapped.size()
+            << " mapped, focus on " << (m_focus == XCB_NONE ? "none" : "a top-level window");
+        if (!m_mapped.empty() && m_focus != XCB_NONE)
+            out << (m_focus == m_mapped.back() ? " (the last mapped)" : " (not the last mapped)");
+        return out.str();
+    }
+
+    // The title of the window that has the focus, read after the clock stopped.
+    std::string focusTitle()
+    {
+        xcb_get_property_cookie_t cookie =
+            xcb_get_property(m_connection, 0, m_focus, m_wmName, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(m_connection, cookie, nullptr);
+        std::string title;
+        if (reply) {
+            title.assign(static_cast<const char *>(xcb_get_property_value(reply)),
+                         std::size_t(xcb_get_property_value_length(reply)));
+            std::free(reply);
+        }
+        return title;
+    }
+
+    // Kills the program, waits until the server has destroyed its windows and
+    // removes its HOME.
+    void finish(Launched &launched)
+    {
+        kill(launched.pid, SIGKILL);
+        waitpid(launched.pid, nullptr, 0);
+        const auto deadline = Clock::now() + std::chrono::seconds(5);
+        while (!m_created.empty()) {
+            xcb_generic_event_t *event = nextEvent(deadline);
+            if (!event)
+                break;
+            handle(event);
+            std::free(event);
+        }
+        nftw(launched.home.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+    }
+
+private:
+    xcb_atom_t internAtom(const char *name)
+    {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, 0, std::uint16_t(std::strlen(name)), name),
+            nullptr);
+        if (!reply)
+            fail(std::string("cannot intern ") + name);
+        const xcb_atom_t atom = reply->atom;
+        std::free(reply);
+        return atom;
+    }
+
+    xcb_generic_event_t *nextEvent(Clock::time_point deadline)
+    {
+        for (;;) {
+            if (xcb_generic_event_t *event = xcb_poll_for_event(m_connection))
+                return event;
+            if (xcb_connection_has_error(m_connection))
+                fail("lost the X server");
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0)
+                return nullptr;
+            pollfd entry{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+            poll(&entry, 1, int(std::min<long long>(left.count() + 1, 100)));
+        }
+    }
+
+    void handle(xcb_generic_event_t *event)
+    {
+        switch (event->response_type & 0x7f) {
+        case XCB_CREATE_NOTIFY: {
+            const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
+            if (created->parent != m_root)
+                break;
+            m_created.insert(created->window);
+            // Selected before the window can be mapped, so no focus change of
+            // it can be missed.
+            const std::uint32_t mask = XCB_EVENT_MASK_FOCUS_CHANGE;
+            xcb_change_window_attributes(m_connection, created->window, XCB_CW_EVENT_MASK, &mask);
+            xcb_flush(m_connection);
+            break;
+        }
+        case XCB_MAP_NOTIFY: {
+            const auto *mapped = reinterpret_cast<xcb_map_notify_event_t *>(event);
+            if (mapped->event == m_root && !mapped->override_redirect &&
+                m_created.count(mapped->window) &&
+                std::find(m_mapped.begin(), m_mapped.end(), mapped->window) == m_mapped.end()) {
+                m_mapped.push_back(mapped->window);
+                // The focus may have moved before the server got the request
+                // selecting FocusChange on this window; ask where it is now.
+                // Any later change is reported by an event.
+                xcb_get_input_focus_reply_t *reply = xcb_get_input_focus_reply(
+                    m_connection, xcb_get_input_focus(m_connection), nullptr);
+                if (reply) {
+                    if (m_created.count(reply->focus))
+                        m_focus = reply->focus;
+                    std::free(reply);
+                }
+            }
+            break;
+        }
+        case XCB_FOCUS_IN: {
+            const auto *focus = reinterpret_cast<xcb_focus_in_event_t *>(event);
+            if (focus->detail != XCB_NOTIFY_DETAIL_POINTER && m_created.count(focus->event))
+                m_focus = focus->event;
+            break;
+        }
+        case XCB_FOCUS_OUT: {
+            const auto *focus = reinterpret_cast<xcb_focus_out_event_t *>(event);
+            if (focus->detail != XCB_NOTIFY_DETAIL_POINTER && focus->event == m_focus)
+                m_focus = XCB_NONE;
+            break;
+        }
+        case XCB_DESTROY_NOTIFY: {
+            const auto *destroyed = reinterpret_cast<xcb_destroy_notify_event_t *>(event);
+            m_created.erase(destroyed->window);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    std::string m_display;
+    xcb_connection_t *m_connection = nullptr;
+    xcb_window_t m_root = XCB_NONE;
+    xcb_atom_t m_wmName = XCB_NONE;
+    std::set<xcb_window_t> m_created;
+    std::vector<xcb_window_t> m_mapped;
+    xcb_window_t m_focus = XCB_NONE;
+};
+
+long residentKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// utime + stime of the whole process, in clock ticks.
+long long cpuTicks(pid_t pid)
+{
+    std::ifstream statFile("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+    // Fields after the command name, which is in parentheses and may hold blanks.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long long utime = 0;
+    long long stime = 0;
+    for (int index = 3; fields >> field; ++index) {
+        if (index == 14)
+            utime = std::stoll(field);
+        if (index == 15) {
+            stime = std::stoll(field);
+            break;
+        }
+    }
+    return utime + stime;
+}
+
+// The CPU time of the whole process, every thread included, in nanoseconds.
+long long cpuNanoseconds(pid_t pid)
+{
+    clockid_t clock;
+    timespec value{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &value) != 0)
+        return -1;
+    return (long long)value.tv_sec * 1000000000LL + value.tv_nsec;
+}
+
+struct Program {
+    const char *name;
+    std::string path;
+    std::vector<double> milliseconds;
+    std::vector<long> residentKiB;
+    std::vector<double> idleMilliseconds;
+    std::vector<long long> idleTicks;
+};
+
+std::string jsonArray(const auto &values)
+{
+    std::ostringstream out;
+    out << '[';
+    for (std::size_t i = 0; i < values.size(); ++i)
+        out << (i ? ", " : "") << values[i];
+    out << ']';
+    return out.str();
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Options options = parseOptions(argc, argv);
+    signal(SIGPIPE, SIG_IGN);
+
+    PrivateXServer server;
+    std::string display = options.display;
+    if (display.empty()) {
+        server.start();
+        display = server.display;
+    }
+
+    Program game{"game", options.game, {}, {}, {}, {}};
+    Program floor{"floor", options.floor, {}, {}, {}, {}};
+    int status = 0;
+    {
+        Harness harness(display);
+
+        // Start-up, alternating which program goes first in each pair.
+        for (int round = 0; round < options.warmup + options.runs; ++round) {
+            Program *order[2] = {&game, &floor};
+            if (round % 2)
+                std::swap(order[0], order[1]);
+            for (Program *program : order) {
+                Launched launched = harness.launch(program->path);
+                const auto shown = harness.waitShown(launched);
+                const long rss = shown ? residentKiB(launched.pid) : -1;
+                const std::string title = shown ? harness.focusTitle() : std::string();
+                const std::string seen = harness.seen();
+                harness.finish(launched);
+                if (!shown)
+                    fail(std::string("the ") + program->name +
+                         " did not show its two windows with the second one active: " + seen);
+                if (title != "Palette")
+                    fail(std::string("the ") + program->name + "'s active window is \"" + title +
+                         "\", not \"Palette\"");
+                if (round < options.warmup)
+                    continue;
+                program->milliseconds.push_back(
+                    std::chrono::duration<double, std::milli>(*shown).count());
+                program->residentKiB.push_back(rss);
+            }
+        }
+
+        // Idle: settle for a second after the windows are shown, then measure.
+        for (int round = 0; round < options.idleRuns; ++round) {
+            for (Program *program : {&game, &floor}) {
+                Launched launched = harness.launch(program->path);
+                if (!harness.waitShown(launched)) {
+                    harness.finish(launched);
+                    fail(std::string("the ") + program->name + " did not start for the idle run");
+                }
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+                const long long nsBefore = cpuNanoseconds(launched.pid);
+                const long long ticksBefore = cpuTicks(launched.pid);
+                std::this_thread::sleep_for(std::chrono::seconds(options.idleSeconds));
+                const long long nsAfter = cpuNanoseconds(launched.pid);
+                const long long ticksAfter = cpuTicks(launched.pid);
+                harness.finish(launched);
+                if (nsBefore < 0 || nsAfter < 0)
+                    fail("cannot read the CPU time of the program");
+                program->idleMilliseconds.push_back(double(nsAfter - nsBefore) / 1e6);
+                program->idleTicks.push_back(ticksAfter - ticksBefore);
+            }
+        }
+    }
+    server.stop();
+
+    std::ofstream out(options.out);
+    out << "{\n  \"runs\": " << options.runs << ",\n  \"idle_seconds\": " << options.idleSeconds
+        << ",\n  \"clock_ticks_per_second\": " << sysconf(_SC_CLK_TCK) << ",\n";
+    for (const Program *program : {&game, &floor}) {
+        out << "  \"" << program->name << "\": {\n"
+            << "    \"startup_ms\": " << jsonArray(program->milliseconds) << ",\n"
+            << "    \"rss_kib\": " << jsonArray(program->residentKiB) << ",\n"
+            << "    \"idle_cpu_ms\": " << jsonArray(program->idleMilliseconds) << ",\n"
+            << "    \"idle_cpu_ticks\": " << jsonArray(program->idleTicks) << "\n  }"
+            << (program == &game ? ",\n" : "\n");
+    }
+    out << "}\n";
+    if (!out)
+        status = 1;
+
+    for (const Program *program : {&game, &floor}) {
+        std::vector<double> rss(program->residentKiB.begin(), program->residentKiB.end());
+        std::fprintf(stderr,
+                     "%-5s start-up median %.1f ms, RSS median %.0f KiB, idle median %.2f ms\n",
+                     program->name, median(program->milliseconds), median(rss),
+                     median(program->idleMilliseconds));
+    }
+    return status;
+}
