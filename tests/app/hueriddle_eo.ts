@@ -5,8 +5,24 @@
 <context>
     <name>Hueriddle</name>
     <message>
+        <source>Info</source>
+        <translation>Informoj</translation>
+    </message>
+    <message>
         <source>Game</source>
         <translation>Ludo</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Kaŝi</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ĉesi</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Averto</translation>
     </message>
     <message>
         <source>All four colors must be set.</source>

@@ -1,5 +1,9 @@
+#include "AlertRecorder.h"
+#include "app/MainMenu.h"
 #include "app/Translations.h"
+#include "game/Controller.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -20,6 +24,8 @@ private slots:
     void cleanup();
     void installsFromDirectories_data();
     void installsFromDirectories();
+    void menuAndAlertsFollowTheTranslation_data();
+    void menuAndAlertsFollowTheTranslation();
     void laterInstallReplacesEarlier();
     void findsTranslationNextToProgram();
     void searchesInstalledDataDirectory();
@@ -78,6 +84,49 @@ void TestTranslations::installsFromDirectories()
     QCOMPARE(TestTranslations::alert(), alert);
 }
 
+void TestTranslations::menuAndAlertsFollowTheTranslation_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("alertTitle");
+    QTest::addColumn<QString>("alertMessage");
+
+    QTest::newRow("Esperanto") << QLocale(QStringLiteral("eo"))
+                               << QStringList({"Informoj", "Ludo", QString::fromUtf8("Kaŝi"),
+                                               QString::fromUtf8("Ĉesi")})
+                               << QStringLiteral("Averto")
+                               << QString::fromUtf8("Ĉiuj kvar koloroj devas esti metitaj.");
+    QTest::newRow("no translation")
+        << QLocale(QStringLiteral("fr_FR")) << QStringList({"Info", "Game", "Hide", "Quit"})
+        << QStringLiteral("Alert") << QStringLiteral("All four colors must be set.");
+}
+
+// The program's own menu bar and the game's alert, built after the
+// translation is installed, as at the start of the program.
+void TestTranslations::menuAndAlertsFollowTheTranslation()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, alertTitle);
+    QFETCH(QString, alertMessage);
+
+    const bool installed = Translations::install(locale, {QCoreApplication::applicationDirPath()});
+    QCOMPARE(installed, titles.first() != QStringLiteral("Info"));
+
+    AlertRecorder<Controller> controller;
+    MainMenu menu(controller);
+    QStringList shown;
+    for (const QAction *action : menu.actions())
+        shown << action->text();
+    QCOMPARE(shown, titles);
+
+    // A commit with no pegs set is refused with an alert.
+    controller.commit();
+    QCOMPARE(controller.alerts.size(), std::size_t(1));
+    QCOMPARE(controller.alerts.front().title, alertTitle);
+    QCOMPARE(controller.alerts.front().message, alertMessage);
+}
+
 void TestTranslations::laterInstallReplacesEarlier()
 {
     const QStringList directories = {QCoreApplication::applicationDirPath()};
@@ -104,5 +153,5 @@ void TestTranslations::searchesInstalledDataDirectory()
              qPrintable(paths.join(QLatin1Char(' '))));
 }
 
-QTEST_GUILESS_MAIN(TestTranslations)
+QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"
