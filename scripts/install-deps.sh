@@ -9,14 +9,19 @@ cmake
 ninja-build
 g++
 clang
+libclang-rt-14-dev
 pkg-config
 qt6-base-dev
 qt6-base-dev-tools
+qt6-qpa-plugins
+fonts-dejavu-core
 qt6-l10n-tools
 qt6-tools-dev
 qt6-tools-dev-tools
 libgl-dev
 libxkbcommon-dev
+libx11-dev
+libxcb1-dev
 libbenchmark-dev
 xvfb
 xauth
@@ -51,5 +56,7 @@ fi
 
 echo "Installing:$missing"
 $run_as_root apt-get update -qq
+# Recommended packages are left out, so every runtime piece the tests need
+# (the X11 platform plugin, a font, the sanitizer runtime) is named above.
 # shellcheck disable=SC2086
 DEBIAN_FRONTEND=noninteractive $run_as_root apt-get install -y -qq --no-install-recommends $missing
