@@ -70,15 +70,21 @@ inline QImage screenshot()
 class ProgramRun
 {
 public:
-    ProgramRun(const QString &program, const QString &configHome) : m_configHome(configHome)
+    // `adjust` may change the environment the program gets; `arguments` go to
+    // `program` (a wrapper such as valgrind, or the program itself).
+    ProgramRun(const QString &program, const QString &configHome, const QStringList &arguments = {},
+               const std::function<void(QProcessEnvironment &)> &adjust = {})
+        : m_configHome(configHome)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
         environment.insert(QStringLiteral("HOME"), m_home.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        if (adjust)
+            adjust(environment);
         m_process.setProcessEnvironment(environment);
-        m_process.start(program, {});
+        m_process.start(program, arguments);
     }
 
     ~ProgramRun()
@@ -90,6 +96,14 @@ public:
     }
 
     QProcess &process() { return m_process; }
+
+    // Whether the program is still running; waits for it to have started.
+    bool alive()
+    {
+        if (m_process.state() == QProcess::Starting)
+            m_process.waitForStarted(kWaitMs);
+        return m_process.state() == QProcess::Running && !m_process.waitForFinished(0);
+    }
     QString settingsFile() const
     {
         return m_configHome + QStringLiteral("/Hueriddle/Hueriddle.conf");

@@ -1,9 +1,6 @@
-#include "BoardReader.h"
-#include "XSession.h"
+#include "GameDriver.h"
 
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QTest>
 #include <QWidget>
@@ -18,50 +15,6 @@ namespace
 {
 
 const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
-const QString kWithReplacement = QStringLiteral("^Hueriddle \\(with replacement\\)$");
-const QString kAlert = QStringLiteral("^Alert$");
-const QString kGameEnd = QStringLiteral("^(Congratulations!|Game over\\.)$");
-
-// The top-left pixel of the palette peg of `code`: its corner is
-// (48 * ((code - 1) mod 3), 48 * ((code - 1) mod 2)) from the palette's lower
-// left, y growing upwards.
-QPoint palettePeg(const QRect &palette, int code)
-{
-    const int x = kPeg * ((code - 1) % 3);
-    const int y = kPeg * ((code - 1) % 2);
-    return palette.topLeft() + QPoint(x, palette.height() - y - kPeg);
-}
-
-// Where the program draws a menu bar title or an item of its "Game" menu,
-// found by laying out the same texts with the same style and fonts, which this
-// driver shares with the program on the same display.
-QPoint menuBarTitleCentre(const QString &title, int width)
-{
-    QMenuBar bar;
-    bar.setNativeMenuBar(false);
-    bar.addMenu(QStringLiteral("Info"));
-    bar.addMenu(QStringLiteral("Game"));
-    bar.addAction(QStringLiteral("Hide"));
-    bar.addAction(QStringLiteral("Quit"));
-    bar.resize(width,
-               bar.heightForWidth(width) > 0 ? bar.heightForWidth(width) : bar.sizeHint().height());
-    for (QAction *action : bar.actions())
-        if (action->text() == title)
-            return bar.actionGeometry(action).center();
-    return QPoint(-1, -1);
-}
-
-QPoint gameMenuItemCentre(const QString &item)
-{
-    QMenu menu;
-    menu.addMenu(QStringLiteral("New game"));
-    menu.addAction(QStringLiteral("Commit"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    menu.addAction(QStringLiteral("Move"));
-    for (QAction *action : menu.actions())
-        if (action->text() == item)
-            return menu.actionGeometry(action).center();
-    return QPoint(-1, -1);
-}
 
 // The position of the inside of a window saved under `key` in `file`, as Qt
 // reads it back; read through a copy of the file.
@@ -121,41 +74,19 @@ void TestEndToEnd::dropColour(const QRect &palette, int code, QPoint pegTopLeft)
 
 void TestEndToEnd::chooseFromGameMenu(ProgramRun &run, const QRect &board, const QString &item)
 {
-    const QStringList before = run.visibleWindows();
-    QVERIFY(click(board.topLeft() + menuBarTitleCentre(QStringLiteral("Game"), board.width())));
-    QString popup;
-    QVERIFY2(pollUntil([&] {
-                 for (const QString &window : run.visibleWindows())
-                     if (!before.contains(window))
-                         popup = window;
-                 return !popup.isEmpty();
-             }),
-             "the Game menu did not open");
-    const std::optional<QRect> menu = windowGeometry(popup);
-    QVERIFY(menu);
-    QVERIFY(click(menu->topLeft() + gameMenuItemCentre(item)));
-    QVERIFY(pollUntil([&] { return !run.visibleWindows().contains(popup); }));
+    const QString failure = e2e::chooseFromGameMenu(run, board, item);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 QString TestEndToEnd::answerAlert(ProgramRun &run, const QString &titlePattern)
 {
-    const std::optional<QString> alert = run.waitForWindow(titlePattern);
-    if (!alert)
-        return QString();
-    const QString title = windowName(*alert).value_or(QString());
-    if (!typeInto(*alert, QStringLiteral("Return")))
-        return QString();
-    if (!pollUntil([&] { return !run.visibleWindows().contains(*alert); }))
-        return QString();
-    return title;
+    return e2e::answerAlert(run, titlePattern);
 }
 
 void TestEndToEnd::quit(ProgramRun &run, const QString &window)
 {
-    QVERIFY(typeInto(window, QStringLiteral("ctrl+q")));
-    QVERIFY2(run.process().waitForFinished(kWaitMs), "Ctrl+Q did not end the program");
-    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
-    QVERIFY2(run.process().exitCode() == 0, qPrintable(run.output()));
+    const QString failure = quitWithCtrlQ(run, window);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void TestEndToEnd::playAGame()
