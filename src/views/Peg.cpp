@@ -89,7 +89,7 @@ QString Peg::describeColor(const QColor &color)
             return QCoreApplication::translate("Hueriddle", "white");
         }
     }
-    return QCoreApplication::translate("Hueriddle", "colour %1").arg(color.name(QColor::HexArgb));
+    return QCoreApplication::translate("Hueriddle", "color %1").arg(color.name(QColor::HexArgb));
 }
 
 void Peg::updateAccessibleText()

@@ -44,8 +44,8 @@ void TestAccessibility::pegSaysWhatItShows_data()
                               << "A cyan peg";
     QTest::newRow("a colour outside the game")
         << "Answer, position 1" << QColor::fromRgbF(1, 0.5, 0)
-        << "Answer, position 1: colour #ffff8000"
-        << "A colour #ffff8000 peg";
+        << "Answer, position 1: color #ffff8000"
+        << "A color #ffff8000 peg";
 }
 
 void TestAccessibility::pegSaysWhatItShows()
