@@ -7,8 +7,11 @@
 #include "BoardReader.h"
 #include "XSession.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
+#include <QWidget>
 
 namespace e2e
 {
@@ -126,6 +129,23 @@ inline QString quitWithCtrlQ(ProgramRun &run, const QString &window, int timeout
             .arg(run.process().exitCode())
             .arg(run.output());
     return QString();
+}
+
+// The position of the inside of a window saved under `key` in `file`, as Qt
+// reads it back; read through a copy of the file.
+inline std::optional<QPoint> savedPosition(const QString &file, const QString &key)
+{
+    QTemporaryDir copyDir;
+    const QString copy = copyDir.filePath(QStringLiteral("copy.conf"));
+    if (!QFile::copy(file, copy))
+        return std::nullopt;
+    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
+    if (value.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    QWidget probe;
+    if (!probe.restoreGeometry(value.toByteArray()))
+        return std::nullopt;
+    return probe.geometry().topLeft();
 }
 
 } // namespace e2e

@@ -1,7 +1,6 @@
 #include "GameDriver.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QTest>
 #include <QWidget>
 
@@ -15,23 +14,6 @@ namespace
 {
 
 const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
-
-// The position of the inside of a window saved under `key` in `file`, as Qt
-// reads it back; read through a copy of the file.
-std::optional<QPoint> savedPosition(const QString &file, const QString &key)
-{
-    QTemporaryDir copyDir;
-    const QString copy = copyDir.filePath(QStringLiteral("copy.conf"));
-    if (!QFile::copy(file, copy))
-        return std::nullopt;
-    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
-    if (value.typeId() != QMetaType::QByteArray)
-        return std::nullopt;
-    QWidget probe;
-    if (!probe.restoreGeometry(value.toByteArray()))
-        return std::nullopt;
-    return probe.geometry().topLeft();
-}
 
 } // namespace
 
