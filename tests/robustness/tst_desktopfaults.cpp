@@ -1,0 +1,269 @@
+// The real program against faults of the desktop: settings that cannot be
+// written or are not what they should be, no HOME, the signals of a kill, a
+// Ctrl+C in a terminal and a logout, and a second instance running at once.
+
+#include "e2e/GameDriver.h"
+
+#include <QTest>
+#include <csignal>
+#include <unistd.h>
+
+#ifndef HUERIDDLE_PROGRAM
+#error "HUERIDDLE_PROGRAM must name the built program"
+#endif
+
+using namespace e2e;
+
+namespace
+{
+
+const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
+const QString kMainKey = QStringLiteral("HueRiddlesMain");
+const QString kPaletteKey = QStringLiteral("HueRiddlesPalette");
+
+struct Windows {
+    QString board;
+    QString palette;
+};
+
+std::optional<Windows> waitForWindows(ProgramRun &run)
+{
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    if (!board || !palette)
+        return std::nullopt;
+    return Windows{*board, *palette};
+}
+
+// Whether the program answers: a new game without replacement shows in the
+// board window's title.
+bool answersNewGame(const Windows &windows)
+{
+    return typeInto(windows.palette, QStringLiteral("ctrl+shift+n")) && pollUntil([&] {
+               return windowName(windows.board) ==
+                      QStringLiteral("Hueriddle (without replacement)");
+           });
+}
+
+// Waits for the end of the program; empty when it ended with status 0.
+QString endedCleanly(ProgramRun &run)
+{
+    if (!run.process().waitForFinished(kWaitMs))
+        return QStringLiteral("the program did not end");
+    if (run.process().exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("the program crashed: ") + run.output();
+    if (run.process().exitCode() != 0)
+        return QStringLiteral("exit status %1: %2").arg(run.process().exitCode()).arg(run.output());
+    return QString();
+}
+
+void writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(contents), contents.size());
+}
+
+} // namespace
+
+class TestDesktopFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void unusableSettings_data();
+    void unusableSettings();
+    void endsCleanlyOnSignals_data();
+    void endsCleanlyOnSignals();
+    void secondInstanceAtOnce();
+};
+
+void TestDesktopFaults::initTestCase()
+{
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
+             "xdotool is needed (scripts/install-deps.sh installs it)");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY(QFileInfo(kProgram).isExecutable());
+}
+
+void TestDesktopFaults::unusableSettings_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("settings directory read-only") << "read-only directory";
+    QTest::newRow("settings under a file system where nothing can be made") << "procfs";
+    QTest::newRow("settings directory is a file") << "directory is a file";
+    QTest::newRow("settings file is a directory") << "file is a directory";
+    QTest::newRow("HOME unset") << "no HOME";
+}
+
+// The game starts, plays, saves its frames in vain and ends with status 0.
+void TestDesktopFaults::unusableSettings()
+{
+    QFETCH(QString, fault);
+
+    QTemporaryDir root;
+    QString configHome = root.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(configHome + QStringLiteral("/Hueriddle")));
+    const QString settingsDir = configHome + QStringLiteral("/Hueriddle");
+    const QString settingsFile = settingsDir + QStringLiteral("/Hueriddle.conf");
+    std::function<void(QProcessEnvironment &)> adjust;
+
+    if (fault == QLatin1String("read-only directory")) {
+        // Frames saved by an earlier run are still read.
+        writeFile(settingsFile, "[General]\n");
+        QVERIFY(QFile::setPermissions(settingsFile, QFile::ReadOwner));
+        QVERIFY(QFile::setPermissions(settingsDir, QFile::ReadOwner | QFile::ExeOwner));
+    } else if (fault == QLatin1String("procfs")) {
+        // Not even root can make a directory here.
+        configHome = QStringLiteral("/proc/%1").arg(::getpid());
+    } else if (fault == QLatin1String("directory is a file")) {
+        QVERIFY(QDir(settingsDir).removeRecursively());
+        writeFile(settingsDir, "not a directory\n");
+    } else if (fault == QLatin1String("file is a directory")) {
+        QVERIFY(QDir().mkpath(settingsFile));
+    } else if (fault == QLatin1String("no HOME")) {
+        adjust = [](QProcessEnvironment &environment) {
+            environment.remove(QStringLiteral("HOME"));
+            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        };
+    }
+
+    ProgramRun run(kProgram, configHome, {}, adjust);
+    const std::optional<Windows> windows = waitForWindows(run);
+    QVERIFY2(windows, qPrintable(run.output()));
+    // A move makes the program write its frames.
+    QVERIFY(moveWindow(windows->board, QPoint(60, 40)));
+    QVERIFY(moveWindow(windows->palette, QPoint(500, 300)));
+    QVERIFY2(answersNewGame(*windows), qPrintable(run.output()));
+    QVERIFY(run.alive());
+    const QString quitFailure = quitWithCtrlQ(run, windows->board);
+    QVERIFY2(quitFailure.isEmpty(), qPrintable(quitFailure));
+
+    if (fault == QLatin1String("directory is a file"))
+        QVERIFY(QFileInfo(settingsDir).isFile());
+    if (fault == QLatin1String("file is a directory"))
+        QVERIFY(QFileInfo(settingsFile).isDir());
+    if (fault == QLatin1String("no HOME"))
+        QVERIFY(savedPosition(settingsFile, kMainKey) == QPoint(60, 40));
+    if (fault == QLatin1String("read-only directory")) {
+        // Permissions bind everyone but root, who writes anyway.
+        if (::geteuid() != 0)
+            QVERIFY(!savedPosition(settingsFile, kMainKey).has_value());
+        QVERIFY(QFile::setPermissions(settingsDir,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+}
+
+void TestDesktopFaults::endsCleanlyOnSignals_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<bool>("alertOpen");
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGHUP") << SIGHUP << false;
+    QTest::newRow("SIGTERM while an alert is open") << SIGTERM << true;
+    QTest::newRow("SIGHUP while an alert is open") << SIGHUP << true;
+}
+
+// Both frames are written as the program ends, and the status is 0.
+void TestDesktopFaults::endsCleanlyOnSignals()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(bool, alertOpen);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<Windows> windows = waitForWindows(run);
+    QVERIFY2(windows, qPrintable(run.output()));
+    const QPoint boardAt(90, 30);
+    const QPoint paletteAt(700, 500);
+    QVERIFY(moveWindow(windows->board, boardAt));
+    QVERIFY(moveWindow(windows->palette, paletteAt));
+    // The moves have been written; only the end of the program can write
+    // the file again.
+    QVERIFY(pollUntil([&] { return savedPosition(run.settingsFile(), kPaletteKey) == paletteAt; }));
+    QVERIFY(QFile::remove(run.settingsFile()));
+
+    if (alertOpen) {
+        QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+c")));
+        QVERIFY(run.waitForWindow(kAlert).has_value());
+    }
+    QVERIFY(run.alive());
+    QCOMPARE(::kill(pid_t(run.process().processId()), signalNumber), 0);
+    const QString failure = endedCleanly(run);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(savedPosition(run.settingsFile(), kMainKey), std::optional(boardAt));
+    QCOMPARE(savedPosition(run.settingsFile(), kPaletteKey), std::optional(paletteAt));
+}
+
+// Two instances write the same settings file on every move of their windows,
+// and both write it as they end together: the file stays whole, with one
+// value for each key, and the next start reads it.
+void TestDesktopFaults::secondInstanceAtOnce()
+{
+    QTemporaryDir config;
+    ProgramRun first(kProgram, config.path());
+    const std::optional<Windows> one = waitForWindows(first);
+    QVERIFY2(one, qPrintable(first.output()));
+    ProgramRun second(kProgram, config.path());
+    std::optional<Windows> two;
+    QVERIFY(pollUntil([&] {
+        const std::optional<QString> board = second.findWindow(kBoardTitle);
+        const std::optional<QString> palette = second.findWindow(kPaletteTitle);
+        if (board && palette)
+            two = Windows{*board, *palette};
+        return two.has_value();
+    }));
+
+    QList<QPoint> boardPositions;
+    QList<QPoint> palettePositions;
+    for (int step = 0; step < 25; ++step) {
+        for (int instance = 0; instance < 2; ++instance) {
+            const Windows &each = instance == 0 ? *one : *two;
+            const QPoint boardAt(20 + 13 * step + 400 * instance, 10 + 7 * step);
+            const QPoint paletteAt(900 - 11 * step, 600 + 150 * instance - 5 * step);
+            QVERIFY(moveWindow(each.board, boardAt));
+            QVERIFY(moveWindow(each.palette, paletteAt));
+            if (step == 24) {
+                boardPositions << boardAt;
+                palettePositions << paletteAt;
+            }
+        }
+    }
+    QCOMPARE(::kill(pid_t(first.process().processId()), SIGTERM), 0);
+    QCOMPARE(::kill(pid_t(second.process().processId()), SIGTERM), 0);
+    for (ProgramRun *run : {&first, &second}) {
+        const QString failure = endedCleanly(*run);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    QFile file(first.settingsFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.count("[General]"), 1);
+    for (const QString &key : {kMainKey, kPaletteKey}) {
+        const auto keyed = [&](const QByteArray &line) {
+            return line.startsWith(key.toLatin1() + '=');
+        };
+        QCOMPARE(std::count_if(lines.begin(), lines.end(), keyed), 1);
+    }
+    QSettings settings(first.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(settings.status(), QSettings::NoError);
+    QCOMPARE(settings.allKeys().size(), 2);
+    const std::optional<QPoint> board = savedPosition(first.settingsFile(), kMainKey);
+    const std::optional<QPoint> palette = savedPosition(first.settingsFile(), kPaletteKey);
+    QVERIFY(board && boardPositions.contains(*board));
+    QVERIFY(palette && palettePositions.contains(*palette));
+
+    ProgramRun third(kProgram, config.path());
+    const std::optional<Windows> three = waitForWindows(third);
+    QVERIFY2(three, qPrintable(third.output()));
+    QCOMPARE(windowGeometry(three->board).value_or(QRect()).topLeft(), *board);
+    QCOMPARE(windowGeometry(three->palette).value_or(QRect()).topLeft(), *palette);
+    const QString failure = quitWithCtrlQ(third, three->board);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+QTEST_MAIN(TestDesktopFaults)
+#include "tst_desktopfaults.moc"
