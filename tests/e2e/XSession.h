@@ -132,10 +132,10 @@ public:
         return found->split(u'\n');
     }
 
-    std::optional<QString> waitForWindow(const QString &titlePattern) const
+    std::optional<QString> waitForWindow(const QString &titlePattern, int timeoutMs = kWaitMs) const
     {
         std::optional<QString> window;
-        pollUntil([&] { return (window = findWindow(titlePattern)).has_value(); });
+        pollUntil([&] { return (window = findWindow(titlePattern)).has_value(); }, timeoutMs);
         return window;
     }
 
