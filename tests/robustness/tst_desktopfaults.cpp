@@ -158,19 +158,20 @@ void TestDesktopFaults::unusableSettings()
 void TestDesktopFaults::endsCleanlyOnSignals_data()
 {
     QTest::addColumn<int>("signalNumber");
-    QTest::addColumn<bool>("alertOpen");
-    QTest::newRow("SIGTERM") << SIGTERM << false;
-    QTest::newRow("SIGINT") << SIGINT << false;
-    QTest::newRow("SIGHUP") << SIGHUP << false;
-    QTest::newRow("SIGTERM while an alert is open") << SIGTERM << true;
-    QTest::newRow("SIGHUP while an alert is open") << SIGHUP << true;
+    QTest::addColumn<QString>("during");
+    QTest::newRow("SIGTERM") << SIGTERM << "";
+    QTest::newRow("SIGINT") << SIGINT << "";
+    QTest::newRow("SIGHUP") << SIGHUP << "";
+    QTest::newRow("SIGTERM while an alert is open") << SIGTERM << "alert";
+    QTest::newRow("SIGHUP while an alert is open") << SIGHUP << "alert";
+    QTest::newRow("SIGTERM during a drag") << SIGTERM << "drag";
 }
 
 // Both frames are written as the program ends, and the status is 0.
 void TestDesktopFaults::endsCleanlyOnSignals()
 {
     QFETCH(int, signalNumber);
-    QFETCH(bool, alertOpen);
+    QFETCH(QString, during);
 
     QTemporaryDir config;
     ProgramRun run(kProgram, config.path());
@@ -185,13 +186,27 @@ void TestDesktopFaults::endsCleanlyOnSignals()
     QVERIFY(pollUntil([&] { return savedPosition(run.settingsFile(), kPaletteKey) == paletteAt; }));
     QVERIFY(QFile::remove(run.settingsFile()));
 
-    if (alertOpen) {
+    if (during == QLatin1String("alert")) {
         QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+c")));
         QVERIFY(run.waitForWindow(kAlert).has_value());
+    } else if (during == QLatin1String("drag")) {
+        // A colour picked up from the palette and held over the board.
+        const QRect palette = windowGeometry(windows->palette).value_or(QRect());
+        const QPoint from = BoardLayout::centre(palettePeg(palette, 1));
+        QVERIFY(xdotool({"mousemove", QString::number(from.x()), QString::number(from.y())}));
+        e2e::pause();
+        QVERIFY(xdotool({"mousedown", "1"}));
+        for (int step = 1; step <= 4; ++step) {
+            e2e::pause();
+            QVERIFY(xdotool({"mousemove", QString::number(from.x() - 100 * step),
+                             QString::number(from.y() - 100 * step)}));
+        }
     }
     QVERIFY(run.alive());
     QCOMPARE(::kill(pid_t(run.process().processId()), signalNumber), 0);
     const QString failure = endedCleanly(run);
+    if (during == QLatin1String("drag"))
+        xdotool({"mouseup", "1"});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(savedPosition(run.settingsFile(), kMainKey), std::optional(boardAt));
     QCOMPARE(savedPosition(run.settingsFile(), kPaletteKey), std::optional(paletteAt));
