@@ -1,6 +1,32 @@
 #!/bin/sh
-# Runs every benchmark of a configured bench build and prints their tables.
+# Runs every benchmark of a configured bench build and prints one table: each
+# measured median with its goal and verdict. The benchmarks' own outputs go to
+# <build-dir>/bench/results/.
 #   scripts/run-bench.sh <build-dir>
+# Start-up and idle run in a private Xvfb server that the harness starts
+# itself; the other benchmarks use Qt's offscreen platform.
 set -eu
 build_dir=$1
-"$build_dir/bench/bench_rules" --benchmark_min_time=0.2
+bench=$build_dir/bench
+results=$bench/results
+mkdir -p "$results"
+
+echo "[1/3] rules alone (about 20 s)" >&2
+"$bench/bench_rules" --benchmark_min_time=0.2 --benchmark_repetitions=5 \
+    --benchmark_out="$results/rules.json" --benchmark_out_format=json \
+    >"$results/rules.log" 2>&1
+
+echo "[2/3] Move and repaints on the real windows, offscreen (about 40 s)" >&2
+"$bench/bench_gui" --benchmark_min_time=0.2 --benchmark_repetitions=7 \
+    --benchmark_enable_random_interleaving=true \
+    --benchmark_out="$results/gui.json" --benchmark_out_format=json \
+    >"$results/gui.log" 2>&1
+
+echo "[3/3] start-up against the floor program, then idle, under Xvfb (about 90 s)" >&2
+"$bench/bench_startup" --game "$build_dir/src/app/hueriddle" \
+    --floor "$bench/hueriddle_floor" --runs 30 --warmup 3 \
+    --idle-runs 3 --idle-seconds 10 --out "$results/startup.json" \
+    2>"$results/startup.log"
+
+echo >&2
+"$bench/bench_report" "$results/rules.json" "$results/gui.json" "$results/startup.json"

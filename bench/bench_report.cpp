@@ -1,0 +1,226 @@
+// Reads what the benchmarks wrote and prints the one table of `make bench`:
+// each measured median with its goal and the verdict, as a Markdown table.
+//
+//   bench_report RULES.json GUI.json STARTUP.json
+//
+// RULES.json and GUI.json are Google Benchmark JSON outputs with repetitions
+// (their "median" aggregates are read; the CPU time of the benchmark thread);
+// STARTUP.json is written by bench_startup (every sample; medians are taken
+// here).
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace
+{
+
+QTextStream out(stdout);
+
+[[noreturn]] void fail(const QString &message)
+{
+    std::fprintf(stderr, "bench_report: %s\n", qPrintable(message));
+    std::exit(1);
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(path));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (!document.isObject())
+        fail(QStringLiteral("%1 is not a JSON object: %2").arg(path, error.errorString()));
+    return document.object();
+}
+
+// The median CPU time, in nanoseconds, of the benchmark whose run name starts
+// with `name` (an "/iterations:N" suffix is allowed).
+double medianNanoseconds(const QJsonObject &results, const QString &name)
+{
+    for (const QJsonValue &value : results.value(QStringLiteral("benchmarks")).toArray()) {
+        const QJsonObject entry = value.toObject();
+        const QString runName = entry.value(QStringLiteral("run_name")).toString();
+        if (entry.value(QStringLiteral("aggregate_name")).toString() != QStringLiteral("median"))
+            continue;
+        if (runName != name && !runName.startsWith(name + QStringLiteral("/iterations:")))
+            continue;
+        if (entry.contains(QStringLiteral("error_occurred")))
+            fail(QStringLiteral("%1 failed: %2")
+                     .arg(name, entry.value(QStringLiteral("error_message")).toString()));
+        const QString unit = entry.value(QStringLiteral("time_unit")).toString();
+        const double scale = unit == QStringLiteral("ms")   ? 1e6
+                             : unit == QStringLiteral("us") ? 1e3
+                             : unit == QStringLiteral("s")  ? 1e9
+                                                            : 1.0;
+        return entry.value(QStringLiteral("cpu_time")).toDouble() * scale;
+    }
+    fail(QStringLiteral("no median of %1 (did it run with repetitions?)").arg(name));
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        fail(QStringLiteral("no samples"));
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+double medianOf(const QJsonObject &startup, const QString &program, const QString &key)
+{
+    std::vector<double> values;
+    for (const QJsonValue &value : startup.value(program).toObject().value(key).toArray())
+        values.push_back(value.toDouble());
+    if (values.empty())
+        fail(QStringLiteral("no %1 samples of the %2").arg(key, program));
+    return median(values);
+}
+
+QString duration(double nanoseconds)
+{
+    if (nanoseconds >= 1e6)
+        return QString::number(nanoseconds / 1e6, 'f', nanoseconds >= 1e8 ? 0 : 1) +
+               QStringLiteral(" ms");
+    if (nanoseconds >= 1e3)
+        return QString::number(nanoseconds / 1e3, 'f', nanoseconds >= 1e5 ? 0 : 1) +
+               QStringLiteral(" µs");
+    return QString::number(nanoseconds, 'f', 1) + QStringLiteral(" ns");
+}
+
+QString mebibytes(double kibibytes)
+{
+    return QString::number(kibibytes / 1024.0, 'f', 1) + QStringLiteral(" MiB");
+}
+
+QString verdict(bool met)
+{
+    return met ? QStringLiteral("met") : QStringLiteral("**missed**");
+}
+
+struct Row {
+    QString name;
+    QString median;
+    QString goal;
+    QString verdict;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 4)
+        fail(QStringLiteral("usage: bench_report RULES.json GUI.json STARTUP.json"));
+    const QJsonObject rules = readJson(QString::fromLocal8Bit(argv[1]));
+    const QJsonObject gui = readJson(QString::fromLocal8Bit(argv[2]));
+    const QJsonObject startup = readJson(QString::fromLocal8Bit(argv[3]));
+
+    std::vector<Row> rows;
+    const QString game = QStringLiteral("game");
+    const QString floor = QStringLiteral("floor");
+
+    const int runs = startup.value(QStringLiteral("runs")).toInt();
+    const double gameStart = medianOf(startup, game, QStringLiteral("startup_ms")) * 1e6;
+    const double floorStart = medianOf(startup, floor, QStringLiteral("startup_ms")) * 1e6;
+    const double startRatio = gameStart / floorStart;
+    rows.push_back(
+        {QStringLiteral("Start-up to both windows shown, palette active (%1 runs)").arg(runs),
+         duration(gameStart), QStringLiteral("≤ 1.10 × floor"),
+         QStringLiteral("%1 × floor: %2")
+             .arg(QString::number(startRatio, 'f', 2), verdict(startRatio <= 1.10))});
+    rows.push_back({QStringLiteral("  floor program, same runs"), duration(floorStart), {}, {}});
+
+    const double gameRss = medianOf(startup, game, QStringLiteral("rss_kib"));
+    const double floorRss = medianOf(startup, floor, QStringLiteral("rss_kib"));
+    const double extraRss = gameRss - floorRss;
+    rows.push_back({QStringLiteral("Resident memory at that point"), mebibytes(gameRss),
+                    QStringLiteral("≤ floor + 3 MiB"),
+                    QStringLiteral("floor %1%2: %3")
+                        .arg(extraRss < 0 ? QStringLiteral("− ") : QStringLiteral("+ "),
+                             mebibytes(std::abs(extraRss)), verdict(extraRss <= 3 * 1024))});
+    rows.push_back({QStringLiteral("  floor program"), mebibytes(floorRss), {}, {}});
+
+    const double move = medianNanoseconds(gui, QStringLiteral("BM_MoveSevenRows"));
+    const double search = medianNanoseconds(gui, QStringLiteral("BM_SearchSevenRows"));
+    const double moveRatio = move / search;
+    rows.push_back({QStringLiteral("Move, seven rows scored, game lost, real views"),
+                    duration(move), QStringLiteral("≤ 1.5 × search"),
+                    QStringLiteral("%1 × search: %2")
+                        .arg(QString::number(moveRatio, 'f', 2), verdict(moveRatio <= 1.5))});
+    rows.push_back(
+        {QStringLiteral("  search alone, same boards, same state"), duration(search), {}, {}});
+
+    const double colouredRepaint =
+        medianNanoseconds(gui, QStringLiteral("BM_RepaintBoard/coloured:1"));
+    const double emptyRepaint =
+        medianNanoseconds(gui, QStringLiteral("BM_RepaintBoard/coloured:0"));
+    rows.push_back({QStringLiteral("Repaint of the board window, every peg coloured"),
+                    duration(colouredRepaint), QStringLiteral("report"),
+                    QStringLiteral("%1 × empty")
+                        .arg(QString::number(colouredRepaint / emptyRepaint, 'f', 2))});
+    rows.push_back(
+        {QStringLiteral("  the same window, empty pegs"), duration(emptyRepaint), {}, {}});
+
+    const int idleSeconds = startup.value(QStringLiteral("idle_seconds")).toInt();
+    const double gameIdle = medianOf(startup, game, QStringLiteral("idle_cpu_ms")) * 1e6;
+    const double floorIdle = medianOf(startup, floor, QStringLiteral("idle_cpu_ms")) * 1e6;
+    rows.push_back({QStringLiteral("CPU time over %1 idle seconds").arg(idleSeconds),
+                    duration(gameIdle), QStringLiteral("< 10 ms"), verdict(gameIdle < 1e7)});
+    rows.push_back({QStringLiteral("  floor program"), duration(floorIdle), {}, {}});
+
+    rows.push_back({QStringLiteral("Scoring one guess (rules only)"),
+                    duration(medianNanoseconds(rules, QStringLiteral("BM_Score"))),
+                    {},
+                    {}});
+    rows.push_back(
+        {QStringLiteral("Search, seven rows scored, with replacement (rules only)"),
+         duration(medianNanoseconds(rules, QStringLiteral("BM_SearchSevenRows/unique:0"))),
+         {},
+         {}});
+    rows.push_back(
+        {QStringLiteral("Search, seven rows scored, without replacement (rules only)"),
+         duration(medianNanoseconds(rules, QStringLiteral("BM_SearchSevenRows/unique:1"))),
+         {},
+         {}});
+    rows.push_back(
+        {QStringLiteral("Every secret played by Move, with replacement (rules only)"),
+         duration(medianNanoseconds(rules, QStringLiteral("BM_SweepEverySecret/unique:0"))),
+         {},
+         {}});
+    rows.push_back(
+        {QStringLiteral("Every secret played by Move, without replacement (rules only)"),
+         duration(medianNanoseconds(rules, QStringLiteral("BM_SweepEverySecret/unique:1"))),
+         {},
+         {}});
+
+    const Row header{QStringLiteral("benchmark"), QStringLiteral("median"), QStringLiteral("goal"),
+                     QStringLiteral("ratio / verdict")};
+    qsizetype widths[4] = {header.name.size(), header.median.size(), header.goal.size(),
+                           header.verdict.size()};
+    for (const Row &row : rows) {
+        widths[0] = std::max(widths[0], row.name.size());
+        widths[1] = std::max(widths[1], row.median.size());
+        widths[2] = std::max(widths[2], row.goal.size());
+        widths[3] = std::max(widths[3], row.verdict.size());
+    }
+    const auto print = [&](const Row &row) {
+        out << "| " << row.name.leftJustified(widths[0]) << " | "
+            << row.median.rightJustified(widths[1]) << " | " << row.goal.leftJustified(widths[2])
+            << " | " << row.verdict.leftJustified(widths[3]) << " |\n";
+    };
+    print(header);
+    out << "|" << QString(widths[0] + 2, u'-') << "|" << QString(widths[1] + 1, u'-') << ":|"
+        << QString(widths[2] + 2, u'-') << "|" << QString(widths[3] + 2, u'-') << "|\n";
+    for (const Row &row : rows)
+        print(row);
+    out.flush();
+    return 0;
+}
