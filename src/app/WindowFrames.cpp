@@ -100,6 +100,9 @@ void WindowFrames::autosaveFrame(QWidget *window, const QString &key)
         }
     }
     m_autosaved.push_back({window, key});
+    // The frame the window has now is known; showing the window reports it
+    // as a move, which then has nothing new to write.
+    m_frames.insert(key, window->saveGeometry());
     window->installEventFilter(this);
 }
 
@@ -203,7 +206,8 @@ bool WindowFrames::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Move) {
         for (const Autosaved &entry : m_autosaved) {
             if (entry.window == watched) {
-                saveFrame(entry.window, entry.key);
+                if (entry.window->saveGeometry() != m_frames.value(entry.key))
+                    saveFrame(entry.window, entry.key);
                 break;
             }
         }
