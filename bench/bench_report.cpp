@@ -196,7 +196,7 @@ int main(int argc, char **argv)
     rows.push_back({QStringLiteral("CPU time over %1 idle seconds").arg(idleSeconds),
                     milliseconds(gameIdle), QStringLiteral("< 10 ms"), verdict(gameIdle < 1e7)});
     rows.push_back({QStringLiteral("CPU time of the floor program, same idle seconds"),
-                    duration(floorIdle),
+                    milliseconds(floorIdle),
                     {},
                     QStringLiteral("reference")});
 
