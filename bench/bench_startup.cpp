@@ -47,9 +47,20 @@ namespace
 
 using Clock = std::chrono::steady_clock;
 
+// The processes this harness started and has not ended yet; a failure ends
+// them, so that no X server or program is left behind.
+pid_t runningServer = -1;
+pid_t runningProgram = -1;
+
 [[noreturn]] void fail(const std::string &message)
 {
     std::fprintf(stderr, "bench_startup: %s\n", message.c_str());
+    for (pid_t *pid : {&runningProgram, &runningServer}) {
+        if (*pid > 0) {
+            kill(*pid, SIGKILL);
+            waitpid(*pid, nullptr, 0);
+        }
+    }
     std::exit(1);
 }
 
@@ -122,6 +133,7 @@ struct PrivateXServer {
             _exit(127);
         }
         close(fds[1]);
+        runningServer = pid;
         std::string number;
         const auto deadline = Clock::now() + std::chrono::seconds(20);
         while (Clock::now() < deadline) {
@@ -147,6 +159,7 @@ struct PrivateXServer {
         kill(pid, SIGTERM);
         waitpid(pid, nullptr, 0);
         pid = -1;
+        runningServer = -1;
     }
 };
 
@@ -233,6 +246,7 @@ public:
             execve(path.c_str(), argv, envp.data());
             _exit(127);
         }
+        runningProgram = launched.pid;
         return launched;
     }
 
@@ -286,6 +300,7 @@ public:
     {
         kill(launched.pid, SIGKILL);
         waitpid(launched.pid, nullptr, 0);
+        runningProgram = -1;
         const auto deadline = Clock::now() + std::chrono::seconds(5);
         while (!m_created.empty()) {
             xcb_generic_event_t *event = nextEvent(deadline);
