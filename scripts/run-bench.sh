@@ -11,22 +11,33 @@ bench=$build_dir/bench
 results=$bench/results
 mkdir -p "$results"
 
+# run <log> <command...>: the command's output goes to the log, which is shown
+# when the command fails.
+run() {
+    log=$1
+    shift
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "run-bench: $1 failed" >&2
+        exit 1
+    fi
+}
+
 echo "[1/3] rules alone (about 20 s)" >&2
-"$bench/bench_rules" --benchmark_min_time=0.2 --benchmark_repetitions=5 \
-    --benchmark_out="$results/rules.json" --benchmark_out_format=json \
-    >"$results/rules.log" 2>&1
+run "$results/rules.log" "$bench/bench_rules" --benchmark_min_time=0.2 \
+    --benchmark_repetitions=5 \
+    --benchmark_out="$results/rules.json" --benchmark_out_format=json
 
 echo "[2/3] Move and repaints on the real windows, offscreen (about 40 s)" >&2
-"$bench/bench_gui" --benchmark_min_time=0.2 --benchmark_repetitions=7 \
-    --benchmark_enable_random_interleaving=true \
-    --benchmark_out="$results/gui.json" --benchmark_out_format=json \
-    >"$results/gui.log" 2>&1
+run "$results/gui.log" "$bench/bench_gui" --benchmark_min_time=0.2 \
+    --benchmark_repetitions=7 --benchmark_enable_random_interleaving=true \
+    --benchmark_out="$results/gui.json" --benchmark_out_format=json
 
 echo "[3/3] start-up against the floor program, then idle, under Xvfb (about 90 s)" >&2
-"$bench/bench_startup" --game "$build_dir/src/app/hueriddle" \
-    --floor "$bench/hueriddle_floor" --runs 30 --warmup 3 \
-    --idle-runs 3 --idle-seconds 10 --out "$results/startup.json" \
-    2>"$results/startup.log"
+run "$results/startup.log" "$bench/bench_startup" \
+    --game "$build_dir/src/app/hueriddle" --floor "$bench/hueriddle_floor" \
+    --runs 30 --warmup 3 --idle-runs 3 --idle-seconds 10 \
+    --out "$results/startup.json"
 
 echo >&2
 "$bench/bench_report" "$results/rules.json" "$results/gui.json" "$results/startup.json"
