@@ -141,7 +141,7 @@ int main(int argc, char **argv)
         {QStringLiteral("Start-up to both windows shown, palette active (%1 runs)").arg(runs),
          duration(gameStart), QStringLiteral("≤ 1.10 × floor"),
          QStringLiteral("%1 × floor: %2")
-             .arg(QString::number(startRatio, 'f', 2), verdict(startRatio <= 1.10))});
+             .arg(QString::number(startRatio, 'f', 3), verdict(startRatio <= 1.10))});
     rows.push_back({QStringLiteral("Start-up of the floor program, same session"),
                     duration(floorStart),
                     {},
@@ -168,7 +168,7 @@ int main(int argc, char **argv)
     rows.push_back({QStringLiteral("Move, seven rows scored, game lost, real views"),
                     duration(move), QStringLiteral("≤ 1.5 × search"),
                     QStringLiteral("%1 × search: %2")
-                        .arg(QString::number(moveRatio, 'f', 2), verdict(moveRatio <= 1.5))});
+                        .arg(QString::number(moveRatio, 'f', 3), verdict(moveRatio <= 1.5))});
     rows.push_back({QStringLiteral("Search alone, same boards, same state"),
                     duration(search),
                     {},
