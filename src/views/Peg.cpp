@@ -1,6 +1,7 @@
 #include "views/Peg.h"
 
 #include "game/ColorCode.h"
+#include "views/AccessibleView.h"
 #include "views/Bevel.h"
 
 #include <QCoreApplication>
@@ -16,14 +17,14 @@ Peg::Peg(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
 {
     setFixedSize(kSize, kSize);
     placeAtLowerLeft(*this, lowerLeft);
-    updateAccessibleText();
+    AccessibleView::installFactory();
 }
 
 void Peg::setColor(const QColor &color)
 {
     m_color = color;
     m_cvalue = codeOfColor(m_color);
-    updateAccessibleText();
+    AccessibleView::notifyChanged(this);
     requestRepaint();
 }
 
@@ -31,7 +32,7 @@ void Peg::setCValue(std::int32_t code)
 {
     m_cvalue = code;
     m_color = colorOfCode(code);
-    updateAccessibleText();
+    AccessibleView::notifyChanged(this);
 }
 
 QColor Peg::colorOfCode(std::int32_t code)
@@ -56,7 +57,7 @@ std::int32_t Peg::codeOfColor(const QColor &color)
 void Peg::setAccessibleLabel(const QString &label)
 {
     m_accessibleLabel = label;
-    updateAccessibleText();
+    AccessibleView::notifyChanged(this);
 }
 
 QString Peg::describeColor(const QColor &color)
@@ -92,16 +93,19 @@ QString Peg::describeColor(const QColor &color)
     return QCoreApplication::translate("Hueriddle", "color %1").arg(color.name(QColor::HexArgb));
 }
 
-void Peg::updateAccessibleText()
+QString Peg::accessibleText() const
 {
     const QString shown = describeColor(m_color);
-    setAccessibleName(
-        m_accessibleLabel.isEmpty()
-            ? shown
-            : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, shown));
-    setAccessibleDescription(m_color.isValid()
-                                 ? QCoreApplication::translate("Hueriddle", "A %1 peg").arg(shown)
-                                 : QCoreApplication::translate("Hueriddle", "An empty hole"));
+    return m_accessibleLabel.isEmpty()
+               ? shown
+               : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, shown);
+}
+
+QString Peg::accessibleDetails() const
+{
+    return m_color.isValid()
+               ? QCoreApplication::translate("Hueriddle", "A %1 peg").arg(describeColor(m_color))
+               : QCoreApplication::translate("Hueriddle", "An empty hole");
 }
 
 void Peg::paintEvent(QPaintEvent *)

@@ -41,6 +41,11 @@ public:
     // What the peg stands for, such as "Row 3, position 2" or "Palette"; screen
     // readers hear it followed by what the peg shows ("Row 3, position 2: red").
     void setAccessibleLabel(const QString &label);
+    // The texts a screen reader is given: the label and what the view shows,
+    // and a longer description.
+    QString accessibleText() const;
+    QString accessibleDetails() const;
+
     // The player's word for what a peg shows: "empty", or the colour's name.
     static QString describeColor(const QColor &color);
 
@@ -54,8 +59,6 @@ protected:
     virtual void requestRepaint();
 
 private:
-    void updateAccessibleText();
-
     QColor m_color;
     std::int32_t m_cvalue = 0;
     QString m_accessibleLabel;

@@ -1,5 +1,6 @@
 #include "views/Result.h"
 
+#include "views/AccessibleView.h"
 #include "views/Bevel.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ Result::Result(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
 {
     setFixedSize(kSize, kSize);
     placeAtLowerLeft(*this, lowerLeft);
-    updateAccessibleText();
+    AccessibleView::installFactory();
 }
 
 void Result::getBlackAndWhite(std::int32_t &black, std::int32_t &white) const
@@ -27,28 +28,30 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
 {
     m_black = black;
     m_white = white;
-    updateAccessibleText();
+    AccessibleView::notifyChanged(this);
     requestRepaint();
 }
 
 void Result::setAccessibleLabel(const QString &label)
 {
     m_accessibleLabel = label;
-    updateAccessibleText();
+    AccessibleView::notifyChanged(this);
 }
 
-void Result::updateAccessibleText()
+QString Result::accessibleText() const
 {
     const QString score =
         QCoreApplication::translate("Hueriddle", "%1 black, %2 white").arg(m_black).arg(m_white);
-    setAccessibleName(
-        m_accessibleLabel.isEmpty()
-            ? score
-            : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, score));
-    setAccessibleDescription(
-        QCoreApplication::translate("Hueriddle", "%1 in the right place, %2 in another place")
-            .arg(m_black)
-            .arg(m_white));
+    return m_accessibleLabel.isEmpty()
+               ? score
+               : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, score);
+}
+
+QString Result::accessibleDetails() const
+{
+    return QCoreApplication::translate("Hueriddle", "%1 in the right place, %2 in another place")
+        .arg(m_black)
+        .arg(m_white);
 }
 
 void Result::paintEvent(QPaintEvent *)

@@ -26,14 +26,16 @@ public:
     // What the view stands for, such as "Row 3"; screen readers hear it
     // followed by the score ("Row 3: 2 black, 1 white").
     void setAccessibleLabel(const QString &label);
+    // The texts a screen reader is given: the label and what the view shows,
+    // and a longer description.
+    QString accessibleText() const;
+    QString accessibleDetails() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     virtual void requestRepaint();
 
 private:
-    void updateAccessibleText();
-
     std::int32_t m_black = 0;
     std::int32_t m_white = 0;
     QString m_accessibleLabel;
