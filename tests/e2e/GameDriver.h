@@ -13,8 +13,15 @@
 #include <QSettings>
 #include <QWidget>
 
+#ifndef HUERIDDLE_PROGRAM
+#error "HUERIDDLE_PROGRAM must name the built program"
+#endif
+
 namespace e2e
 {
+
+// The game under test, as built in this tree.
+inline const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
 
 inline const QString kWithReplacement = QStringLiteral("^Hueriddle \\(with replacement\\)$");
 inline const QString kWithoutReplacement = QStringLiteral("^Hueriddle \\(without replacement\\)$");

@@ -4,18 +4,7 @@
 #include <QTest>
 #include <QWidget>
 
-#ifndef HUERIDDLE_PROGRAM
-#error "HUERIDDLE_PROGRAM must name the built program"
-#endif
-
 using namespace e2e;
-
-namespace
-{
-
-const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
-
-} // namespace
 
 class TestEndToEnd : public QObject
 {

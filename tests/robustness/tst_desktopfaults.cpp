@@ -8,16 +8,11 @@
 #include <csignal>
 #include <unistd.h>
 
-#ifndef HUERIDDLE_PROGRAM
-#error "HUERIDDLE_PROGRAM must name the built program"
-#endif
-
 using namespace e2e;
 
 namespace
 {
 
-const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
 const QString kMainKey = QStringLiteral("HueRiddlesMain");
 const QString kPaletteKey = QStringLiteral("HueRiddlesPalette");
 

@@ -7,9 +7,6 @@
 
 #include <QTest>
 
-#ifndef HUERIDDLE_PROGRAM
-#error "HUERIDDLE_PROGRAM must name the built program"
-#endif
 #ifndef HUERIDDLE_HOSTILE_DRAG
 #error "HUERIDDLE_HOSTILE_DRAG must name the helper program"
 #endif
@@ -19,7 +16,6 @@ using namespace e2e;
 namespace
 {
 
-const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
 const QString kHelper = QStringLiteral(HUERIDDLE_HOSTILE_DRAG);
 const QPoint kHelperAt(1000, 100);
 

@@ -15,16 +15,11 @@
 #include <QTest>
 #include <random>
 
-#ifndef HUERIDDLE_PROGRAM
-#error "HUERIDDLE_PROGRAM must name the built program"
-#endif
-
 using namespace e2e;
 
 namespace
 {
 
-const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
 constexpr int kEvents = 3000;
 constexpr int kBatch = 100;
 constexpr int kBatchesBetweenChecks = 5;

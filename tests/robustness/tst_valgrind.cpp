@@ -11,9 +11,6 @@
 #include <QTest>
 #include <cstdio>
 
-#ifndef HUERIDDLE_PROGRAM
-#error "HUERIDDLE_PROGRAM must name the built program"
-#endif
 #ifndef HUERIDDLE_VALGRIND_SUPPRESSIONS
 #error "HUERIDDLE_VALGRIND_SUPPRESSIONS must name the suppression file"
 #endif
@@ -23,7 +20,6 @@ using namespace e2e;
 namespace
 {
 
-const QString kProgram = QStringLiteral(HUERIDDLE_PROGRAM);
 constexpr int kErrorStatus = 99;
 // Everything runs tens of times slower under memcheck.
 constexpr int kSlowMs = 90000;
