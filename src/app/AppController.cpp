@@ -5,6 +5,7 @@
 #include "app/MainMenu.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
+#include "views/Bevel.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -50,14 +51,6 @@ QGroupBox *makeBox(const QString &title, QWidget *content, QWidget *parent)
     box->setFixedSize(box->sizeHint().expandedTo(box->minimumSizeHint()));
     layout->activate();
     return box;
-}
-
-// Moves `child` so that its lower-left corner is at `lowerLeft` in its
-// parent's y-up coordinates.
-void placeLowerLeft(QWidget *child, QPoint lowerLeft)
-{
-    const int parentHeight = child->parentWidget()->height();
-    child->move(lowerLeft.x(), parentHeight - lowerLeft.y() - child->height());
 }
 
 } // namespace
@@ -133,8 +126,8 @@ void AppController::makeGameWindow()
     // the answer box under the board box; the board box then goes above it.
     const int boardBoxY =
         answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
-    placeLowerLeft(boardBox, QPoint(0, boardBoxY));
-    placeLowerLeft(answerBox, QPoint(0, 0));
+    placeAtLowerLeft(*boardBox, QPointF(0, boardBoxY));
+    placeAtLowerLeft(*answerBox, QPointF(0, 0));
     content->setAccessibleName(QCoreApplication::translate("Hueriddle", "Board and answer"));
 
     auto *menu = new MainMenu(*this, board);
@@ -174,8 +167,7 @@ void AppController::makeColorPalette()
                              kPegSize * ((code - 1) % kPaletteRows));
         auto *peg = new SourcePeg(corner, paletteView);
         peg->setAccessibleLabel(QCoreApplication::translate("Hueriddle", "Palette"));
-        peg->setColor(QColor::fromRgbF((code & 4) ? 1.0f : 0.0f, (code & 2) ? 1.0f : 0.0f,
-                                       (code & 1) ? 1.0f : 0.0f, 1.0f));
+        peg->setColor(Peg::colorOfCode(code));
     }
     paletteWindow->setFixedSize(width, height);
     palette = paletteWindow;

@@ -28,7 +28,7 @@ void KeyboardPlay::attachTo(QWidget *window)
 
 bool KeyboardPlay::placeColor(std::int32_t code)
 {
-    if (!rowIsPlayable())
+    if (!m_controller.isPlaying())
         return false;
     for (const QPointer<DestinationPeg> &peg : m_controller.pegs[m_controller.currentRow]) {
         if (peg && !peg->color().isValid()) {
@@ -43,7 +43,7 @@ bool KeyboardPlay::placeColor(std::int32_t code)
 
 bool KeyboardPlay::emptyLastPeg()
 {
-    if (!rowIsPlayable())
+    if (!m_controller.isPlaying())
         return false;
     const auto &row = m_controller.pegs[m_controller.currentRow];
     for (auto peg = row.rbegin(); peg != row.rend(); ++peg) {
@@ -66,10 +66,4 @@ QAction *KeyboardPlay::addKeyAction(const QList<QKeySequence> &keys)
     action->setShortcutContext(Qt::WindowShortcut);
     m_actions.append(action);
     return action;
-}
-
-bool KeyboardPlay::rowIsPlayable() const
-{
-    return !m_controller.done && m_controller.currentRow >= 0 &&
-           m_controller.currentRow < static_cast<std::int32_t>(m_controller.pegs.size());
 }

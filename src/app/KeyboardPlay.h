@@ -33,7 +33,6 @@ public:
 
 private:
     QAction *addKeyAction(const QList<QKeySequence> &keys);
-    bool rowIsPlayable() const;
 
     Controller &m_controller;
     QList<QAction *> m_actions;

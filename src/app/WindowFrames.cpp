@@ -21,11 +21,6 @@ QPoint bounded(QPoint point)
     return QPoint(std::clamp(point.x(), -kFar, kFar), std::clamp(point.y(), -kFar, kFar));
 }
 
-} // namespace
-
-namespace
-{
-
 QSettings userSettings()
 {
     return QSettings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"));

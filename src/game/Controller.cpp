@@ -71,7 +71,7 @@ void Controller::commit()
 {
     // Once the game is over there is no active row; a stale shortcut or a
     // queued event must not score anything.
-    if (done || currentRow < 0 || currentRow >= rules::kRows)
+    if (!isPlaying())
         return;
     const std::int32_t row = currentRow;
 
@@ -134,7 +134,7 @@ void Controller::commit()
 
 void Controller::move()
 {
-    if (done || currentRow < 0 || currentRow >= rules::kRows)
+    if (!isPlaying())
         return;
 
     // The scored rows, read once from the views: nothing changes them while
@@ -158,6 +158,11 @@ void Controller::move()
         if (pegs[currentRow][position])
             pegs[currentRow][position]->setCValue(candidate[position]);
     commit();
+}
+
+bool Controller::isPlaying() const
+{
+    return !done && currentRow >= 0 && currentRow < rules::kRows;
 }
 
 bool Controller::validateMenuItem(int tag) const

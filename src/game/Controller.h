@@ -53,6 +53,10 @@ public:
     // False exactly for "Commit" and "Move" while the game is over.
     bool validateMenuItem(int tag) const;
 
+    // Whether a row is being played: the game is not over and `currentRow`
+    // names a row of the board.
+    bool isPlaying() const;
+
     // Fields. The views live in the windows' view trees; these only refer to them.
     QPointer<QWidget> window;
     QPointer<QWidget> palette;
