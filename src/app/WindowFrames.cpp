@@ -26,31 +26,48 @@ QSettings userSettings()
     return QSettings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"));
 }
 
-// Whether `data` holds every field of QWidget::saveGeometry()'s format for the
-// version it names. QWidget::restoreGeometry() reads missing fields as zeros,
-// so data cut short would place a window at the screen's corner.
-bool isCompleteGeometryData(const QByteArray &data)
+// The fields of QWidget::saveGeometry()'s format, read by hand: Qt's own
+// reader moves a window that touches an edge of its screen a pixel or a title
+// bar's height inwards, so a window put back with it would creep at every
+// start. Nothing when the data is cut short or names no known version; Qt
+// would read missing fields as zeros and place the window at the corner.
+struct GeometryRecord {
+    QRect normalGeometry;
+    QRect geometry;
+    bool maximized = false;
+    bool fullScreen = false;
+};
+
+std::optional<GeometryRecord> readGeometryRecord(const QByteArray &data)
 {
+    constexpr quint32 kMagic = 0x1D9D0CB;
     QDataStream stream(data);
     stream.setVersion(QDataStream::Qt_4_0);
     quint32 magic = 0;
     quint16 major = 0;
     quint16 minor = 0;
+    stream >> magic >> major >> minor;
+    if (magic != kMagic || major < 1 || major > 3)
+        return std::nullopt;
+    GeometryRecord record;
     QRect frame;
-    QRect normal;
     qint32 screen = 0;
     quint8 maximized = 0;
     quint8 fullScreen = 0;
-    stream >> magic >> major >> minor >> frame >> normal >> screen >> maximized >> fullScreen;
+    stream >> frame >> record.normalGeometry >> screen >> maximized >> fullScreen;
     if (major > 1) {
         qint32 screenWidth = 0;
         stream >> screenWidth;
     }
-    if (major > 2) {
-        QRect geometry;
-        stream >> geometry;
-    }
-    return stream.status() == QDataStream::Ok;
+    // Before the third version only the normal geometry was kept.
+    record.geometry = record.normalGeometry;
+    if (major > 2)
+        stream >> record.geometry;
+    if (stream.status() != QDataStream::Ok || !record.geometry.isValid())
+        return std::nullopt;
+    record.maximized = maximized != 0;
+    record.fullScreen = fullScreen != 0;
+    return record;
 }
 
 } // namespace
@@ -78,8 +95,7 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
     const QSize size = window->size();
     const QSize frameSize = size.grownBy(margins);
 
-    const std::optional<QPoint> saved =
-        savedPosition(userSettings().value(key), size, window->windowFlags());
+    const std::optional<QPoint> saved = savedPosition(userSettings().value(key));
     const QPoint frame = saved ? onScreenPosition(bounded(*saved) - inside, frameSize)
                                : firstRunPosition(window->screen(), frameSize);
     window->setGeometry(QRect(frame + inside, size));
@@ -179,21 +195,14 @@ QPoint WindowFrames::onScreenPosition(QPoint topLeft, QSize frameSize)
     return QPoint(int(x), int(y));
 }
 
-std::optional<QPoint> WindowFrames::savedPosition(const QVariant &value, QSize size,
-                                                  Qt::WindowFlags flags)
+std::optional<QPoint> WindowFrames::savedPosition(const QVariant &value)
 {
-    if (value.typeId() != QMetaType::QByteArray || !isCompleteGeometryData(value.toByteArray()))
+    if (value.typeId() != QMetaType::QByteArray)
         return std::nullopt;
-    // Qt reads the data into a window that is never shown, so that nothing a
-    // foreign value holds (a size, a window state) reaches the real window:
-    // only the position is taken from it.
-    QWidget probe(nullptr, flags);
-    probe.setFixedSize(size);
-    if (!probe.restoreGeometry(value.toByteArray()))
+    const std::optional<GeometryRecord> record = readGeometryRecord(value.toByteArray());
+    if (!record || record->maximized || record->fullScreen)
         return std::nullopt;
-    if (probe.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
-        return std::nullopt;
-    return probe.geometry().topLeft();
+    return record->geometry.topLeft();
 }
 
 bool WindowFrames::eventFilter(QObject *watched, QEvent *event)

@@ -58,11 +58,11 @@ public:
     // it, or the primary one when none shows any of it.
     static QPoint onScreenPosition(QPoint topLeft, QSize frameSize);
 
-    // The position of the inside of a window of `size` and `flags` saved in
-    // `value` (as QWidget::geometry() has it), or nothing when `value` is not geometry data that Qt
-    // accepts or describes a maximized, full-screen or minimized window.
-    static std::optional<QPoint> savedPosition(const QVariant &value, QSize size,
-                                               Qt::WindowFlags flags);
+    // The position of the inside of a window (as QWidget::geometry() has it)
+    // saved in `value` by QWidget::saveGeometry(), exactly as saved; nothing
+    // when `value` is not complete data of a version Qt writes, or describes a
+    // maximized or full-screen window.
+    static std::optional<QPoint> savedPosition(const QVariant &value);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -12,18 +12,17 @@ namespace
 constexpr Qt::WindowFlags kTitleBarOnly =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-// The position saved on disk under `key` for a window of `size`. The file is
+// The position saved on disk under `key`. The file is
 // read through a copy, so that no settings object of this process can answer
 // from what it holds in memory.
-std::optional<QPoint> positionOnDisk(const IsolatedSettings &settings, const QString &key,
-                                     QSize size)
+std::optional<QPoint> positionOnDisk(const IsolatedSettings &settings, const QString &key)
 {
     QTemporaryDir copyDir;
     const QString copy = copyDir.filePath("copy.conf");
     if (!QFile::copy(settings.filePath(), copy))
         return std::nullopt;
     QSettings onDisk(copy, QSettings::IniFormat);
-    return WindowFrames::savedPosition(onDisk.value(key), size, kTitleBarOnly);
+    return WindowFrames::savedPosition(onDisk.value(key));
 }
 
 void writeSettingsFile(const IsolatedSettings &settings, const QByteArray &contents)
@@ -43,6 +42,7 @@ class TestWindowFrames : public QObject
 private slots:
     void init();
     void cleanup();
+    void restoredAtTheNextStart_data();
     void restoredAtTheNextStart();
     void savedOnEveryMove();
     void ignoredValues_data();
@@ -68,24 +68,47 @@ void TestWindowFrames::cleanup()
     m_settings.reset();
 }
 
+void TestWindowFrames::restoredAtTheNextStart_data()
+{
+    // Where the windows' frames are put, unless the first run's places are
+    // kept: against the left and bottom edges of the available area.
+    QTest::addColumn<bool>("firstRun");
+    QTest::addColumn<QPoint>("boardFrameAt");
+    QTest::addColumn<QPoint>("paletteFrameAt");
+
+    QTest::newRow("inside the screen") << false << QPoint(210, 20) << QPoint(500, 300);
+    QTest::newRow("touching the top and left edges") << false << QPoint(0, 0) << QPoint(400, 0);
+    QTest::newRow("where a first run puts them") << true << QPoint() << QPoint();
+}
+
 void TestWindowFrames::restoredAtTheNextStart()
 {
-    QSize boardSize;
+    QFETCH(bool, firstRun);
+    QFETCH(QPoint, boardFrameAt);
+    QFETCH(QPoint, paletteFrameAt);
+
+    QPoint boardAt;
+    QPoint paletteAt;
     {
         RecordingAppController first;
         first.applicationDidFinishLaunching();
-        moveInside(first.window, QPoint(210, 20));
-        moveInside(first.palette, QPoint(500, 300));
-        boardSize = first.window->size();
+        if (firstRun) {
+            QVERIFY(inFirstRunCorner(first.window));
+            QVERIFY(inFirstRunCorner(first.palette));
+        } else {
+            first.window->move(boardFrameAt);
+            first.palette->move(paletteFrameAt);
+        }
+        boardAt = first.window->geometry().topLeft();
+        paletteAt = first.palette->geometry().topLeft();
         QVERIFY(first.applicationWillTerminate());
     }
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey, boardSize),
-             std::optional<QPoint>(QPoint(210, 20)));
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional<QPoint>(boardAt));
 
     RecordingAppController second;
     second.applicationDidFinishLaunching();
-    QCOMPARE(second.window->geometry().topLeft(), QPoint(210, 20));
-    QCOMPARE(second.palette->geometry().topLeft(), QPoint(500, 300));
+    QCOMPARE(second.window->geometry().topLeft(), boardAt);
+    QCOMPARE(second.palette->geometry().topLeft(), paletteAt);
     // The variant is not remembered: every run starts with replacement.
     QCOMPARE(second.window->windowTitle(), QStringLiteral("Hueriddle (with replacement)"));
 }
@@ -95,12 +118,11 @@ void TestWindowFrames::savedOnEveryMove()
     RecordingAppController controller;
     controller.applicationDidFinishLaunching();
     QVERIFY(QTest::qWaitForWindowExposed(controller.palette));
-    const QSize paletteSize = controller.palette->size();
 
     for (const QPoint &position : {QPoint(300, 100), QPoint(10, 450), QPoint(640, 30)}) {
         moveInside(controller.palette, position);
         // Written out by the event loop, with no help from the program's end.
-        QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey, paletteSize),
+        QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
                      std::optional<QPoint>(position));
     }
 }
@@ -155,7 +177,7 @@ void TestWindowFrames::ignoredValues()
 
     // At the end, the value is replaced by the frame the window has.
     QVERIFY(controller.applicationWillTerminate());
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey, window->size()),
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey),
              std::optional<QPoint>(window->geometry().topLeft()));
 }
 
@@ -186,9 +208,9 @@ void TestWindowFrames::garbledFile()
 
     moveInside(controller.palette, QPoint(250, 120));
     controller.applicationWillTerminate();
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey, controller.palette->size()),
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
              std::optional<QPoint>(QPoint(250, 120)));
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey, controller.window->size()),
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey),
              std::optional<QPoint>(controller.window->geometry().topLeft()));
 }
 
@@ -271,9 +293,9 @@ void TestWindowFrames::unwritableSettings()
     else
         QVERIFY(QDir(obstacle).removeRecursively());
     moveInside(controller.window, QPoint(360, 30));
-    QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey, controller.window->size()),
+    QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey),
                  std::optional<QPoint>(QPoint(360, 30)));
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey, controller.palette->size()),
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
              std::optional<QPoint>(QPoint(300, 50)));
     QVERIFY(controller.applicationWillTerminate());
 }

@@ -6,6 +6,7 @@
 
 #include "BoardReader.h"
 #include "XSession.h"
+#include "app/WindowFrames.h"
 
 #include <QFile>
 #include <QMenu>
@@ -138,21 +139,16 @@ inline QString quitWithCtrlQ(ProgramRun &run, const QString &window, int timeout
     return QString();
 }
 
-// The position of the inside of a window saved under `key` in `file`, as Qt
-// reads it back; read through a copy of the file.
+// The position of the inside of a window saved under `key` in `file`, as the
+// program reads it back; read through a copy of the file, so that no settings
+// object of this process can answer from what it holds in memory.
 inline std::optional<QPoint> savedPosition(const QString &file, const QString &key)
 {
     QTemporaryDir copyDir;
     const QString copy = copyDir.filePath(QStringLiteral("copy.conf"));
     if (!QFile::copy(file, copy))
         return std::nullopt;
-    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
-    if (value.typeId() != QMetaType::QByteArray)
-        return std::nullopt;
-    QWidget probe;
-    if (!probe.restoreGeometry(value.toByteArray()))
-        return std::nullopt;
-    return probe.geometry().topLeft();
+    return WindowFrames::savedPosition(QSettings(copy, QSettings::IniFormat).value(key));
 }
 
 } // namespace e2e
