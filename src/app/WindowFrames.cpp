@@ -26,18 +26,18 @@ QSettings userSettings()
     return QSettings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"));
 }
 
-// The fields of QWidget::saveGeometry()'s format, read by hand: Qt's own
-// reader moves a window that touches an edge of its screen a pixel or a title
-// bar's height inwards, so a window put back with it would creep at every
-// start. Nothing when the data is cut short or names no known version; Qt
-// would read missing fields as zeros and place the window at the corner.
+// What a window's saved frame says of it.
 struct GeometryRecord {
-    QRect normalGeometry;
     QRect geometry;
     bool maximized = false;
     bool fullScreen = false;
 };
 
+// Reads QWidget::saveGeometry()'s format by hand: Qt's own reader moves a
+// window that touches an edge of its screen a pixel or a title bar's height
+// inwards, so a window put back with it would creep at every start. Nothing
+// when the data is cut short or names no known version; Qt would read missing
+// fields as zeros and place the window at the corner.
 std::optional<GeometryRecord> readGeometryRecord(const QByteArray &data)
 {
     constexpr quint32 kMagic = 0x1D9D0CB;
@@ -49,25 +49,23 @@ std::optional<GeometryRecord> readGeometryRecord(const QByteArray &data)
     stream >> magic >> major >> minor;
     if (magic != kMagic || major < 1 || major > 3)
         return std::nullopt;
-    GeometryRecord record;
     QRect frame;
+    QRect normal;
     qint32 screen = 0;
     quint8 maximized = 0;
     quint8 fullScreen = 0;
-    stream >> frame >> record.normalGeometry >> screen >> maximized >> fullScreen;
+    stream >> frame >> normal >> screen >> maximized >> fullScreen;
     if (major > 1) {
         qint32 screenWidth = 0;
         stream >> screenWidth;
     }
     // Before the third version only the normal geometry was kept.
-    record.geometry = record.normalGeometry;
+    QRect geometry = normal;
     if (major > 2)
-        stream >> record.geometry;
-    if (stream.status() != QDataStream::Ok || !record.geometry.isValid())
+        stream >> geometry;
+    if (stream.status() != QDataStream::Ok || !geometry.isValid())
         return std::nullopt;
-    record.maximized = maximized != 0;
-    record.fullScreen = fullScreen != 0;
-    return record;
+    return GeometryRecord{geometry, maximized != 0, fullScreen != 0};
 }
 
 } // namespace
