@@ -4,8 +4,8 @@
 
 #include "app/AppController.h"
 #include "dnd/DestinationPeg.h"
-#include "game/AutoPlay.h"
-#include "game/CandidateSearch.h"
+#include "rules/AutoPlay.h"
+#include "rules/CandidateSearch.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 

@@ -1,9 +1,9 @@
 // The window-free rules: one scoring, one computer move on the hardest boards,
 // and whole games against every secret.
 
-#include "game/AutoPlay.h"
-#include "game/CandidateSearch.h"
-#include "game/Scoring.h"
+#include "rules/AutoPlay.h"
+#include "rules/CandidateSearch.h"
+#include "rules/Scoring.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>

@@ -2,7 +2,7 @@
 
 // Lets Qt Test tables carry combinations and print them on failure.
 
-#include "game/Combination.h"
+#include "rules/Combination.h"
 
 #include <QMetaType>
 #include <QtTest>

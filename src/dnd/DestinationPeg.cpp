@@ -1,6 +1,6 @@
 #include "dnd/DestinationPeg.h"
 
-#include "game/ColorCode.h"
+#include "rules/ColorCode.h"
 #include "views/Bevel.h"
 
 #include <QDragEnterEvent>

@@ -1,9 +1,9 @@
 #include "game/Controller.h"
 
 #include "dnd/DestinationPeg.h"
-#include "game/CandidateSearch.h"
-#include "game/Scoring.h"
-#include "game/SecretDraw.h"
+#include "rules/CandidateSearch.h"
+#include "rules/Scoring.h"
+#include "rules/SecretDraw.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Combination.h"
+#include "rules/Combination.h"
 
 #include <QObject>
 #include <QPointer>

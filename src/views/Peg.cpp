@@ -1,6 +1,6 @@
 #include "views/Peg.h"
 
-#include "game/ColorCode.h"
+#include "rules/ColorCode.h"
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
 

@@ -2,7 +2,7 @@
 #include "app/MainMenu.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
-#include "game/SecretDraw.h"
+#include "rules/SecretDraw.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 

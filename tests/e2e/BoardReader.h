@@ -4,8 +4,8 @@
 // rows, the scores and the answer row are, the colour on each peg, which row
 // is active, and the key pegs of each score.
 
-#include "game/Combination.h"
-#include "game/Scoring.h"
+#include "rules/Combination.h"
+#include "rules/Scoring.h"
 
 #include <QImage>
 #include <QPoint>

@@ -6,7 +6,7 @@
 #include "AlertRecorder.h"
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
-#include "game/Scoring.h"
+#include "rules/Scoring.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 

@@ -1,8 +1,8 @@
 #include "BoardFixture.h"
 #include "RulesTestSupport.h"
-#include "game/AutoPlay.h"
-#include "game/CandidateSearch.h"
-#include "game/SecretDraw.h"
+#include "rules/AutoPlay.h"
+#include "rules/CandidateSearch.h"
+#include "rules/SecretDraw.h"
 
 #include <QtTest>
 #include <cstdlib>

@@ -4,9 +4,9 @@
 
 #include "BoardFixture.h"
 #include "RulesTestSupport.h"
-#include "game/CandidateSearch.h"
-#include "game/ColorCode.h"
-#include "game/Scoring.h"
+#include "rules/CandidateSearch.h"
+#include "rules/ColorCode.h"
+#include "rules/Scoring.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

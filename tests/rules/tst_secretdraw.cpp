@@ -1,6 +1,6 @@
 #include "RulesTestSupport.h"
-#include "game/CandidateSearch.h"
-#include "game/SecretDraw.h"
+#include "rules/CandidateSearch.h"
+#include "rules/SecretDraw.h"
 
 #include <QtTest>
 #include <cstdlib>

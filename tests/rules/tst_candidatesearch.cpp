@@ -1,6 +1,6 @@
 #include "RulesTestSupport.h"
-#include "game/AutoPlay.h"
-#include "game/CandidateSearch.h"
+#include "rules/AutoPlay.h"
+#include "rules/CandidateSearch.h"
 
 #include <QtTest>
 #include <set>

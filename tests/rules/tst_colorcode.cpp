@@ -1,4 +1,4 @@
-#include "game/ColorCode.h"
+#include "rules/ColorCode.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "RulesTestSupport.h"
-#include "game/CandidateSearch.h"
-#include "game/Scoring.h"
+#include "rules/CandidateSearch.h"
+#include "rules/Scoring.h"
 
 #include <QtTest>
 
