@@ -5,22 +5,20 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QSize>
 #include <QString>
 #include <QTimer>
 #include <optional>
 #include <vector>
 
-class QScreen;
 class QWidget;
 
 // The saved frames of the program's windows, kept in the user settings
 // (organization and application "Hueriddle") as QWidget::saveGeometry() data
 // under one key per window. Reading never trusts the file: a missing, garbled
-// or foreign value is ignored, and a frame off every screen is brought back on
-// screen. Writing never fails loudly: every write puts out the frames of all
-// the windows, so when the settings cannot be written nothing is lost, and the
-// next write that succeeds brings the file up to date.
+// or foreign value is ignored (FrameRecord), and a frame off every screen is
+// brought back on screen (FramePlacement). Writing never fails loudly: every write puts out the
+// frames of all the windows, so when the settings cannot be written nothing is lost, and the next
+// write that succeeds brings the file up to date.
 class WindowFrames : public QObject
 {
     Q_OBJECT
@@ -48,15 +46,6 @@ public:
     // Takes the frame of every autosaved window still alive and writes the
     // settings out now; false when they could not be written.
     bool synchronize();
-
-    // The top-left corner of a frame of `frameSize` when nothing is saved: the
-    // frame sits in the lower-left corner of `screen`'s available area.
-    static QPoint firstRunPosition(const QScreen *screen, QSize frameSize);
-
-    // `topLeft` itself when a frame of `frameSize` there lies wholly on one
-    // screen; otherwise the frame is moved onto the screen that shows most of
-    // it, or the primary one when none shows any of it.
-    static QPoint onScreenPosition(QPoint topLeft, QSize frameSize);
 
     // The position of the inside of a window (as QWidget::geometry() has it)
     // saved in `value` by QWidget::saveGeometry(), exactly as saved; nothing

@@ -1,0 +1,52 @@
+#include "app/FramePlacement.h"
+
+#include <algorithm>
+
+namespace FramePlacement
+{
+
+QPoint firstRun(const QRect &available, QSize frameSize)
+{
+    return QPoint(available.left(), available.top() + available.height() - frameSize.height());
+}
+
+QPoint onScreen(QPoint topLeft, QSize frameSize, const QList<QRect> &available)
+{
+    // 64-bit edges, so that no saved coordinate can overflow.
+    const qint64 left = topLeft.x();
+    const qint64 top = topLeft.y();
+    const qint64 right = left + frameSize.width();
+    const qint64 bottom = top + frameSize.height();
+
+    const QRect *best = nullptr;
+    qint64 bestArea = 0;
+    for (const QRect &area : available) {
+        const qint64 areaLeft = area.left();
+        const qint64 areaTop = area.top();
+        const qint64 areaRight = areaLeft + area.width();
+        const qint64 areaBottom = areaTop + area.height();
+        if (left >= areaLeft && top >= areaTop && right <= areaRight && bottom <= areaBottom)
+            return topLeft;
+        const qint64 width = std::min(right, areaRight) - std::max(left, areaLeft);
+        const qint64 height = std::min(bottom, areaBottom) - std::max(top, areaTop);
+        if (width > 0 && height > 0 && width * height > bestArea) {
+            best = &area;
+            bestArea = width * height;
+        }
+    }
+    if (!best && !available.isEmpty())
+        best = &available.first();
+    if (!best)
+        return topLeft;
+
+    const QRect &area = *best;
+    const qint64 x = std::clamp<qint64>(
+        left, area.left(),
+        std::max<qint64>(area.left(), qint64(area.left()) + area.width() - frameSize.width()));
+    const qint64 y = std::clamp<qint64>(
+        top, area.top(),
+        std::max<qint64>(area.top(), qint64(area.top()) + area.height() - frameSize.height()));
+    return QPoint(int(x), int(y));
+}
+
+} // namespace FramePlacement
