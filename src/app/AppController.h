@@ -8,11 +8,10 @@
 
 class MainMenu;
 
-// The controller of the running program: on top of the game it builds the
-// board window (with the main menu) and the palette window, starts the first
-// game, keeps the windows' frames, and carries out the menu commands that are
-// not game rules, and lets the game be played from the keyboard in both
-// windows. It owns both windows.
+// The controller of the running program, on top of the game: it launches and
+// ends it. It owns the board and palette windows (which lay out their own
+// views), connects the menu's program commands, the keys and the close policy
+// to them, and keeps their frames.
 class AppController : public Controller
 {
     Q_OBJECT
@@ -25,15 +24,12 @@ public:
     // palette (the active window), and starts a game with replacement.
     void applicationDidFinishLaunching();
 
-    // The board window: its menu bar, the "Board" box with eight rows of four
-    // pegs and a score 60 units right of each row, and the "Answer" box below
-    // it, flush left. Fills `window`, `pegs`, `res` and `sol` and shows it.
-    // Screen readers hear rows numbered as the player meets them (the top
-    // row, played first, is "Row 1") and positions from 1, left to right.
+    // Makes the board window (BoardWindow), fills `window`, `pegs`, `res` and
+    // `sol` from it, puts it at its saved frame and shows it.
     void makeGameWindow();
 
-    // The palette window with the six colours; fills `palette`, shows it and
-    // makes it the active window.
+    // Makes the palette window (PaletteWindow), fills `palette`, puts it at
+    // its saved frame, shows it and makes it the active window.
     void makeColorPalette();
 
     // Ends the program the normal way: the frames are saved, both windows

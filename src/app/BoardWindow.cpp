@@ -1,0 +1,128 @@
+#include "app/BoardWindow.h"
+
+#include "app/MainMenu.h"
+#include "dnd/DestinationPeg.h"
+#include "views/Bevel.h"
+#include "views/Peg.h"
+#include "views/Result.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int kPegSize = Peg::kSize;
+// The layout of the board window, in units with the origin at the lower left
+// and y growing upwards.
+constexpr int kBoxMargin = 8;  // between a box's border and its content
+constexpr int kBoxGap = 8;     // between the answer box and the board box
+constexpr int kBoardBoxY = 92; // lower edge of the board box, as a rule
+constexpr int kRowX = 8;       // left edge of the first peg of every row
+constexpr int kFirstRowY = 8;  // lower edge of row 0 in the board view
+constexpr int kResultX = 260;  // left edge of each row's score
+
+// A titled, framed box holding `content` with margins of 8, just large
+// enough for it.
+QGroupBox *makeBox(const QString &title, QWidget *content, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setAccessibleName(title);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+    layout->setSpacing(0);
+    layout->addWidget(content);
+    box->setFixedSize(box->sizeHint().expandedTo(box->minimumSizeHint()));
+    layout->activate();
+    return box;
+}
+
+} // namespace
+
+BoardWindow::BoardWindow(Controller &controller)
+{
+    setupWidgets();
+    setupMenus(controller);
+    setWindowTitle(QCoreApplication::translate("Hueriddle", "Hueriddle"));
+    setAccessibleName(QCoreApplication::translate("Hueriddle", "Hueriddle board"));
+}
+
+// A box shows the union of its views' frames from its lower-left corner, so
+// every view is placed relative to that union's lower-left corner.
+QGroupBox *BoardWindow::makeAnswerBox(QWidget *parent)
+{
+    auto *answerView = new QWidget;
+    const QPoint answerOrigin(kRowX, 0);
+    answerView->setFixedSize(rules::kPositions * kPegSize, kPegSize);
+    answerView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Answer row"));
+    for (int j = 0; j < rules::kPositions; ++j) {
+        auto *peg = new Peg(QPointF(QPoint(kRowX + kPegSize * j, 0) - answerOrigin), answerView);
+        peg->setAccessibleLabel(
+            QCoreApplication::translate("Hueriddle", "Answer, position %1").arg(j + 1));
+        m_answer[j] = peg;
+    }
+    return makeBox(QCoreApplication::translate("Hueriddle", "Answer"), answerView, parent);
+}
+
+QGroupBox *BoardWindow::makeBoardBox(QWidget *parent)
+{
+    auto *boardView = new QWidget;
+    const QPoint boardOrigin(kRowX, kFirstRowY);
+    boardView->setFixedSize(kResultX + kPegSize - kRowX, rules::kRows * kPegSize);
+    boardView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Rows and scores"));
+    for (int i = 0; i < rules::kRows; ++i) {
+        const int y = kFirstRowY + kPegSize * i;
+        // Index 7 is the top row, played first: "Row 1".
+        const int rowNumber = rules::kRows - i;
+        auto *result = new Result(QPointF(QPoint(kResultX, y) - boardOrigin), boardView);
+        result->setAccessibleLabel(
+            QCoreApplication::translate("Hueriddle", "Row %1").arg(rowNumber));
+        m_scores[i] = result;
+        for (int j = 0; j < rules::kPositions; ++j) {
+            auto *peg = new DestinationPeg(QPointF(QPoint(kRowX + kPegSize * j, y) - boardOrigin),
+                                           boardView);
+            peg->setAccessibleLabel(QCoreApplication::translate("Hueriddle", "Row %1, position %2")
+                                        .arg(rowNumber)
+                                        .arg(j + 1));
+            m_pegs[i][j] = peg;
+        }
+    }
+    return makeBox(QCoreApplication::translate("Hueriddle", "Board"), boardView, parent);
+}
+
+void BoardWindow::setupWidgets()
+{
+    m_content = new QWidget(this);
+    QGroupBox *answerBox = makeAnswerBox(m_content);
+    QGroupBox *boardBox = makeBoardBox(m_content);
+
+    // Room for a line of the box title's font above the board box.
+    const int titleHeight = QFontMetrics(boardBox->font()).height();
+    const int width = boardBox->width();
+    const int height = titleHeight + answerBox->height() + kBoxGap + boardBox->height();
+    m_content->setFixedSize(width, height);
+    // A style whose boxes are much taller than the usual 84 units would put
+    // the answer box under the board box; the board box then goes above it.
+    const int boardBoxY =
+        answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
+    placeAtLowerLeft(*boardBox, QPointF(0, boardBoxY));
+    placeAtLowerLeft(*answerBox, QPointF(0, 0));
+    m_content->setAccessibleName(QCoreApplication::translate("Hueriddle", "Board and answer"));
+}
+
+// The menu bar takes the content's width and the height it needs for it; the
+// window is just large enough for both.
+void BoardWindow::setupMenus(Controller &controller)
+{
+    m_menu = new MainMenu(controller, this);
+    m_menu->setAccessibleName(QCoreApplication::translate("Hueriddle", "Main menu"));
+    const int width = m_content->width();
+    int menuHeight = m_menu->heightForWidth(width);
+    if (menuHeight <= 0)
+        menuHeight = m_menu->sizeHint().height();
+    m_menu->setGeometry(0, 0, width, menuHeight);
+    m_content->move(0, menuHeight);
+    setFixedSize(width, menuHeight + m_content->height());
+}
