@@ -34,21 +34,18 @@ void Controller::newGameUnique(bool withoutReplacement)
     for (std::int32_t row = 0; row < rules::kRows; ++row) {
         if (res[row])
             res[row]->setBlackAndWhite(0, 0);
-        for (const QPointer<DestinationPeg> &peg : pegs[row]) {
-            if (!peg)
-                continue;
-            peg->setColor(QColor());
-            peg->setActive(row == kFirstRow);
-        }
+        for (const QPointer<DestinationPeg> &peg : pegs[row])
+            if (peg)
+                peg->setColor(QColor());
     }
     for (const QPointer<Peg> &answer : sol)
         if (answer)
             answer->setColor(QColor());
 
-    currentRow = kFirstRow;
     combo = rules::drawSecret(withoutReplacement);
     unique = withoutReplacement;
     done = false;
+    activateRow(kFirstRow);
 
     if (window)
         window->setWindowTitle(
@@ -75,61 +72,47 @@ void Controller::commit()
         return;
     const std::int32_t row = currentRow;
 
+    // A row is committed as it shows: by the code of each peg's colour.
     rules::Combination guess{};
     for (int position = 0; position < rules::kPositions; ++position) {
         const QPointer<DestinationPeg> &peg = pegs[row][position];
         const QColor color = peg ? peg->color() : QColor();
         if (!color.isValid()) {
-            runAlertPanel(QCoreApplication::translate("Hueriddle", "Alert"),
-                          QCoreApplication::translate("Hueriddle", "All four colors must be set."),
-                          QCoreApplication::translate("Hueriddle", "OK"));
+            alert(QCoreApplication::translate("Hueriddle", "Alert"),
+                  QCoreApplication::translate("Hueriddle", "All four colors must be set."));
             return;
         }
         guess[position] = Peg::codeOfColor(color);
     }
     if (unique && rules::hasRepeatedCode(guess)) {
-        runAlertPanel(QCoreApplication::translate("Hueriddle", "Alert"),
-                      QCoreApplication::translate("Hueriddle", "No double colors, please."),
-                      QCoreApplication::translate("Hueriddle", "OK"));
+        alert(QCoreApplication::translate("Hueriddle", "Alert"),
+              QCoreApplication::translate("Hueriddle", "No double colors, please."));
         return;
     }
-
-    for (const QPointer<DestinationPeg> &peg : pegs[row])
-        if (peg)
-            peg->setActive(false);
 
     std::int32_t white = 0;
     std::int32_t black = 0;
     evalCombos(combo, guess, white, black);
-    if (res[row])
-        res[row]->setBlackAndWhite(black, white);
-    --currentRow;
-
+    const bool won = black == rules::kPositions;
     // `done` is set before the alert, so the menu already refuses "Commit" and
     // "Move" while it is up; the secret is shown once it has been dismissed.
-    if (black == rules::kPositions) {
-        done = true;
-        emit gameStateChanged();
-        runAlertPanel(QCoreApplication::translate("Hueriddle", "Congratulations!"),
-                      QCoreApplication::translate("Hueriddle", "You win."),
-                      QCoreApplication::translate("Hueriddle", "OK"));
-    } else if (currentRow >= 0) {
-        for (const QPointer<DestinationPeg> &peg : pegs[currentRow])
-            if (peg)
-                peg->setActive(true);
-    } else {
-        done = true;
-        emit gameStateChanged();
-        runAlertPanel(QCoreApplication::translate("Hueriddle", "Game over."),
-                      QCoreApplication::translate("Hueriddle", "You lose."),
-                      QCoreApplication::translate("Hueriddle", "OK"));
-    }
+    done = won || row == 0;
+    activateRow(row - 1);
+    if (res[row])
+        res[row]->setBlackAndWhite(black, white);
+    if (!done)
+        return;
 
-    if (done) {
-        for (int position = 0; position < rules::kPositions; ++position)
-            if (sol[position])
-                sol[position]->setColor(Peg::colorOfCode(combo[position]));
-    }
+    emit gameStateChanged();
+    if (won)
+        alert(QCoreApplication::translate("Hueriddle", "Congratulations!"),
+              QCoreApplication::translate("Hueriddle", "You win."));
+    else
+        alert(QCoreApplication::translate("Hueriddle", "Game over."),
+              QCoreApplication::translate("Hueriddle", "You lose."));
+    for (int position = 0; position < rules::kPositions; ++position)
+        if (sol[position])
+            sol[position]->setColor(Peg::colorOfCode(combo[position]));
 }
 
 void Controller::move()
@@ -137,9 +120,9 @@ void Controller::move()
     if (!isPlaying())
         return;
 
-    // The scored rows, read once from the views: nothing changes them while
-    // the search runs, so this gives the same guess as reading them afresh
-    // for every candidate.
+    // The scored rows, read once from the views by their codes, cvalue(), as
+    // the search compares codes: nothing changes them while the search runs,
+    // so this gives the same guess as reading them afresh for every candidate.
     std::array<rules::ScoredRow, rules::kRows> scored{};
     std::size_t count = 0;
     for (std::int32_t row = kFirstRow; row > currentRow; --row) {
@@ -163,6 +146,51 @@ void Controller::move()
 bool Controller::isPlaying() const
 {
     return !done && currentRow >= 0 && currentRow < rules::kRows;
+}
+
+bool Controller::placeColor(std::int32_t code)
+{
+    if (!isPlaying())
+        return false;
+    for (const QPointer<DestinationPeg> &peg : pegs[currentRow]) {
+        if (peg && !peg->color().isValid()) {
+            if (!peg->isActive())
+                return false;
+            peg->setColor(Peg::colorOfCode(code));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Controller::emptyLastPeg()
+{
+    if (!isPlaying())
+        return false;
+    const auto &row = pegs[currentRow];
+    for (auto peg = row.rbegin(); peg != row.rend(); ++peg) {
+        if (*peg && (*peg)->color().isValid()) {
+            if (!(*peg)->isActive())
+                return false;
+            (*peg)->setColor(QColor());
+            return true;
+        }
+    }
+    return false;
+}
+
+void Controller::activateRow(std::int32_t row)
+{
+    currentRow = row;
+    for (std::int32_t each = 0; each < rules::kRows; ++each)
+        for (const QPointer<DestinationPeg> &peg : pegs[each])
+            if (peg)
+                peg->setActive(each == row && !done);
+}
+
+void Controller::alert(const QString &title, const QString &message)
+{
+    runAlertPanel(title, message, QCoreApplication::translate("Hueriddle", "OK"));
 }
 
 bool Controller::validateMenuItem(int tag) const

@@ -57,6 +57,19 @@ public:
     // names a row of the board.
     bool isPlaying() const;
 
+    // Puts the colour of `code` on the first empty peg of the active row.
+    // Only an active peg changes, as with a drop. False when no peg changed:
+    // no row is being played, the row is full, or that peg is not active.
+    bool placeColor(std::int32_t code);
+    // Empties the last filled peg of the active row, under the same terms.
+    bool emptyLastPeg();
+    // Makes `row` the active row: `currentRow` names it, and its pegs alone
+    // take drops and show the second frame, unless the game is over. A row
+    // outside the board leaves no peg active.
+    void activateRow(std::int32_t row);
+    // Shows an alert with one "OK" button and returns once it is dismissed.
+    void alert(const QString &title, const QString &message);
+
     // Fields. The views live in the windows' view trees; these only refer to them.
     QPointer<QWidget> window;
     QPointer<QWidget> palette;

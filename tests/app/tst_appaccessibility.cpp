@@ -162,7 +162,7 @@ void TestAppAccessibility::namesFollowTheGame()
 
     // The other three from the keyboard, then the row is committed.
     for (std::int32_t code : {3, 6, 6})
-        QVERIFY(controller.keyboard().placeColor(code));
+        QVERIFY(controller.placeColor(code));
     QCOMPARE(nameOf(controller.pegs[7][0]), boardPegName(1, 1, "cyan"));
     QCOMPARE(nameOf(controller.pegs[7][3]), boardPegName(1, 4, "yellow"));
     controller.commit();
@@ -171,10 +171,10 @@ void TestAppAccessibility::namesFollowTheGame()
     QCOMPARE(nameOf(controller.res[7]), QStringLiteral("Row 1: 0 black, 1 white"));
 
     // The next row starts empty; its names follow the keys too.
-    QVERIFY(!controller.keyboard().emptyLastPeg());
-    QVERIFY(controller.keyboard().placeColor(5));
+    QVERIFY(!controller.emptyLastPeg());
+    QVERIFY(controller.placeColor(5));
     QCOMPARE(nameOf(controller.pegs[6][0]), boardPegName(2, 1, "magenta"));
-    QVERIFY(controller.keyboard().emptyLastPeg());
+    QVERIFY(controller.emptyLastPeg());
     QCOMPARE(nameOf(controller.pegs[6][0]), boardPegName(2, 1, "empty"));
 
     // The computer plays on to the end; the answer row then says the secret.

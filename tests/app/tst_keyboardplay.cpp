@@ -247,8 +247,8 @@ void TestKeyboardPlay::nothingOnceTheGameIsOver()
     QCOMPARE(over.mid(rules::kRows * rules::kPositions), Codes({3, 1, 4, 1}));
     press(target, QStringLiteral("<1<6k2<<"));
     QCOMPARE(boardCodes(controller), over);
-    QVERIFY(!controller.keyboard().placeColor(1));
-    QVERIFY(!controller.keyboard().emptyLastPeg());
+    QVERIFY(!controller.placeColor(1));
+    QVERIFY(!controller.emptyLastPeg());
     QCOMPARE(boardCodes(controller), over);
 
     // A new game takes the keys again, on its top row.

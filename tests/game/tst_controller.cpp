@@ -60,6 +60,10 @@ private slots:
     void lossAfterTheEighthRow();
     void validateMenuItem_data();
     void validateMenuItem();
+    void activateRow_data();
+    void activateRow();
+    void placeAndEmptyOnTheActiveRow_data();
+    void placeAndEmptyOnTheActiveRow();
     void commitAndMoveDoNothingOnceOver();
     void moveReplacesPlacedColoursAndHeedsHandPlayedRows();
     void knownMoveSequences_data();
@@ -359,6 +363,90 @@ void TestController::validateMenuItem()
 
     fixture.controller.newGameUnique(true);
     QCOMPARE(fixture.controller.validateMenuItem(tag), enabledWhilePlaying);
+}
+
+void TestController::activateRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("gameOver");
+    QTest::addColumn<int>("activeRow"); // -1: none
+
+    QTest::newRow("the top row") << 7 << false << 7;
+    QTest::newRow("a middle row") << 3 << false << 3;
+    QTest::newRow("the bottom row") << 0 << false << 0;
+    QTest::newRow("below the board") << -1 << false << -1;
+    QTest::newRow("a row once the game is over") << 4 << true << -1;
+}
+
+void TestController::activateRow()
+{
+    QFETCH(int, row);
+    QFETCH(bool, gameOver);
+    QFETCH(int, activeRow);
+
+    BoardFixture fixture;
+    fixture.controller.newGameUnique(false);
+    fixture.controller.done = gameOver;
+    fixture.controller.activateRow(row);
+
+    QCOMPARE(fixture.controller.currentRow, row);
+    for (int each = 0; each < rules::kRows; ++each) {
+        if (each == activeRow)
+            QVERIFY2(fixture.rowActive(each), qPrintable(QString::number(each)));
+        else
+            QVERIFY2(fixture.rowInactive(each), qPrintable(QString::number(each)));
+    }
+    QVERIFY(fixture.controller.alerts.empty());
+}
+
+void TestController::placeAndEmptyOnTheActiveRow_data()
+{
+    QTest::addColumn<Combination>("before");
+    QTest::addColumn<QString>("intents"); // a digit places its code, '-' empties
+    QTest::addColumn<Combination>("after");
+    QTest::addColumn<bool>("lastChanged");
+
+    QTest::newRow("fill an empty row")
+        << Combination{0, 0, 0, 0} << "6514" << Combination{6, 5, 1, 4} << true;
+    QTest::newRow("fill a gap first")
+        << Combination{2, 0, 3, 0} << "5" << Combination{2, 5, 3, 0} << true;
+    QTest::newRow("a full row takes no more")
+        << Combination{1, 2, 3, 4} << "6" << Combination{1, 2, 3, 4} << false;
+    QTest::newRow("empty the last filled peg")
+        << Combination{1, 0, 3, 0} << "-" << Combination{1, 0, 0, 0} << true;
+    QTest::newRow("empty the whole row, then nothing to empty")
+        << Combination{1, 2, 0, 4} << "----" << Combination{0, 0, 0, 0} << false;
+    QTest::newRow("place after emptying")
+        << Combination{1, 2, 3, 4} << "-6" << Combination{1, 2, 3, 6} << true;
+}
+
+void TestController::placeAndEmptyOnTheActiveRow()
+{
+    QFETCH(Combination, before);
+    QFETCH(QString, intents);
+    QFETCH(Combination, after);
+    QFETCH(bool, lastChanged);
+
+    BoardFixture fixture;
+    fixture.controller.newGameUnique(false);
+    fixture.controller.activateRow(5);
+    fixture.placeRow(5, before);
+
+    bool changed = false;
+    for (const QChar intent : intents)
+        changed = intent == u'-' ? fixture.controller.emptyLastPeg()
+                                 : fixture.controller.placeColor(intent.digitValue());
+    QCOMPARE(fixture.rowCodes(5), after);
+    QCOMPARE(changed, lastChanged);
+    for (int row = 0; row < rules::kRows; ++row)
+        if (row != 5)
+            QCOMPARE(fixture.rowCodes(row), (Combination{0, 0, 0, 0}));
+
+    // Once the game is over, neither changes anything.
+    fixture.controller.done = true;
+    QVERIFY(!fixture.controller.placeColor(1));
+    QVERIFY(!fixture.controller.emptyLastPeg());
+    QCOMPARE(fixture.rowCodes(5), after);
 }
 
 void TestController::commitAndMoveDoNothingOnceOver()
