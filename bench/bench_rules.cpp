@@ -18,11 +18,7 @@ void BM_Score(benchmark::State &state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(first);
         benchmark::DoNotOptimize(second);
-        std::int32_t white = 0;
-        std::int32_t black = 0;
-        rules::evalCombos(first, second, white, black);
-        benchmark::DoNotOptimize(white);
-        benchmark::DoNotOptimize(black);
+        benchmark::DoNotOptimize(rules::score(first, second));
     }
 }
 BENCHMARK(BM_Score);

@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+48"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+44"/>
         <source>Hueriddle Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -14,7 +14,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+20"/>
         <source>New game with replacement</source>
         <translation type="unfinished"></translation>
     </message>
@@ -24,109 +24,103 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Commit the active row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Hide both windows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="+58"/>
+        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+56"/>
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Show this help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/views/Peg.cpp" line="+77"/>
+        <location filename="../src/rules/ColorCode.h" line="+70"/>
         <source>blue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location filename="../src/views/Peg.cpp" line="+2"/>
+        <location line="+1"/>
         <source>green</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/views/Peg.cpp" line="+2"/>
         <source>cyan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location filename="../src/views/Peg.cpp" line="+2"/>
+        <location line="+1"/>
         <source>red</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/views/Peg.cpp" line="+2"/>
         <source>magenta</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location filename="../src/views/Peg.cpp" line="+2"/>
+        <location line="+1"/>
         <source>yellow</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Empty the last filled peg of the active row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>How to play Hueriddle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AppController.cpp" line="+93"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
         <source>Answer row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Answer, position %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Answer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Rows and scores</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Row %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -136,52 +130,52 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>Board</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>Board and answer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Main menu</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-67"/>
         <source>Hueriddle board</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+7"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+7"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+14"/>
         <source>Palette</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-13"/>
         <source>Hueriddle palette</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location line="+26"/>
+        <location line="+22"/>
         <location line="+10"/>
-        <location filename="../src/app/MainMenu.cpp" line="-20"/>
+        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-31"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation type="unfinished"></translation>
@@ -192,7 +186,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Two variants</source>
         <translation type="unfinished"></translation>
     </message>
@@ -202,7 +196,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <location filename="../src/app/MainMenu.cpp" line="-7"/>
         <source>With replacement</source>
         <translation type="unfinished"></translation>
@@ -213,13 +207,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <location filename="../src/app/MainMenu.cpp" line="+3"/>
         <source>Without replacement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Start a game of either kind from %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -235,12 +229,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <location filename="../src/app/MainMenu.cpp" line="+11"/>
         <source>Move</source>
         <translation type="unfinished"></translation>
@@ -251,23 +245,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The keys work whichever of the two windows is active.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="+15"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+16"/>
         <source>Info Panel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AppController.cpp" line="-30"/>
+        <location filename="../src/app/BoardWindow.cpp" line="-1"/>
         <location filename="../src/app/InfoPanel.cpp" line="+4"/>
         <source>Hueriddle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="+8"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+7"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -277,7 +271,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="-23"/>
+        <location filename="../src/app/MainMenu.cpp" line="-22"/>
         <source>Info</source>
         <translation type="unfinished"></translation>
     </message>
@@ -287,7 +281,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Preferences...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -297,12 +291,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Hide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+53"/>
         <source>Hueriddle (without replacement)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,51 +306,48 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location line="+8"/>
+        <location line="+28"/>
+        <location line="+6"/>
         <source>Alert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-6"/>
         <source>All four colors must be set.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+8"/>
-        <location line="+22"/>
-        <location line="+10"/>
+        <location line="+108"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-102"/>
         <source>No double colors, please.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Congratulations!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>You win.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+2"/>
         <source>Game over.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>You lose.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="-22"/>
+        <location filename="../src/views/Peg.cpp" line="+49"/>
         <source>empty</source>
         <translation type="unfinished"></translation>
     </message>
@@ -366,23 +357,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+0"/>
         <source>white</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>colour %1</source>
+        <location line="+1"/>
+        <source>color %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location filename="../src/views/Result.cpp" line="+47"/>
+        <location filename="../src/views/CellView.cpp" line="+24"/>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/views/Peg.cpp" line="+10"/>
         <source>A %1 peg</source>
         <translation type="unfinished"></translation>
     </message>
@@ -392,12 +382,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="-4"/>
+        <location filename="../src/views/Result.cpp" line="+35"/>
         <source>%1 black, %2 white</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation type="unfinished"></translation>
     </message>

@@ -3,10 +3,10 @@
 #include "app/MainMenu.h"
 #include "dnd/DestinationPeg.h"
 #include "views/Bevel.h"
+#include "views/GameText.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -45,8 +45,8 @@ BoardWindow::BoardWindow(Controller &controller)
 {
     setupWidgets();
     setupMenus(controller);
-    setWindowTitle(QCoreApplication::translate("Hueriddle", "Hueriddle"));
-    setAccessibleName(QCoreApplication::translate("Hueriddle", "Hueriddle board"));
+    setWindowTitle(GameText::tr("Hueriddle"));
+    setAccessibleName(GameText::tr("Hueriddle board"));
 }
 
 // A box shows the union of its views' frames from its lower-left corner, so
@@ -56,14 +56,13 @@ QGroupBox *BoardWindow::makeAnswerBox(QWidget *parent)
     auto *answerView = new QWidget;
     const QPoint answerOrigin(kRowX, 0);
     answerView->setFixedSize(rules::kPositions * kPegSize, kPegSize);
-    answerView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Answer row"));
+    answerView->setAccessibleName(GameText::tr("Answer row"));
     for (int j = 0; j < rules::kPositions; ++j) {
         auto *peg = new Peg(QPointF(QPoint(kRowX + kPegSize * j, 0) - answerOrigin), answerView);
-        peg->setAccessibleLabel(
-            QCoreApplication::translate("Hueriddle", "Answer, position %1").arg(j + 1));
+        peg->setAccessibleLabel(GameText::tr("Answer, position %1").arg(j + 1));
         m_answer[j] = peg;
     }
-    return makeBox(QCoreApplication::translate("Hueriddle", "Answer"), answerView, parent);
+    return makeBox(GameText::tr("Answer"), answerView, parent);
 }
 
 QGroupBox *BoardWindow::makeBoardBox(QWidget *parent)
@@ -71,25 +70,22 @@ QGroupBox *BoardWindow::makeBoardBox(QWidget *parent)
     auto *boardView = new QWidget;
     const QPoint boardOrigin(kRowX, kFirstRowY);
     boardView->setFixedSize(kResultX + kPegSize - kRowX, rules::kRows * kPegSize);
-    boardView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Rows and scores"));
+    boardView->setAccessibleName(GameText::tr("Rows and scores"));
     for (int i = 0; i < rules::kRows; ++i) {
         const int y = kFirstRowY + kPegSize * i;
         // Index 7 is the top row, played first: "Row 1".
         const int rowNumber = rules::kRows - i;
         auto *result = new Result(QPointF(QPoint(kResultX, y) - boardOrigin), boardView);
-        result->setAccessibleLabel(
-            QCoreApplication::translate("Hueriddle", "Row %1").arg(rowNumber));
+        result->setAccessibleLabel(GameText::tr("Row %1").arg(rowNumber));
         m_scores[i] = result;
         for (int j = 0; j < rules::kPositions; ++j) {
             auto *peg = new DestinationPeg(QPointF(QPoint(kRowX + kPegSize * j, y) - boardOrigin),
                                            boardView);
-            peg->setAccessibleLabel(QCoreApplication::translate("Hueriddle", "Row %1, position %2")
-                                        .arg(rowNumber)
-                                        .arg(j + 1));
+            peg->setAccessibleLabel(GameText::tr("Row %1, position %2").arg(rowNumber).arg(j + 1));
             m_pegs[i][j] = peg;
         }
     }
-    return makeBox(QCoreApplication::translate("Hueriddle", "Board"), boardView, parent);
+    return makeBox(GameText::tr("Board"), boardView, parent);
 }
 
 void BoardWindow::setupWidgets()
@@ -109,7 +105,7 @@ void BoardWindow::setupWidgets()
         answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
     placeAtLowerLeft(*boardBox, QPointF(0, boardBoxY));
     placeAtLowerLeft(*answerBox, QPointF(0, 0));
-    m_content->setAccessibleName(QCoreApplication::translate("Hueriddle", "Board and answer"));
+    m_content->setAccessibleName(GameText::tr("Board and answer"));
 }
 
 // The menu bar takes the content's width and the height it needs for it; the
@@ -117,7 +113,7 @@ void BoardWindow::setupWidgets()
 void BoardWindow::setupMenus(Controller &controller)
 {
     m_menu = new MainMenu(controller, this);
-    m_menu->setAccessibleName(QCoreApplication::translate("Hueriddle", "Main menu"));
+    m_menu->setAccessibleName(GameText::tr("Main menu"));
     const int width = m_content->width();
     int menuHeight = m_menu->heightForWidth(width);
     if (menuHeight <= 0)

@@ -1,9 +1,10 @@
 #include "app/InfoPanel.h"
 
-#include <QCoreApplication>
+#include "app/SingleDialog.h"
+#include "views/GameText.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #ifndef HUERIDDLE_VERSION
@@ -12,25 +13,22 @@
 
 InfoPanel::InfoPanel(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QCoreApplication::translate("Hueriddle", "Info Panel"));
+    setWindowTitle(GameText::tr("Info Panel"));
     setAccessibleName(windowTitle());
     setModal(false);
 
-    auto *name = new QLabel(QCoreApplication::translate("Hueriddle", "Hueriddle"), this);
+    auto *name = new QLabel(GameText::tr("Hueriddle"), this);
     name->setObjectName(QStringLiteral("name"));
     QFont nameFont = name->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
     name->setFont(nameFont);
 
-    auto *versionLabel =
-        new QLabel(QCoreApplication::translate("Hueriddle", "Version %1").arg(version()), this);
+    auto *versionLabel = new QLabel(GameText::tr("Version %1").arg(version()), this);
     versionLabel->setObjectName(QStringLiteral("version"));
 
     auto *description =
-        new QLabel(QCoreApplication::translate(
-                       "Hueriddle", "A code-breaking game: find four hidden colors out of six."),
-                   this);
+        new QLabel(GameText::tr("A code-breaking game: find four hidden colors out of six."), this);
     description->setObjectName(QStringLiteral("description"));
 
     for (QLabel *label : {name, versionLabel, description}) {
@@ -53,15 +51,7 @@ InfoPanel::InfoPanel(QWidget *parent) : QDialog(parent)
 
 InfoPanel *InfoPanel::showFor(QWidget *parent)
 {
-    static QPointer<InfoPanel> panel;
-    if (!panel) {
-        panel = new InfoPanel(parent);
-        panel->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    panel->show();
-    panel->raise();
-    panel->activateWindow();
-    return panel;
+    return showSingleDialog<InfoPanel>(parent);
 }
 
 QString InfoPanel::version()

@@ -1,6 +1,7 @@
 #include "app/KeyboardPlay.h"
 
 #include "game/Controller.h"
+#include "rules/ColorCode.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -8,7 +9,8 @@
 
 KeyboardPlay::KeyboardPlay(Controller &controller, QObject *parent) : QObject(parent)
 {
-    for (std::int32_t code = 1; code <= 6; ++code) {
+    for (const rules::PlayableColor &color : rules::kPlayableColors) {
+        const std::int32_t code = color.code;
         const int key = Qt::Key_0 + code;
         // The digit row and the numeric keypad alike.
         QAction *action = addKeyAction(

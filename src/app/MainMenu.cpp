@@ -1,9 +1,9 @@
 #include "app/MainMenu.h"
 
 #include "game/Controller.h"
+#include "views/GameText.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 
 namespace
@@ -24,38 +24,36 @@ MainMenu::MainMenu(Controller &controller, QWidget *parent)
     // window's size holds it.
     setNativeMenuBar(false);
 
-    QMenu *info = addMenu(QCoreApplication::translate("Hueriddle", "Info"));
-    QAction *infoPanel = info->addAction(QCoreApplication::translate("Hueriddle", "Info Panel..."));
+    QMenu *info = addMenu(GameText::tr("Info"));
+    QAction *infoPanel = info->addAction(GameText::tr("Info Panel..."));
     connect(infoPanel, &QAction::triggered, this, &MainMenu::infoPanelRequested);
     // The program has no preferences.
-    QAction *preferences =
-        info->addAction(QCoreApplication::translate("Hueriddle", "Preferences..."));
+    QAction *preferences = info->addAction(GameText::tr("Preferences..."));
     preferences->setEnabled(false);
-    QAction *help = info->addAction(QCoreApplication::translate("Hueriddle", "Help..."));
+    QAction *help = info->addAction(GameText::tr("Help..."));
     setShortcut(help, QKeySequence(Qt::CTRL | Qt::Key_Question));
     connect(help, &QAction::triggered, this, &MainMenu::helpRequested);
 
-    QMenu *game = addMenu(QCoreApplication::translate("Hueriddle", "Game"));
-    QMenu *newGame = game->addMenu(QCoreApplication::translate("Hueriddle", "New game"));
-    connect(addGameCommand(newGame, QCoreApplication::translate("Hueriddle", "With replacement"),
+    QMenu *game = addMenu(GameText::tr("Game"));
+    QMenu *newGame = game->addMenu(GameText::tr("New game"));
+    connect(addGameCommand(newGame, GameText::tr("With replacement"),
                            Controller::WithReplacementTag, QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, &m_controller, &Controller::newGameWithRep);
-    connect(addGameCommand(newGame, QCoreApplication::translate("Hueriddle", "Without replacement"),
+    connect(addGameCommand(newGame, GameText::tr("Without replacement"),
                            Controller::WithoutReplacementTag,
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
             &QAction::triggered, &m_controller, &Controller::newGameNoRep);
-    connect(addGameCommand(game, QCoreApplication::translate("Hueriddle", "Commit"),
-                           Controller::CommitTag, QKeySequence(Qt::CTRL | Qt::Key_C)),
+    connect(addGameCommand(game, GameText::tr("Commit"), Controller::CommitTag,
+                           QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, &m_controller, &Controller::commit);
-    connect(addGameCommand(game, QCoreApplication::translate("Hueriddle", "Move"),
-                           Controller::MoveTag, QKeySequence()),
+    connect(addGameCommand(game, GameText::tr("Move"), Controller::MoveTag, QKeySequence()),
             &QAction::triggered, &m_controller, &Controller::move);
 
-    QAction *hide = addAction(QCoreApplication::translate("Hueriddle", "Hide"));
+    QAction *hide = addAction(GameText::tr("Hide"));
     setShortcut(hide, QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hide, &QAction::triggered, this, &MainMenu::hideRequested);
 
-    QAction *quit = addAction(QCoreApplication::translate("Hueriddle", "Quit"));
+    QAction *quit = addAction(GameText::tr("Quit"));
     setShortcut(quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, &MainMenu::quitRequested);
 

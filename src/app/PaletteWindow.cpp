@@ -1,8 +1,8 @@
 #include "app/PaletteWindow.h"
 
 #include "dnd/SourcePeg.h"
-
-#include <QCoreApplication>
+#include "rules/ColorCode.h"
+#include "views/GameText.h"
 
 namespace
 {
@@ -16,8 +16,8 @@ constexpr int kPaletteRows = 2;
 PaletteWindow::PaletteWindow()
 {
     setupWidgets();
-    setWindowTitle(QCoreApplication::translate("Hueriddle", "Palette"));
-    setAccessibleName(QCoreApplication::translate("Hueriddle", "Hueriddle palette"));
+    setWindowTitle(GameText::tr("Palette"));
+    setAccessibleName(GameText::tr("Hueriddle palette"));
 }
 
 void PaletteWindow::setupWidgets()
@@ -26,13 +26,12 @@ void PaletteWindow::setupWidgets()
     constexpr int height = kPaletteRows * kPegSize;
     auto *paletteView = new QWidget(this);
     paletteView->setFixedSize(width, height);
-    paletteView->setAccessibleName(QCoreApplication::translate("Hueriddle", "Colors"));
-    for (std::int32_t code = 1; code <= 6; ++code) {
-        const QPointF corner(kPegSize * ((code - 1) % kPaletteColumns),
-                             kPegSize * ((code - 1) % kPaletteRows));
+    paletteView->setAccessibleName(GameText::tr("Colors"));
+    for (const rules::PlayableColor &color : rules::kPlayableColors) {
+        const QPointF corner(kPegSize * color.paletteColumn, kPegSize * color.paletteRow);
         auto *peg = new SourcePeg(corner, paletteView);
-        peg->setAccessibleLabel(QCoreApplication::translate("Hueriddle", "Palette"));
-        peg->setColor(Peg::colorOfCode(code));
+        peg->setAccessibleLabel(GameText::tr("Palette"));
+        peg->setColor(Peg::colorOfCode(color.code));
     }
     setFixedSize(width, height);
 }

@@ -30,7 +30,7 @@ unsigned char ringLevel(int dx, int dy)
 {
     const double t = std::atan2(static_cast<double>(dy), -static_cast<double>(dx));
     float angle = static_cast<float>((t + std::numbers::pi) / std::numbers::pi * 180.0);
-    if (angle < 132.0f)
+    if (angle < static_cast<float>(kRaisedStartAngle))
         angle += 360.0f;
     angle -= static_cast<float>(static_cast<int>(angle) % 6);
     const float gray = bevelGray(angle);
@@ -71,9 +71,9 @@ void SourcePeg::mousePressEvent(QMouseEvent *event)
     if (!color().isValid())
         return;
     const QPointF at = event->position();
-    const float dx = static_cast<float>(at.x() - 24.0);
-    const float dy = static_cast<float>((height() - at.y()) - 24.0);
-    if (!(dx * dx + dy * dy < 256.0f))
+    const float dx = static_cast<float>(at.x() - kCentre.x());
+    const float dy = static_cast<float>((height() - at.y()) - kCentre.y());
+    if (!(dx * dx + dy * dy < kRadius * kRadius))
         return;
     if (event->button() != Qt::LeftButton)
         return;
@@ -87,8 +87,10 @@ void SourcePeg::mousePressEvent(QMouseEvent *event)
     if (dragImages[index].isNull())
         makeDragImageForColor(cvalue(), components);
 
-    // The image's top-left corner sits on (12, 12) of the peg, seen y-down.
-    const QPoint hotSpot = (at - QPointF(12.0, 12.0)).toPoint();
+    // The image is centred on the disc: its top-left corner sits on (12, 12)
+    // of the peg, seen y-down.
+    const QPointF imageCorner(kCentre.x() - kImageCentre, kSize - kCentre.y() - kImageCentre);
+    const QPoint hotSpot = (at - imageCorner).toPoint();
     execDrag(mimeData, dragImages[index], hotSpot);
 }
 

@@ -4,10 +4,10 @@
 #include "rules/CandidateSearch.h"
 #include "rules/Scoring.h"
 #include "rules/SecretDraw.h"
+#include "views/GameText.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -26,7 +26,9 @@ Controller::~Controller() = default;
 void Controller::evalCombos(const rules::Combination &first, const rules::Combination &second,
                             std::int32_t &white, std::int32_t &black) const
 {
-    rules::evalCombos(first, second, white, black);
+    const rules::Score score = rules::score(first, second);
+    white = score.white;
+    black = score.black;
 }
 
 void Controller::newGameUnique(bool withoutReplacement)
@@ -48,9 +50,8 @@ void Controller::newGameUnique(bool withoutReplacement)
     activateRow(kFirstRow);
 
     if (window)
-        window->setWindowTitle(
-            unique ? QCoreApplication::translate("Hueriddle", "Hueriddle (without replacement)")
-                   : QCoreApplication::translate("Hueriddle", "Hueriddle (with replacement)"));
+        window->setWindowTitle(unique ? GameText::tr("Hueriddle (without replacement)")
+                                      : GameText::tr("Hueriddle (with replacement)"));
     emit gameStateChanged();
 }
 
@@ -78,15 +79,13 @@ void Controller::commit()
         const QPointer<DestinationPeg> &peg = pegs[row][position];
         const QColor color = peg ? peg->color() : QColor();
         if (!color.isValid()) {
-            alert(QCoreApplication::translate("Hueriddle", "Alert"),
-                  QCoreApplication::translate("Hueriddle", "All four colors must be set."));
+            alert(GameText::tr("Alert"), GameText::tr("All four colors must be set."));
             return;
         }
         guess[position] = Peg::codeOfColor(color);
     }
     if (unique && rules::hasRepeatedCode(guess)) {
-        alert(QCoreApplication::translate("Hueriddle", "Alert"),
-              QCoreApplication::translate("Hueriddle", "No double colors, please."));
+        alert(GameText::tr("Alert"), GameText::tr("No double colors, please."));
         return;
     }
 
@@ -105,11 +104,9 @@ void Controller::commit()
 
     emit gameStateChanged();
     if (won)
-        alert(QCoreApplication::translate("Hueriddle", "Congratulations!"),
-              QCoreApplication::translate("Hueriddle", "You win."));
+        alert(GameText::tr("Congratulations!"), GameText::tr("You win."));
     else
-        alert(QCoreApplication::translate("Hueriddle", "Game over."),
-              QCoreApplication::translate("Hueriddle", "You lose."));
+        alert(GameText::tr("Game over."), GameText::tr("You lose."));
     for (int position = 0; position < rules::kPositions; ++position)
         if (sol[position])
             sol[position]->setColor(Peg::colorOfCode(combo[position]));
@@ -190,7 +187,7 @@ void Controller::activateRow(std::int32_t row)
 
 void Controller::alert(const QString &title, const QString &message)
 {
-    runAlertPanel(title, message, QCoreApplication::translate("Hueriddle", "OK"));
+    runAlertPanel(title, message, GameText::tr("OK"));
 }
 
 bool Controller::validateMenuItem(int tag) const

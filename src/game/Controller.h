@@ -33,7 +33,8 @@ public:
     explicit Controller(QObject *parent = nullptr);
     ~Controller() override;
 
-    // Scores `second` against `first`; the white place comes before the black.
+    // rules::score() of `second` against `first`, with the white place before
+    // the black one.
     void evalCombos(const rules::Combination &first, const rules::Combination &second,
                     std::int32_t &white, std::int32_t &black) const;
 

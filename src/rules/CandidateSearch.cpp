@@ -8,13 +8,9 @@ namespace
 
 bool agreesWithEveryRow(const Combination &candidate, std::span<const ScoredRow> rows)
 {
-    for (const ScoredRow &row : rows) {
-        std::int32_t white = 0;
-        std::int32_t black = 0;
-        evalCombos(candidate, row.guess, white, black);
-        if (black != row.score.black || white != row.score.white)
+    for (const ScoredRow &row : rows)
+        if (score(candidate, row.guess) != row.score)
             return false;
-    }
     return true;
 }
 

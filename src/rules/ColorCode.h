@@ -1,6 +1,16 @@
 #pragma once
 
+#include "Combination.h"
+
+#include <array>
 #include <cstdint>
+
+// Marks a text for the translation template where it is written; lupdate
+// reads the mark, and the program translates the text in the "Hueriddle"
+// context where it shows it. The same definition as Qt's, for code without Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
 
 namespace rules
 {
@@ -45,6 +55,30 @@ constexpr bool isPlayableColor(float red, float green, float blue, float alpha)
         return false;
     const float lit = red + green + blue;
     return lit == 1.0f || lit == 2.0f;
+}
+
+// One of the six colours the board accepts: its code, its name as the player
+// reads it (the untranslated source text), and its place in the palette.
+struct PlayableColor {
+    std::int32_t code = 0;
+    const char *name = nullptr;
+    int paletteColumn = 0; // from the left
+    int paletteRow = 0;    // from the bottom
+};
+
+inline constexpr std::array<PlayableColor, kLastCode - kFirstCode + 1> kPlayableColors{{
+    {1, QT_TRANSLATE_NOOP("Hueriddle", "blue"), 0, 0},
+    {2, QT_TRANSLATE_NOOP("Hueriddle", "green"), 1, 1},
+    {3, QT_TRANSLATE_NOOP("Hueriddle", "cyan"), 2, 0},
+    {4, QT_TRANSLATE_NOOP("Hueriddle", "red"), 0, 1},
+    {5, QT_TRANSLATE_NOOP("Hueriddle", "magenta"), 1, 0},
+    {6, QT_TRANSLATE_NOOP("Hueriddle", "yellow"), 2, 1},
+}};
+
+// The entry of `code`, which must be kFirstCode to kLastCode.
+constexpr const PlayableColor &playableColor(std::int32_t code)
+{
+    return kPlayableColors[static_cast<std::size_t>(code - kFirstCode)];
 }
 
 } // namespace rules

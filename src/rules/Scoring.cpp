@@ -5,8 +5,7 @@
 namespace rules
 {
 
-void evalCombos(const Combination &first, const Combination &second, std::int32_t &white,
-                std::int32_t &black)
+Score score(const Combination &first, const Combination &second)
 {
     std::array<std::int32_t, kLastCode + 1> firstTally{};
     std::array<std::int32_t, kLastCode + 1> secondTally{};
@@ -24,15 +23,7 @@ void evalCombos(const Combination &first, const Combination &second, std::int32_
     std::int32_t common = 0;
     for (std::int32_t code = kFirstCode; code <= kLastCode; ++code)
         common += std::min(firstTally[code], secondTally[code]);
-    black = sameSpot;
-    white = common - sameSpot;
-}
-
-Score score(const Combination &first, const Combination &second)
-{
-    Score result;
-    evalCombos(first, second, result.white, result.black);
-    return result;
+    return Score{sameSpot, common - sameSpot};
 }
 
 } // namespace rules

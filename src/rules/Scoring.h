@@ -13,13 +13,8 @@ struct Score {
 
 // Scores `second` against `first`: black counts the positions holding the same
 // code, white the further codes the two share at other positions. Codes
-// outside 1..6 are not tallied. The white place comes before the black place,
-// as callers of the controller's method of the same name expect. No
-// allocation: the scoring sits in the innermost loop of the computer move.
-void evalCombos(const Combination &first, const Combination &second, std::int32_t &white,
-                std::int32_t &black);
-
-// The same score, black first.
+// outside 1..6 are not tallied. No allocation: the scoring sits in the
+// innermost loop of the computer move.
 Score score(const Combination &first, const Combination &second);
 
 } // namespace rules

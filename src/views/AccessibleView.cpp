@@ -1,7 +1,6 @@
 #include "views/AccessibleView.h"
 
-#include "views/Peg.h"
-#include "views/Result.h"
+#include "views/CellView.h"
 
 #include <utility>
 
@@ -10,18 +9,14 @@ namespace
 
 QAccessibleInterface *makeAccessibleView(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Peg")) {
-        if (auto *peg = qobject_cast<Peg *>(object))
-            return new AccessibleView(
-                peg, [peg] { return peg->accessibleText(); },
-                [peg] { return peg->accessibleDetails(); });
-    } else if (className == QLatin1String("Result")) {
-        if (auto *result = qobject_cast<Result *>(object))
-            return new AccessibleView(
-                result, [result] { return result->accessibleText(); },
-                [result] { return result->accessibleDetails(); });
-    }
-    return nullptr;
+    if (className != QLatin1String("CellView"))
+        return nullptr;
+    auto *view = qobject_cast<CellView *>(object);
+    if (!view)
+        return nullptr;
+    return new AccessibleView(
+        view, [view] { return view->accessibleText(); },
+        [view] { return view->accessibleDetails(); });
 }
 
 } // namespace

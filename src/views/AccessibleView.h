@@ -15,7 +15,7 @@ public:
 
     QString text(QAccessible::Text which) const override;
 
-    // Lets Qt's accessibility find AccessibleView for every Peg and Result.
+    // Lets Qt's accessibility find AccessibleView for every CellView.
     // Safe to call any number of times.
     static void installFactory();
     // Tells a listening screen reader that what `view` shows has changed;

@@ -8,8 +8,6 @@ namespace
 
 constexpr int kArcs = 60;
 constexpr double kArcDegrees = 6.0;
-constexpr double kRaisedStart = 132.0;
-constexpr double kSunkenStart = 312.0;
 
 // QPainter counts arc angles in sixteenths of a degree, counter-clockwise as
 // seen with y growing downwards, so an angle of the y-up drawing is negated.
@@ -36,19 +34,19 @@ void ring(QPainter &painter, float x, float y, float radius, double firstAngle, 
 
 float bevelGray(double angle)
 {
-    if (angle < 312.0)
-        return static_cast<float>(0.9 - 0.8 * (angle - 132.0) / 180.0);
-    return static_cast<float>(0.1 + 0.8 * (angle - 312.0) / 180.0);
+    if (angle < kSunkenStartAngle)
+        return static_cast<float>(0.9 - 0.8 * (angle - kRaisedStartAngle) / 180.0);
+    return static_cast<float>(0.1 + 0.8 * (angle - kSunkenStartAngle) / 180.0);
 }
 
 void shadow(QPainter &painter, float x, float y, float radius)
 {
-    ring(painter, x, y, radius, kRaisedStart, 0.0);
+    ring(painter, x, y, radius, kRaisedStartAngle, 0.0);
 }
 
 void shadow2(QPainter &painter, float x, float y, float radius)
 {
-    ring(painter, x, y, radius, kSunkenStart, 180.0);
+    ring(painter, x, y, radius, kSunkenStartAngle, kSunkenStartAngle - kRaisedStartAngle);
 }
 
 QRectF drawTiledRects(QPainter &painter, const QRectF &rect, const QRectF &clip,

@@ -10,6 +10,11 @@ class QWidget;
 // with the origin at their lower left and y growing upwards; angles are in
 // degrees, counter-clockwise from the positive x axis.
 
+// Where the rings start: the raised ring's first arc at the upper left, the
+// sunken ring's at the lower right.
+inline constexpr double kRaisedStartAngle = 132.0;
+inline constexpr double kSunkenStartAngle = 312.0;
+
 // The gray of the bevel at `angle` (132 <= angle < 492): 0.9 at 132 (upper
 // left), falling linearly to 0.1 at 312 (lower right), then rising again.
 // Computed in double precision, returned at single precision.

@@ -3,22 +3,11 @@
 #include "rules/ColorCode.h"
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
+#include "views/GameText.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
-namespace
-{
-constexpr QPointF kCentre(24.0, 24.0);
-constexpr float kRadius = 16.0f;
-} // namespace
-
-Peg::Peg(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
-{
-    setFixedSize(kSize, kSize);
-    placeAtLowerLeft(*this, lowerLeft);
-    AccessibleView::installFactory();
-}
+Peg::Peg(QPointF lowerLeft, QWidget *parent) : CellView(lowerLeft, parent) {}
 
 void Peg::setColor(const QColor &color)
 {
@@ -54,58 +43,32 @@ std::int32_t Peg::codeOfColor(const QColor &color)
     return rules::codeOfComponents(red, green, blue);
 }
 
-void Peg::setAccessibleLabel(const QString &label)
-{
-    m_accessibleLabel = label;
-    AccessibleView::notifyChanged(this);
-}
-
 QString Peg::describeColor(const QColor &color)
 {
     if (!color.isValid())
-        return QCoreApplication::translate("Hueriddle", "empty");
+        return GameText::tr("empty");
     float red = 0.0f;
     float green = 0.0f;
     float blue = 0.0f;
     float alpha = 0.0f;
     color.getRgbF(&red, &green, &blue, &alpha);
-    if (alpha == 1.0f && (red == 0.0f || red == 1.0f) && (green == 0.0f || green == 1.0f) &&
-        (blue == 0.0f || blue == 1.0f)) {
-        switch (rules::codeOfComponents(red, green, blue)) {
-        case 0:
-            return QCoreApplication::translate("Hueriddle", "black");
-        case 1:
-            return QCoreApplication::translate("Hueriddle", "blue");
-        case 2:
-            return QCoreApplication::translate("Hueriddle", "green");
-        case 3:
-            return QCoreApplication::translate("Hueriddle", "cyan");
-        case 4:
-            return QCoreApplication::translate("Hueriddle", "red");
-        case 5:
-            return QCoreApplication::translate("Hueriddle", "magenta");
-        case 6:
-            return QCoreApplication::translate("Hueriddle", "yellow");
-        default:
-            return QCoreApplication::translate("Hueriddle", "white");
-        }
-    }
-    return QCoreApplication::translate("Hueriddle", "color %1").arg(color.name(QColor::HexArgb));
+    if (rules::isPlayableColor(red, green, blue, alpha))
+        return GameText::tr(rules::playableColor(rules::codeOfComponents(red, green, blue)).name);
+    // The two other colours of full primaries: none lit, or all three.
+    if (alpha == 1.0f && red == green && green == blue && (red == 0.0f || red == 1.0f))
+        return red == 0.0f ? GameText::tr("black") : GameText::tr("white");
+    return GameText::tr("color %1").arg(color.name(QColor::HexArgb));
 }
 
-QString Peg::accessibleText() const
+QString Peg::shownText() const
 {
-    const QString shown = describeColor(m_color);
-    return m_accessibleLabel.isEmpty()
-               ? shown
-               : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, shown);
+    return describeColor(m_color);
 }
 
 QString Peg::accessibleDetails() const
 {
-    return m_color.isValid()
-               ? QCoreApplication::translate("Hueriddle", "A %1 peg").arg(describeColor(m_color))
-               : QCoreApplication::translate("Hueriddle", "An empty hole");
+    return m_color.isValid() ? GameText::tr("A %1 peg").arg(describeColor(m_color))
+                             : GameText::tr("An empty hole");
 }
 
 void Peg::paintEvent(QPaintEvent *)
@@ -127,9 +90,4 @@ void Peg::drawPeg(QPainter &painter) const
         shadow2(painter, kCentre.x(), kCentre.y(), kRadius);
     }
     tile(painter, QRectF(0.0, 0.0, kSize, kSize));
-}
-
-void Peg::requestRepaint()
-{
-    update();
 }

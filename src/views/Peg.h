@@ -1,7 +1,8 @@
 #pragma once
 
+#include "views/CellView.h"
+
 #include <QColor>
-#include <QWidget>
 #include <cstdint>
 
 class QPainter;
@@ -9,12 +10,14 @@ class QPainter;
 // One peg of the game, 48 x 48 units: a coloured disc with a raised ring, or
 // an empty hole with a sunken ring, inside a raised frame. It holds its colour
 // and that colour's code (red 4, green 2, blue 1; 0 for no colour).
-class Peg : public QWidget
+class Peg : public CellView
 {
     Q_OBJECT
 
 public:
-    static constexpr int kSize = 48;
+    // The centre of the disc, in the peg's y-up coordinates, and its radius.
+    static constexpr QPointF kCentre{24.0, 24.0};
+    static constexpr float kRadius = 16.0f;
 
     // Places the peg with its lower-left corner at `lowerLeft`, given in the
     // parent's y-up coordinates (origin at the parent's lower left), so the
@@ -38,28 +41,19 @@ public:
     // float precision); 0 for an invalid colour. Alpha is ignored.
     static std::int32_t codeOfColor(const QColor &color);
 
-    // What the peg stands for, such as "Row 3, position 2" or "Palette"; screen
-    // readers hear it followed by what the peg shows ("Row 3, position 2: red").
-    void setAccessibleLabel(const QString &label);
-    // The texts a screen reader is given: the label and what the view shows,
-    // and a longer description.
-    QString accessibleText() const;
-    QString accessibleDetails() const;
+    QString accessibleDetails() const override;
 
     // The player's word for what a peg shows: "empty", or the colour's name.
     static QString describeColor(const QColor &color);
 
 protected:
+    QString shownText() const override;
     void paintEvent(QPaintEvent *event) override;
     // Draws the peg into `painter`, which is already set up in the peg's own
     // y-up coordinates.
     void drawPeg(QPainter &painter) const;
-    // Every repaint request of the peg views goes through here, so tests can
-    // tell whether an operation asked for one.
-    virtual void requestRepaint();
 
 private:
     QColor m_color;
     std::int32_t m_cvalue = 0;
-    QString m_accessibleLabel;
 };

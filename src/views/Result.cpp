@@ -2,21 +2,19 @@
 
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
+#include "views/GameText.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 namespace
 {
 constexpr float kKeyRadius = 9.0f;
+// The key pegs' centres lie on a grid of half a cell, a quarter cell in.
+constexpr float kKeyInset = CellView::kSize / 4.0f;
+constexpr float kKeyStep = CellView::kSize / 2.0f;
 } // namespace
 
-Result::Result(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
-{
-    setFixedSize(kSize, kSize);
-    placeAtLowerLeft(*this, lowerLeft);
-    AccessibleView::installFactory();
-}
+Result::Result(QPointF lowerLeft, QWidget *parent) : CellView(lowerLeft, parent) {}
 
 void Result::getBlackAndWhite(std::int32_t &black, std::int32_t &white) const
 {
@@ -32,26 +30,14 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
     requestRepaint();
 }
 
-void Result::setAccessibleLabel(const QString &label)
+QString Result::shownText() const
 {
-    m_accessibleLabel = label;
-    AccessibleView::notifyChanged(this);
-}
-
-QString Result::accessibleText() const
-{
-    const QString score =
-        QCoreApplication::translate("Hueriddle", "%1 black, %2 white").arg(m_black).arg(m_white);
-    return m_accessibleLabel.isEmpty()
-               ? score
-               : QCoreApplication::translate("Hueriddle", "%1: %2").arg(m_accessibleLabel, score);
+    return GameText::tr("%1 black, %2 white").arg(m_black).arg(m_white);
 }
 
 QString Result::accessibleDetails() const
 {
-    return QCoreApplication::translate("Hueriddle", "%1 in the right place, %2 in another place")
-        .arg(m_black)
-        .arg(m_white);
+    return GameText::tr("%1 in the right place, %2 in another place").arg(m_black).arg(m_white);
 }
 
 void Result::paintEvent(QPaintEvent *)
@@ -63,8 +49,8 @@ void Result::paintEvent(QPaintEvent *)
     // The sum is formed in 64 bits: the counts are stored unchecked.
     const std::int64_t shown = std::int64_t{m_black} + m_white;
     for (int place = 0; place < 4; ++place) {
-        const float x = 12.0f + 24.0f * static_cast<float>(place % 2);
-        const float y = 12.0f + 24.0f * static_cast<float>(place / 2);
+        const float x = kKeyInset + kKeyStep * static_cast<float>(place % 2);
+        const float y = kKeyInset + kKeyStep * static_cast<float>(place / 2);
         const QPointF centre(x, y);
         if (place < shown) {
             painter.setPen(Qt::NoPen);
@@ -79,9 +65,4 @@ void Result::paintEvent(QPaintEvent *)
             shadow2(painter, x, y, kKeyRadius);
         }
     }
-}
-
-void Result::requestRepaint()
-{
-    update();
 }

@@ -58,6 +58,7 @@ private slots:
     void winOnTheFirstRow();
     void winOnTheLastRowIsAWin();
     void lossAfterTheEighthRow();
+    void whitePlaceComesBeforeBlackPlace();
     void validateMenuItem_data();
     void validateMenuItem();
     void activateRow_data();
@@ -363,6 +364,20 @@ void TestController::validateMenuItem()
 
     fixture.controller.newGameUnique(true);
     QCOMPARE(fixture.controller.validateMenuItem(tag), enabledWhilePlaying);
+}
+
+void TestController::whitePlaceComesBeforeBlackPlace()
+{
+    const Controller controller;
+    std::int32_t white = -1;
+    std::int32_t black = -1;
+    controller.evalCombos({1, 2, 3, 4}, {1, 3, 5, 5}, white, black);
+    QCOMPARE(black, 1);
+    QCOMPARE(white, 1);
+
+    controller.evalCombos({1, 2, 3, 4}, {4, 4, 4, 4}, white, black);
+    QCOMPARE(black, 1);
+    QCOMPARE(white, 0);
 }
 
 void TestController::activateRow_data()

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 #include <cmath>
+#include <set>
+#include <utility>
 
 class TestColorCode : public QObject
 {
@@ -13,6 +15,7 @@ private slots:
     void onlyTheLowThreeBitsChooseTheColour();
     void playableColours_data();
     void playableColours();
+    void colourTable();
 };
 
 void TestColorCode::codeOfComponents_data()
@@ -94,6 +97,27 @@ void TestColorCode::playableColours()
     QFETCH(float, alpha);
     QFETCH(bool, playable);
     QCOMPARE(rules::isPlayableColor(red, green, blue, alpha), playable);
+}
+
+void TestColorCode::colourTable()
+{
+    // Every code from the first to the last, in order, each a playable colour
+    // named as its primaries make it, each on a place of its own in the three
+    // columns and two rows of the palette.
+    const char *names[] = {"blue", "green", "cyan", "red", "magenta", "yellow"};
+    QCOMPARE(rules::kPlayableColors.size(), std::size_t(rules::kLastCode - rules::kFirstCode + 1));
+    std::set<std::pair<int, int>> places;
+    for (std::size_t i = 0; i < rules::kPlayableColors.size(); ++i) {
+        const rules::PlayableColor &color = rules::kPlayableColors[i];
+        QCOMPARE(color.code, rules::kFirstCode + std::int32_t(i));
+        QCOMPARE(&rules::playableColor(color.code), &color);
+        const rules::ColorComponents c = rules::componentsOfCode(color.code);
+        QVERIFY(rules::isPlayableColor(c.red, c.green, c.blue, 1.0f));
+        QCOMPARE(color.name, names[i]);
+        QVERIFY(color.paletteColumn >= 0 && color.paletteColumn < 3);
+        QVERIFY(color.paletteRow >= 0 && color.paletteRow < 2);
+        QVERIFY2(places.insert({color.paletteColumn, color.paletteRow}).second, color.name);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestColorCode)

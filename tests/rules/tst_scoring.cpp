@@ -12,7 +12,6 @@ class TestScoring : public QObject
 private slots:
     void scoresGuessAgainstSecret_data();
     void scoresGuessAgainstSecret();
-    void whitePlaceComesBeforeBlackPlace();
     void codesOutsideTheGameAreNotTallied();
     void isSymmetricOverEveryPair();
 };
@@ -50,19 +49,6 @@ void TestScoring::scoresGuessAgainstSecret()
     const rules::Score score = rules::score(first, second);
     QCOMPARE(score.black, black);
     QCOMPARE(score.white, white);
-}
-
-void TestScoring::whitePlaceComesBeforeBlackPlace()
-{
-    std::int32_t white = -1;
-    std::int32_t black = -1;
-    rules::evalCombos({1, 2, 3, 4}, {1, 3, 5, 5}, white, black);
-    QCOMPARE(black, 1);
-    QCOMPARE(white, 1);
-
-    rules::evalCombos({1, 2, 3, 4}, {4, 4, 4, 4}, white, black);
-    QCOMPARE(black, 1);
-    QCOMPARE(white, 0);
 }
 
 void TestScoring::codesOutsideTheGameAreNotTallied()

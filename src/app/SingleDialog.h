@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// Shows the program's one window of type `Dialog`, creating it as a child of
+// `parent` on first use, and brings it to the front. The window is deleted
+// when closed or with its parent; the next call then makes a new one.
+template <typename Dialog> Dialog *showSingleDialog(QWidget *parent)
+{
+    static QPointer<Dialog> dialog;
+    if (!dialog) {
+        dialog = new Dialog(parent);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}

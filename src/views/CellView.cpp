@@ -1,0 +1,30 @@
+#include "views/CellView.h"
+
+#include "views/AccessibleView.h"
+#include "views/Bevel.h"
+#include "views/GameText.h"
+
+CellView::CellView(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(kSize, kSize);
+    placeAtLowerLeft(*this, lowerLeft);
+    AccessibleView::installFactory();
+}
+
+void CellView::setAccessibleLabel(const QString &label)
+{
+    m_accessibleLabel = label;
+    AccessibleView::notifyChanged(this);
+}
+
+QString CellView::accessibleText() const
+{
+    const QString shown = shownText();
+    return m_accessibleLabel.isEmpty() ? shown
+                                       : GameText::tr("%1: %2").arg(m_accessibleLabel, shown);
+}
+
+void CellView::requestRepaint()
+{
+    update();
+}
