@@ -6,6 +6,15 @@
 // resident memory (VmRSS) at that moment. The programs run alternately in one
 // private Xvfb server, each run with a fresh, empty HOME.
 //
+// First settled frame: the time from just before fork/exec until both
+// top-level windows are mapped and their pixels have stopped changing, at
+// QT_SCALE_FACTOR 1 and 2. The X server's DAMAGE extension reports every
+// drawing into either window; whenever the harness has read all the reports
+// it grabs both windows' pixels (GetImage). A frame is the time of the first
+// grab that showed the final pixels: the pixels are final once no drawing has
+// been reported for the settle period, which is not counted. A drawing that
+// leaves the pixels as they were does not make a new frame.
+//
 // Idle: the CPU time (all threads, user and system) a program uses over a
 // stretch of seconds in which nothing happens, once its windows are shown.
 //
@@ -14,8 +23,8 @@
 // created and mapped, and FocusChange on each new top-level window.
 //
 //   bench_startup --game PATH --floor PATH --out FILE.json
-//                 [--runs N] [--warmup N] [--idle-runs N] [--idle-seconds S]
-//                 [--display NAME]
+//                 [--runs N] [--warmup N] [--frame-runs N] [--settle-ms MS]
+//                 [--idle-runs N] [--idle-seconds S] [--display NAME]
 
 #include <algorithm>
 #include <cerrno>
@@ -38,6 +47,7 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 extern char **environ;
@@ -71,6 +81,8 @@ struct Options {
     std::string display;
     int runs = 30;
     int warmup = 3;
+    int frameRuns = 30;
+    int settleMs = 300;
     int idleRuns = 3;
     int idleSeconds = 10;
 };
@@ -95,6 +107,10 @@ Options parseOptions(int argc, char **argv)
             options.runs = std::stoi(value);
         else if (arg == "--warmup")
             options.warmup = std::stoi(value);
+        else if (arg == "--frame-runs")
+            options.frameRuns = std::stoi(value);
+        else if (arg == "--settle-ms")
+            options.settleMs = std::stoi(value);
         else if (arg == "--idle-runs")
             options.idleRuns = std::stoi(value);
         else if (arg == "--idle-seconds")
@@ -104,12 +120,14 @@ Options parseOptions(int argc, char **argv)
     }
     if (options.game.empty() || options.floor.empty() || options.out.empty())
         fail("usage: bench_startup --game PATH --floor PATH --out FILE.json [--runs N] "
-             "[--warmup N] [--idle-runs N] [--idle-seconds S] [--display NAME]");
+             "[--warmup N] [--frame-runs N] [--settle-ms MS] [--idle-runs N] "
+             "[--idle-seconds S] [--display NAME]");
     return options;
 }
 
 // A private X server, started with -displayfd so that it picks a free display
-// number itself. -noreset keeps its state when the last client leaves.
+// number itself. -noreset keeps its state when the last client leaves. The
+// screen holds both windows whole at scale 2, as a grab needs them on it.
 struct PrivateXServer {
     pid_t pid = -1;
     std::string display;
@@ -128,7 +146,7 @@ struct PrivateXServer {
             dup2(devNull, STDOUT_FILENO);
             dup2(devNull, STDERR_FILENO);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "2560x2048x24",
                    "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
             _exit(127);
         }
@@ -192,6 +210,14 @@ public:
         xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
         xcb_flush(m_connection);
         m_wmName = internAtom("_NET_WM_NAME");
+
+        const xcb_query_extension_reply_t *damage =
+            xcb_get_extension_data(m_connection, &xcb_damage_id);
+        if (!damage || !damage->present)
+            fail("the X server has no DAMAGE extension");
+        m_damageNotify = std::uint8_t(damage->first_event + XCB_DAMAGE_NOTIFY);
+        std::free(xcb_damage_query_version_reply(
+            m_connection, xcb_damage_query_version(m_connection, 1, 1), nullptr));
     }
 
     ~Harness() { xcb_disconnect(m_connection); }
@@ -199,8 +225,11 @@ public:
     Harness(const Harness &) = delete;
     Harness &operator=(const Harness &) = delete;
 
-    // Starts `program` with a fresh, empty HOME and configuration directory.
-    Launched launch(const std::string &program)
+    // Starts `program` with a fresh, empty HOME and configuration directory,
+    // at Qt's scale factor `scale`. With `watchDrawing`, every drawing into
+    // its top-level windows is reported (for waitSettled); the start-up and
+    // idle runs go without, so that the reports cost them nothing.
+    Launched launch(const std::string &program, int scale, bool watchDrawing = false)
     {
         Launched launched;
         char pattern[] = "/tmp/hueriddle-bench-XXXXXX";
@@ -216,7 +245,9 @@ public:
             const std::string variable = *each;
             const std::string name = variable.substr(0, variable.find('='));
             if (name == "HOME" || name == "DISPLAY" || name == "QT_QPA_PLATFORM" ||
-                name == "WAYLAND_DISPLAY" || name.rfind("XDG_", 0) == 0)
+                name == "WAYLAND_DISPLAY" || name.rfind("XDG_", 0) == 0 ||
+                name.find("SCALE_FACTOR") != std::string::npos ||
+                name == "QT_ENABLE_HIGHDPI_SCALING")
                 continue;
             variables.push_back(variable);
         }
@@ -224,6 +255,7 @@ public:
         variables.push_back("XDG_CONFIG_HOME=" + config);
         variables.push_back("DISPLAY=" + m_display);
         variables.push_back("QT_QPA_PLATFORM=xcb");
+        variables.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
         std::vector<char *> envp;
         for (std::string &variable : variables)
             envp.push_back(variable.data());
@@ -234,6 +266,8 @@ public:
         m_created.clear();
         m_mapped.clear();
         m_focus = XCB_NONE;
+        m_watchDrawing = watchDrawing;
+        m_drawn = false;
 
         launched.started = Clock::now();
         launched.pid = fork();
@@ -266,6 +300,53 @@ public:
                 return std::nullopt;
         }
         return Clock::now() - launched.started;
+    }
+
+    // Waits until two top-level windows are mapped and their pixels have not
+    // changed for `settle`; returns the time from the launch to the first
+    // grab that showed those pixels, or nothing on timeout or when the
+    // program ended. The program must have been launched with watchDrawing.
+    std::optional<std::chrono::nanoseconds> waitSettled(const Launched &launched,
+                                                        std::chrono::milliseconds settle)
+    {
+        const auto deadline = Clock::now() + std::chrono::seconds(20);
+        std::vector<std::uint8_t> shown;
+        Clock::time_point shownSince;
+        Clock::time_point lastChange = launched.started;
+        bool bothMapped = false;
+        for (;;) {
+            while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+                handle(event);
+                std::free(event);
+            }
+            if (xcb_connection_has_error(m_connection))
+                fail("lost the X server");
+            // Once both are mapped, they are grabbed at once, and again after
+            // every drawing reported.
+            if (!bothMapped && m_mapped.size() >= 2) {
+                bothMapped = true;
+                m_drawn = true;
+            }
+            const auto now = Clock::now();
+            if (bothMapped && m_drawn) {
+                m_drawn = false;
+                lastChange = now;
+                std::vector<std::uint8_t> pixels = grabMapped();
+                if (pixels != shown) {
+                    shown = std::move(pixels);
+                    shownSince = now;
+                }
+                continue;
+            }
+            if (bothMapped && now - lastChange >= settle)
+                return shownSince - launched.started;
+            if (now >= deadline || waitpid(launched.pid, nullptr, WNOHANG) == launched.pid)
+                return std::nullopt;
+            const auto wake = bothMapped ? std::min(deadline, lastChange + settle) : deadline;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(wake - now);
+            pollfd entry{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+            poll(&entry, 1, int(std::clamp<long long>(left.count() + 1, 0, 100)));
+        }
     }
 
     // What was seen so far, for an error message.
@@ -313,6 +394,41 @@ public:
     }
 
 private:
+    // The pixels of the first two mapped top-level windows, with their sizes.
+    std::vector<std::uint8_t> grabMapped()
+    {
+        std::vector<std::uint8_t> pixels;
+        for (std::size_t i = 0; i < 2; ++i) {
+            const xcb_window_t window = m_mapped[i];
+            xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(
+                m_connection, xcb_get_geometry(m_connection, window), nullptr);
+            if (!geometry)
+                fail("cannot read the geometry of a mapped window");
+            const std::uint16_t width = geometry->width;
+            const std::uint16_t height = geometry->height;
+            std::free(geometry);
+            xcb_generic_error_t *error = nullptr;
+            xcb_get_image_reply_t *image =
+                xcb_get_image_reply(m_connection,
+                                    xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window,
+                                                  0, 0, width, height, ~0u),
+                                    &error);
+            if (!image) {
+                std::free(error);
+                fail("cannot grab a mapped window of " + std::to_string(width) + " x " +
+                     std::to_string(height));
+            }
+            const std::uint8_t *data = xcb_get_image_data(image);
+            for (std::uint16_t value : {width, height}) {
+                pixels.push_back(std::uint8_t(value));
+                pixels.push_back(std::uint8_t(value >> 8));
+            }
+            pixels.insert(pixels.end(), data, data + xcb_get_image_data_length(image));
+            std::free(image);
+        }
+        return pixels;
+    }
+
     xcb_atom_t internAtom(const char *name)
     {
         xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
@@ -353,6 +469,11 @@ private:
             // it can be missed.
             const std::uint32_t mask = XCB_EVENT_MASK_FOCUS_CHANGE;
             xcb_change_window_attributes(m_connection, created->window, XCB_CW_EVENT_MASK, &mask);
+            // The same holds for the drawing reports; the damage object goes
+            // with the window.
+            if (m_watchDrawing)
+                xcb_damage_create(m_connection, xcb_generate_id(m_connection), created->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
             xcb_flush(m_connection);
             break;
         }
@@ -393,6 +514,8 @@ private:
             break;
         }
         default:
+            if (event->response_type == m_damageNotify)
+                m_drawn = true;
             break;
         }
     }
@@ -404,6 +527,10 @@ private:
     std::set<xcb_window_t> m_created;
     std::vector<xcb_window_t> m_mapped;
     xcb_window_t m_focus = XCB_NONE;
+    std::uint8_t m_damageNotify = 0;
+    bool m_watchDrawing = false;
+    // A drawing was reported since the last grab.
+    bool m_drawn = false;
 };
 
 long residentKiB(pid_t pid)
@@ -452,6 +579,8 @@ struct Program {
     std::string path;
     std::vector<double> milliseconds;
     std::vector<long> residentKiB;
+    // First settled frame at scale 1 and at scale 2.
+    std::vector<double> frameMilliseconds[2];
     std::vector<double> idleMilliseconds;
     std::vector<long long> idleTicks;
 };
@@ -489,8 +618,8 @@ int main(int argc, char **argv)
         display = server.display;
     }
 
-    Program game{"game", options.game, {}, {}, {}, {}};
-    Program floor{"floor", options.floor, {}, {}, {}, {}};
+    Program game{"game", options.game, {}, {}, {}, {}, {}};
+    Program floor{"floor", options.floor, {}, {}, {}, {}, {}};
     int status = 0;
     {
         Harness harness(display);
@@ -501,7 +630,7 @@ int main(int argc, char **argv)
             if (round % 2)
                 std::swap(order[0], order[1]);
             for (Program *program : order) {
-                Launched launched = harness.launch(program->path);
+                Launched launched = harness.launch(program->path, 1);
                 const auto shown = harness.waitShown(launched);
                 const long rss = shown ? residentKiB(launched.pid) : -1;
                 const std::string title = shown ? harness.focusTitle() : std::string();
@@ -521,10 +650,34 @@ int main(int argc, char **argv)
             }
         }
 
+        // First settled frame, at each scale in turn, alternating which
+        // program goes first in each pair as above.
+        for (int scale : {1, 2}) {
+            for (int round = 0; round < options.warmup + options.frameRuns; ++round) {
+                Program *order[2] = {&game, &floor};
+                if (round % 2)
+                    std::swap(order[0], order[1]);
+                for (Program *program : order) {
+                    Launched launched = harness.launch(program->path, scale, true);
+                    const auto settled =
+                        harness.waitSettled(launched, std::chrono::milliseconds(options.settleMs));
+                    const std::string seen = harness.seen();
+                    harness.finish(launched);
+                    if (!settled)
+                        fail(std::string("the ") + program->name + " did not settle at scale " +
+                             std::to_string(scale) + ": " + seen);
+                    if (round < options.warmup)
+                        continue;
+                    program->frameMilliseconds[scale - 1].push_back(
+                        std::chrono::duration<double, std::milli>(*settled).count());
+                }
+            }
+        }
+
         // Idle: settle for a second after the windows are shown, then measure.
         for (int round = 0; round < options.idleRuns; ++round) {
             for (Program *program : {&game, &floor}) {
-                Launched launched = harness.launch(program->path);
+                Launched launched = harness.launch(program->path, 1);
                 if (!harness.waitShown(launched)) {
                     harness.finish(launched);
                     fail(std::string("the ") + program->name + " did not start for the idle run");
@@ -546,12 +699,16 @@ int main(int argc, char **argv)
     server.stop();
 
     std::ofstream out(options.out);
-    out << "{\n  \"runs\": " << options.runs << ",\n  \"idle_seconds\": " << options.idleSeconds
+    out << "{\n  \"runs\": " << options.runs << ",\n  \"frame_runs\": " << options.frameRuns
+        << ",\n  \"settle_ms\": " << options.settleMs
+        << ",\n  \"idle_seconds\": " << options.idleSeconds
         << ",\n  \"clock_ticks_per_second\": " << sysconf(_SC_CLK_TCK) << ",\n";
     for (const Program *program : {&game, &floor}) {
         out << "  \"" << program->name << "\": {\n"
             << "    \"startup_ms\": " << jsonArray(program->milliseconds) << ",\n"
             << "    \"rss_kib\": " << jsonArray(program->residentKiB) << ",\n"
+            << "    \"frame_ms_scale_1\": " << jsonArray(program->frameMilliseconds[0]) << ",\n"
+            << "    \"frame_ms_scale_2\": " << jsonArray(program->frameMilliseconds[1]) << ",\n"
             << "    \"idle_cpu_ms\": " << jsonArray(program->idleMilliseconds) << ",\n"
             << "    \"idle_cpu_ticks\": " << jsonArray(program->idleTicks) << "\n  }"
             << (program == &game ? ",\n" : "\n");
@@ -563,8 +720,10 @@ int main(int argc, char **argv)
     for (const Program *program : {&game, &floor}) {
         std::vector<double> rss(program->residentKiB.begin(), program->residentKiB.end());
         std::fprintf(stderr,
-                     "%-5s start-up median %.1f ms, RSS median %.0f KiB, idle median %.2f ms\n",
+                     "%-5s start-up median %.1f ms, RSS median %.0f KiB, first settled frame "
+                     "median %.1f ms at scale 1, %.1f ms at scale 2, idle median %.2f ms\n",
                      program->name, median(program->milliseconds), median(rss),
+                     median(program->frameMilliseconds[0]), median(program->frameMilliseconds[1]),
                      median(program->idleMilliseconds));
     }
     return status;

@@ -22,6 +22,7 @@ libgl-dev
 libxkbcommon-dev
 libx11-dev
 libxcb1-dev
+libxcb-damage0-dev
 libbenchmark-dev
 xvfb
 xauth
