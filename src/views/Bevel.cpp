@@ -1,5 +1,7 @@
 #include "views/Bevel.h"
 
+#include "views/BevelCache.h"
+
 #include <QPainter>
 #include <QWidget>
 
@@ -15,6 +17,21 @@ void strokeArc(QPainter &painter, QPointF centre, qreal radius, double start, do
 {
     const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     painter.drawArc(box, -qRound(start * 16.0), -qRound(span * 16.0));
+}
+
+// The pictures this file hands to BevelCache.
+enum Picture : std::uint32_t {
+    RaisedDisc = 1,
+    SunkenHole,
+    OutlinedHole,
+    RaisedFrame,
+};
+
+// The square a ring of `radius` about (x, y) covers: the ring is 2 units wide.
+QRectF ringBox(float x, float y, float radius)
+{
+    const qreal reach = qreal(radius) + 1.0;
+    return QRectF(x - reach, y - reach, 2.0 * reach, 2.0 * reach);
 }
 
 // `grayOffset` is subtracted from each arc's start angle to find its gray.
@@ -47,6 +64,34 @@ void shadow(QPainter &painter, float x, float y, float radius)
 void shadow2(QPainter &painter, float x, float y, float radius)
 {
     ring(painter, x, y, radius, kSunkenStartAngle, kSunkenStartAngle - kRaisedStartAngle);
+}
+
+void raisedDisc(QPainter &painter, float x, float y, float radius, const QColor &color)
+{
+    BevelCache::draw(painter, ringBox(x, y, radius), {RaisedDisc, color.rgba64()},
+                     [&](QPainter &target) {
+                         target.setPen(Qt::NoPen);
+                         target.setBrush(color);
+                         target.drawEllipse(QPointF(x, y), radius, radius);
+                         target.setBrush(Qt::NoBrush);
+                         shadow(target, x, y, radius);
+                     });
+}
+
+void sunkenHole(QPainter &painter, float x, float y, float radius)
+{
+    BevelCache::draw(painter, ringBox(x, y, radius), {SunkenHole, {}},
+                     [&](QPainter &target) { shadow2(target, x, y, radius); });
+}
+
+void outlinedHole(QPainter &painter, float x, float y, float radius)
+{
+    BevelCache::draw(painter, ringBox(x, y, radius), {OutlinedHole, {}}, [&](QPainter &target) {
+        target.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
+        target.setBrush(Qt::NoBrush);
+        target.drawEllipse(QPointF(x, y), radius, radius);
+        shadow2(target, x, y, radius);
+    });
 }
 
 QRectF drawTiledRects(QPainter &painter, const QRectF &rect, const QRectF &clip,
@@ -88,7 +133,9 @@ void tile(QPainter &painter, const QRectF &rect)
                                          RectEdge::MaxY, RectEdge::MinX, RectEdge::MaxX,
                                          RectEdge::MinY, RectEdge::MaxY};
     static constexpr float grays[] = {1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.0f, 1.0f};
-    drawTiledRects(painter, rect, rect, sides, grays, 8);
+    BevelCache::drawOpaque(painter, rect, {RaisedFrame, {}}, [&](QPainter &target) {
+        drawTiledRects(target, rect, rect, sides, grays, 8);
+    });
 }
 
 void beginYUpPainting(QPainter &painter, qreal height)

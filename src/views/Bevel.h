@@ -2,6 +2,7 @@
 
 #include <QRectF>
 
+class QColor;
 class QPainter;
 class QWidget;
 
@@ -28,6 +29,17 @@ void shadow(QPainter &painter, float x, float y, float radius);
 // left and bright at the lower right.
 void shadow2(QPainter &painter, float x, float y, float radius);
 
+// A disc of `color` (x, y, radius) under a raised ring around its edge, as a
+// coloured peg or a key peg shows it: the disc is filled without an outline,
+// then shadow() is drawn. Through BevelCache: the painter's pen and brush are
+// left as they were or as shadow() leaves them.
+void raisedDisc(QPainter &painter, float x, float y, float radius, const QColor &color);
+// shadow2() around an empty hole, through BevelCache.
+void sunkenHole(QPainter &painter, float x, float y, float radius);
+// An empty key place: a black circle 1 unit wide on the circle (x, y,
+// radius), then shadow2() over it, through BevelCache.
+void outlinedHole(QPainter &painter, float x, float y, float radius);
+
 // The sides of a rectangle, with the values the frame table is written in.
 enum class RectEdge : int {
     MinX = 0,
@@ -43,7 +55,7 @@ QRectF drawTiledRects(QPainter &painter, const QRectF &rect, const QRectF &clip,
                       const RectEdge sides[], const float grays[], int count);
 
 // A raised frame two units wide along the inside of `rect`: white on the left
-// and top, black on the right and bottom.
+// and top, black on the right and bottom. Through BevelCache::drawOpaque.
 void tile(QPainter &painter, const QRectF &rect);
 
 // Sets `painter` up to draw in a view's own coordinates as the bevels expect:

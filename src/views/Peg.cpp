@@ -80,14 +80,9 @@ void Peg::paintEvent(QPaintEvent *)
 
 void Peg::drawPeg(QPainter &painter) const
 {
-    if (m_color.isValid()) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(m_color);
-        painter.drawEllipse(kCentre, kRadius, kRadius);
-        painter.setBrush(Qt::NoBrush);
-        shadow(painter, kCentre.x(), kCentre.y(), kRadius);
-    } else {
-        shadow2(painter, kCentre.x(), kCentre.y(), kRadius);
-    }
+    if (m_color.isValid())
+        raisedDisc(painter, kCentre.x(), kCentre.y(), kRadius, m_color);
+    else
+        sunkenHole(painter, kCentre.x(), kCentre.y(), kRadius);
     tile(painter, QRectF(0.0, 0.0, kSize, kSize));
 }

@@ -51,18 +51,10 @@ void Result::paintEvent(QPaintEvent *)
     for (int place = 0; place < 4; ++place) {
         const float x = kKeyInset + kKeyStep * static_cast<float>(place % 2);
         const float y = kKeyInset + kKeyStep * static_cast<float>(place / 2);
-        const QPointF centre(x, y);
-        if (place < shown) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(place < m_white ? Qt::white : Qt::black);
-            painter.drawEllipse(centre, kKeyRadius, kKeyRadius);
-            painter.setBrush(Qt::NoBrush);
-            shadow(painter, x, y, kKeyRadius);
-        } else {
-            painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(centre, kKeyRadius, kKeyRadius);
-            shadow2(painter, x, y, kKeyRadius);
-        }
+        if (place < shown)
+            raisedDisc(painter, x, y, kKeyRadius,
+                       place < m_white ? QColor(Qt::white) : QColor(Qt::black));
+        else
+            outlinedHole(painter, x, y, kKeyRadius);
     }
 }

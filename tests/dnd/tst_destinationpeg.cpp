@@ -1,3 +1,4 @@
+#include "../views/CachedRendering.h"
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
 
@@ -90,6 +91,8 @@ private slots:
     void boardPegToBoardPeg();
     void frame_data();
     void frame();
+    void paintedAsWithoutCache_data();
+    void paintedAsWithoutCache();
 };
 
 void tst_DestinationPeg::newPegIsActive()
@@ -301,6 +304,35 @@ void tst_DestinationPeg::frame()
     QCOMPARE(unitPixel(image, 45, 45), active ? black : kUntouched);
     QCOMPARE(unitPixel(image, 4, 24), kUntouched);
     QCOMPARE(unitPixel(image, 24, 24), QColor(Qt::red));
+}
+
+void tst_DestinationPeg::paintedAsWithoutCache_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<qreal>("devicePixelRatio");
+    for (qreal ratio : {1.0, 2.0}) {
+        for (bool active : {true, false}) {
+            for (int code : {0, 1, 3, 4, 6}) {
+                QTest::addRow("code %d, %s, device pixel ratio %g", code,
+                              active ? "active" : "inactive", ratio)
+                    << code << active << ratio;
+            }
+        }
+    }
+}
+
+void tst_DestinationPeg::paintedAsWithoutCache()
+{
+    QFETCH(int, code);
+    QFETCH(bool, active);
+    QFETCH(qreal, devicePixelRatio);
+    compareDirectAndCached([&] {
+        DestinationPeg peg(QPointF(0, 0), nullptr);
+        peg.setColor(Peg::colorOfCode(code));
+        peg.setActive(active);
+        return renderView(peg, devicePixelRatio);
+    });
 }
 
 QTEST_MAIN(tst_DestinationPeg)

@@ -1,3 +1,5 @@
+#include "../views/CachedRendering.h"
+#include "../views/ViewImages.h"
 #include "DragProbe.h"
 
 #include <QTest>
@@ -62,6 +64,8 @@ private slots:
     void press();
     void oneImageObjectPerCode();
     void copyOnly();
+    void paintedAsWithoutCache_data();
+    void paintedAsWithoutCache();
 };
 
 // Byte for byte: RGBA, 96 bytes a row, first row on top.
@@ -212,6 +216,27 @@ void tst_SourcePeg::oneImageObjectPerCode()
 void tst_SourcePeg::copyOnly()
 {
     QCOMPARE(SourcePeg::dragSourceOperations(), Qt::DropActions(Qt::CopyAction));
+}
+
+void tst_SourcePeg::paintedAsWithoutCache_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<qreal>("devicePixelRatio");
+    for (qreal ratio : {1.0, 2.0}) {
+        for (int code = 1; code <= 6; ++code)
+            QTest::addRow("palette colour %d, device pixel ratio %g", code, ratio) << code << ratio;
+    }
+}
+
+void tst_SourcePeg::paintedAsWithoutCache()
+{
+    QFETCH(int, code);
+    QFETCH(qreal, devicePixelRatio);
+    compareDirectAndCached([&] {
+        SourcePeg peg(QPointF(0, 0), nullptr);
+        peg.setColor(Peg::colorOfCode(code));
+        return renderView(peg, devicePixelRatio);
+    });
 }
 
 QTEST_MAIN(tst_SourcePeg)
