@@ -104,33 +104,47 @@ void tst_BevelCache::resultAsDrawn()
 
 void tst_BevelCache::viewsInAParentAsDrawn_data()
 {
+    QTest::addColumn<QColor>("imageFill");
     QTest::addColumn<qreal>("devicePixelRatio");
-    QTest::newRow("device pixel ratio 1") << 1.0;
-    QTest::newRow("device pixel ratio 2") << 2.0;
+    const QList<std::pair<const char *, QColor>> fills = {
+        {"opaque image", kUntouched},
+        {"translucent image", QColor(0, 0, 255, 100)},
+        {"transparent image", QColor(Qt::transparent)},
+    };
+    for (qreal ratio : {1.0, 2.0}) {
+        for (const auto &[name, fill] : fills)
+            QTest::addRow("%s, device pixel ratio %g", name, ratio) << fill << ratio;
+    }
 }
 
-// Views side by side at odd places on a parent that fills its background: the
-// same pictures at other device positions, over another background.
+// Views side by side at odd places, some straight on the image, the others
+// on a panel that fills its background: the same pictures at other device
+// positions, over two backgrounds in one paint.
 void tst_BevelCache::viewsInAParentAsDrawn()
 {
+    QFETCH(QColor, imageFill);
     QFETCH(qreal, devicePixelRatio);
     QWidget parent;
     parent.setFixedSize(253, 131);
-    parent.setAutoFillBackground(true);
-    QPalette palette = parent.palette();
+    auto *panel = new QWidget(&parent);
+    panel->setGeometry(126, 0, 127, 131);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, QColor(200, 180, 160));
-    parent.setPalette(palette);
+    panel->setPalette(palette);
     for (int i = 0; i < 8; ++i) {
-        auto *peg = new Peg(QPointF(3 + 31 * i, 7 + 9 * (i % 3)), &parent);
+        QWidget *holder = i < 4 ? &parent : panel;
+        const int x = 3 + 31 * (i % 4);
+        auto *peg = new Peg(QPointF(x, 7 + 9 * (i % 3)), holder);
         peg->setColor(i % 4 == 0 ? QColor() : Peg::colorOfCode(i));
-        auto *result = new Result(QPointF(5 + 29 * i, 71 + (i % 2)), &parent);
+        auto *result = new Result(QPointF(x + 2, 71 + (i % 2)), holder);
         result->setBlackAndWhite(i % 3, (i + 1) % 2);
     }
     compareDirectAndCached([&] {
         QImage image(parent.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(devicePixelRatio);
-        image.fill(kUntouched);
-        parent.render(&image);
+        image.fill(imageFill);
+        parent.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
         return image;
     });
 }
