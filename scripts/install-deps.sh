@@ -32,6 +32,7 @@ valgrind
 desktop-file-utils
 appstream
 dpkg-dev
+build-essential
 debhelper
 lintian
 fakeroot

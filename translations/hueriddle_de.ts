@@ -268,7 +268,7 @@
     <message>
         <location line="+4"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
-        <translation>Ein Codeknacker-Spiel: Finde vier versteckte aus sechs Farben.</translation>
+        <translation>Ein Codeknacker-Spiel: Finde vier versteckte Farben aus sechs möglichen.</translation>
     </message>
     <message>
         <location filename="../src/app/MainMenu.cpp" line="-22"/>

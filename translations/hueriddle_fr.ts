@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Start a game of either kind from %1.</source>
-        <translation>Lancez une partie de l’une ou l’autre sorte depuis %1.</translation>
+        <translation>Lancez une partie de l’une ou l’autre variante depuis %1.</translation>
     </message>
     <message>
         <location line="+3"/>

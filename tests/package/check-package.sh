@@ -59,9 +59,10 @@ fi
 
 rm -rf "$work_dir/unpacked"
 dpkg-deb -x "$deb" "$work_dir/unpacked"
-if grep -q '/usr/local' "$work_dir/unpacked/usr/games/hueriddle"; then
+program="$work_dir/unpacked/usr/games/hueriddle"
+if [ -f "$program" ] && grep -q '/usr/local' "$program"; then
     echo "FAIL: the packaged program names /usr/local:"
-    strings "$work_dir/unpacked/usr/games/hueriddle" | grep /usr/local
+    strings "$program" | grep /usr/local
     failed=1
 fi
 
