@@ -2,7 +2,7 @@
 #   make run     build the game and start it
 #   make test    build and run the whole test suite, then again under sanitizers
 #   make bench   build the benchmarks in release mode and print their table
-#   make package build the Debian package build/release/hueriddle_*.deb
+#   make package build the Debian package build/package/hueriddle_*.deb
 
 .PHONY: all deps run build test test-dev test-asan bench package format clean
 
@@ -38,8 +38,8 @@ bench: deps
 	cmake --build --preset bench
 	scripts/run-bench.sh build/bench
 
-package: build
-	cd build/release && cpack
+package: deps
+	scripts/build-package.sh build/package
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

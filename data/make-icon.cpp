@@ -1,9 +1,10 @@
 // Writes the application icon: one red peg of the board as the game draws it
 // (a disc with a raised ring lit from the upper left, inside a raised frame),
-// once as a scalable SVG and once as a 48x48 PNG, the peg's own size in pixels.
-// Both come from the same list of shapes, so the two files cannot drift apart.
+// once as a scalable SVG and as PNG files of the sizes asked for; at 48x48, the
+// peg's own size, the PNG shows the peg pixel for pixel. All come from the same
+// list of shapes, so the files cannot drift apart.
 //
-//   make-icon <output.svg> <output.png>
+//   make-icon <output.svg> <size>:<output.png>...
 
 #include <QColor>
 #include <QFile>
@@ -129,12 +130,15 @@ bool writeSvg(const QString &path)
     return out.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
 }
 
-bool writePng(const QString &path)
+// Draws the 48-unit icon scaled to `size` pixels a side.
+bool writePng(int size, const QString &path)
 {
-    QImage image(static_cast<int>(side), static_cast<int>(side), QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(panel);
     {
+        const double scale = size / side;
         QPainter painter(&image);
+        painter.scale(scale, scale);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(disc);
@@ -152,7 +156,9 @@ bool writePng(const QString &path)
             painter.strokePath(path, pen);
         }
 
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        // The strips fall on whole pixels only at whole-number scales; at
+        // any other scale they are blended into the pixels they cover.
+        painter.setRenderHint(QPainter::Antialiasing, scale != std::floor(scale));
         for (const Strip &strip : frameStrips())
             painter.fillRect(strip.rect, strip.gray > 0.5 ? Qt::white : Qt::black);
     }
@@ -163,19 +169,28 @@ bool writePng(const QString &path)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <output.svg> <output.png>\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <output.svg> <size>:<output.png>...\n", argv[0]);
         return EXIT_FAILURE;
     }
     const QString svg = QString::fromLocal8Bit(argv[1]);
-    const QString png = QString::fromLocal8Bit(argv[2]);
     if (!writeSvg(svg)) {
         std::fprintf(stderr, "make-icon: cannot write %s\n", argv[1]);
         return EXIT_FAILURE;
     }
-    if (!writePng(png)) {
-        std::fprintf(stderr, "make-icon: cannot write %s\n", argv[2]);
-        return EXIT_FAILURE;
+    for (int index = 2; index < argc; ++index) {
+        const QString request = QString::fromLocal8Bit(argv[index]);
+        const qsizetype colon = request.indexOf(QLatin1Char(':'));
+        bool isNumber = false;
+        const int size = request.left(colon).toInt(&isNumber);
+        if (colon < 0 || !isNumber || size < 1 || size > 1024) {
+            std::fprintf(stderr, "make-icon: '%s' is not <size>:<output.png>\n", argv[index]);
+            return EXIT_FAILURE;
+        }
+        if (!writePng(size, request.mid(colon + 1))) {
+            std::fprintf(stderr, "make-icon: cannot write %s\n", argv[index]);
+            return EXIT_FAILURE;
+        }
     }
     return EXIT_SUCCESS;
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building, running, testing and
-# benchmarking Hueriddle need. Does nothing when they are all present; uses
-# sudo when not run as root.
+# Installs the Debian 12 packages that building, running, testing,
+# benchmarking and packaging Hueriddle need, and generates the German locale
+# the translation tests run the program under. Does nothing when all is
+# present; uses sudo when not run as root.
 set -eu
 
 packages="
@@ -32,8 +33,12 @@ valgrind
 desktop-file-utils
 appstream
 dpkg-dev
+build-essential
+debhelper
+lintian
 fakeroot
 file
+locales
 "
 
 missing=""
@@ -45,19 +50,24 @@ for package in $packages; do
     esac
 done
 
-if [ -z "$missing" ]; then
-    exit 0
-fi
-
 if [ "$(id -u)" -eq 0 ]; then
     run_as_root=""
 else
     run_as_root="sudo"
 fi
 
-echo "Installing:$missing"
-$run_as_root apt-get update -qq
-# Recommended packages are left out, so every runtime piece the tests need
-# (the X11 platform plugin, a font, the sanitizer runtime) is named above.
-# shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $run_as_root apt-get install -y -qq --no-install-recommends $missing
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    $run_as_root apt-get update -qq
+    # Recommended packages are left out, so every runtime piece the tests need
+    # (the X11 platform plugin, a font, the sanitizer runtime) is named above.
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $run_as_root apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The C library sets a locale only when it has been generated; the `locales`
+# package holds its definition.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE\.utf8'; then
+    echo "Generating the locale de_DE.UTF-8"
+    $run_as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+fi

@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <memory>
 
-#if !defined(HUERIDDLE_DATADIR) || !defined(HUERIDDLE_RELATIVE_DATADIR)
-#error "HUERIDDLE_DATADIR and HUERIDDLE_RELATIVE_DATADIR must be defined by the build"
+// The installed translations directory relative to the installed program,
+// for instance "../share/hueriddle/translations" from bin or games.
+#ifndef HUERIDDLE_TRANSLATIONS_FROM_BINDIR
+#error "HUERIDDLE_TRANSLATIONS_FROM_BINDIR must be defined by the build"
 #endif
 
 namespace
@@ -33,9 +36,11 @@ QStringList Translations::searchPaths()
     QStringList paths = {
         programDir,
         programDir + QStringLiteral("/translations"),
-        programDir + QStringLiteral("/../" HUERIDDLE_RELATIVE_DATADIR "/hueriddle/translations"),
-        QStringLiteral(HUERIDDLE_DATADIR "/hueriddle/translations"),
+        programDir + QStringLiteral("/" HUERIDDLE_TRANSLATIONS_FROM_BINDIR),
     };
+    paths += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                       QStringLiteral("hueriddle/translations"),
+                                       QStandardPaths::LocateDirectory);
     for (QString &path : paths)
         path = QDir::cleanPath(path);
     paths.removeDuplicates();

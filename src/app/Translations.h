@@ -4,15 +4,18 @@
 #include <QStringList>
 
 // Finds and installs the program's translation for a locale. A translation is
-// a file hueriddle_<language>.qm (hueriddle_de.qm, hueriddle_pt_BR.qm, ...);
-// none ships with the program, so by default the English texts show.
+// a file hueriddle_<language>.qm (hueriddle_de.qm, hueriddle_pt_BR.qm, ...).
+// Nothing of the configured installation prefix is compiled in: the files are
+// looked up relative to the running program and in the standard data
+// directories, so the same build works wherever it is installed.
 class Translations
 {
 public:
     // The directories searched, in order: next to the executable, its
-    // translations subdirectory, the installed data directory relative to the
-    // executable (for a package installed under another prefix) and the data
-    // directory of the configured installation prefix.
+    // translations subdirectory (the build tree), the installed data directory
+    // relative to the executable (hueriddle/translations under the data
+    // directory beside bin or games), then hueriddle/translations in each
+    // standard data directory ($XDG_DATA_HOME, $XDG_DATA_DIRS) that has one.
     static QStringList searchPaths();
 
     // Replaces the translators installed by an earlier call with the best

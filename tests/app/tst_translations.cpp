@@ -1,4 +1,5 @@
 #include "AlertRecorder.h"
+#include "AppFixture.h"
 #include "app/MainMenu.h"
 #include "app/Translations.h"
 #include "game/Controller.h"
@@ -7,15 +8,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifndef HUERIDDLE_TEST_DATADIR
-#error "HUERIDDLE_TEST_DATADIR must be the installation's full data directory"
+#ifndef HUERIDDLE_TEST_QM_DIR
+#error "HUERIDDLE_TEST_QM_DIR must be the build's directory of the program's .qm files"
 #endif
 
 // The build compiles hueriddle_eo.ts, written for this test, into
-// hueriddle_eo.qm next to the test program.
+// hueriddle_eo.qm next to the test program. The translations the program
+// ships are compiled into HUERIDDLE_TEST_QM_DIR.
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -28,7 +31,10 @@ private slots:
     void menuAndAlertsFollowTheTranslation();
     void laterInstallReplacesEarlier();
     void findsTranslationNextToProgram();
-    void searchesInstalledDataDirectory();
+    void searchPathsFollowProgramAndDataDirectories_data();
+    void searchPathsFollowProgramAndDataDirectories();
+    void shippedTranslationsNameMenusAndWindows_data();
+    void shippedTranslationsNameMenusAndWindows();
 
 private:
     static QString game() { return QCoreApplication::translate("Hueriddle", "Game"); }
@@ -144,13 +150,126 @@ void TestTranslations::findsTranslationNextToProgram()
     QCOMPARE(game(), QStringLiteral("Ludo"));
 }
 
-void TestTranslations::searchesInstalledDataDirectory()
+void TestTranslations::searchPathsFollowProgramAndDataDirectories_data()
 {
+    QTest::addColumn<bool>("inDataHome");
+    QTest::addColumn<bool>("inDataDirs");
+
+    QTest::newRow("installed in neither standard data directory") << false << false;
+    QTest::newRow("installed in XDG_DATA_HOME") << true << false;
+    QTest::newRow("installed in XDG_DATA_DIRS") << false << true;
+    QTest::newRow("installed in both, the user's first") << true << true;
+}
+
+// The program's own location and the standard data directories are all that
+// is searched: no directory of the configured installation prefix.
+void TestTranslations::searchPathsFollowProgramAndDataDirectories()
+{
+    QFETCH(bool, inDataHome);
+    QFETCH(bool, inDataDirs);
+
+    QTemporaryDir dataHome;
+    QTemporaryDir dataDir;
+    QVERIFY(dataHome.isValid() && dataDir.isValid());
+    const QString subdirectory = QStringLiteral("hueriddle/translations");
+    if (inDataHome)
+        QVERIFY(QDir(dataHome.path()).mkpath(subdirectory));
+    if (inDataDirs)
+        QVERIFY(QDir(dataDir.path()).mkpath(subdirectory));
+
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+    const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dataDir.path()));
     const QStringList paths = Translations::searchPaths();
-    QCOMPARE(paths.value(0), QCoreApplication::applicationDirPath());
-    QVERIFY2(paths.contains(QDir::cleanPath(QStringLiteral(HUERIDDLE_TEST_DATADIR) +
-                                            QStringLiteral("/hueriddle/translations"))),
-             qPrintable(paths.join(QLatin1Char(' '))));
+    qputenv("XDG_DATA_HOME", savedHome);
+    qputenv("XDG_DATA_DIRS", savedDirs);
+
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList expected = {
+        programDir,
+        programDir + QStringLiteral("/translations"),
+        QDir::cleanPath(programDir + QStringLiteral("/../share/hueriddle/translations")),
+    };
+    if (inDataHome)
+        expected << dataHome.filePath(subdirectory);
+    if (inDataDirs)
+        expected << dataDir.filePath(subdirectory);
+    QCOMPARE(paths, expected);
+}
+
+void TestTranslations::shippedTranslationsNameMenusAndWindows_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("installed");
+    // Info, Game, Hide, Quit; then Game's items: New game, Commit, Move.
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QStringList>("windows");
+
+    QTest::newRow("German") << "de_DE" << true
+                            << QStringList{"Info",        "Spiel",   "Ausblenden", "Beenden",
+                                           "Neues Spiel", "Abgeben", "Zug"}
+                            << QStringList{"Hueriddle (mit Zurücklegen)", "Palette"};
+    QTest::newRow("Austrian German, by its language")
+        << "de_AT" << true
+        << QStringList{"Info", "Spiel", "Ausblenden", "Beenden", "Neues Spiel", "Abgeben", "Zug"}
+        << QStringList{"Hueriddle (mit Zurücklegen)", "Palette"};
+    QTest::newRow("French") << "fr_FR" << true
+                            << QStringList{"Infos",           "Partie",  "Masquer", "Quitter",
+                                           "Nouvelle partie", "Valider", "Coup"}
+                            << QStringList{"Hueriddle (avec remise)", "Palette"};
+    QTest::newRow("Spanish") << "es_ES" << true
+                             << QStringList{"Info",          "Partida",   "Ocultar", "Salir",
+                                            "Partida nueva", "Confirmar", "Jugada"}
+                             << QStringList{"Hueriddle (con reposición)", "Paleta"};
+    QTest::newRow("Italian") << "it_IT" << true
+                             << QStringList{"Info",          "Partita",  "Nascondi", "Esci",
+                                            "Nuova partita", "Conferma", "Mossa"}
+                             << QStringList{"Hueriddle (con reinserimento)", "Tavolozza"};
+    QTest::newRow("Brazilian Portuguese")
+        << "pt_BR" << true
+        << QStringList{"Info", "Jogo", "Ocultar", "Sair", "Novo jogo", "Confirmar", "Jogada"}
+        << QStringList{"Hueriddle (com reposição)", "Paleta"};
+    QTest::newRow("English stays as written")
+        << "en_US" << false
+        << QStringList{"Info", "Game", "Hide", "Quit", "New game", "Commit", "Move"}
+        << QStringList{"Hueriddle (with replacement)", "Palette"};
+}
+
+// The translations built for installation, loaded as at the start of the
+// program, name the real windows' menus and titles in the locale's language.
+void TestTranslations::shippedTranslationsNameMenusAndWindows()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, installed);
+    QFETCH(QStringList, menus);
+    QFETCH(QStringList, windows);
+
+    QCOMPARE(Translations::install(QLocale(locale), {QStringLiteral(HUERIDDLE_TEST_QM_DIR)}),
+             installed);
+
+    IsolatedSettings settings;
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QVERIFY(controller.window && controller.palette);
+    const QList<MainMenu *> bars = controller.window->findChildren<MainMenu *>();
+    QCOMPARE(bars.size(), qsizetype(1));
+
+    QStringList shown;
+    QMenu *game = nullptr;
+    for (QAction *action : bars.front()->actions()) {
+        shown << action->text();
+        if (shown.size() == 2)
+            game = action->menu();
+    }
+    QVERIFY(game);
+    for (const QAction *action : game->actions()) {
+        if (!action->isSeparator())
+            shown << action->text();
+    }
+    QCOMPARE(shown, menus);
+    QCOMPARE((QStringList{controller.window->windowTitle(), controller.palette->windowTitle()}),
+             windows);
 }
 
 QTEST_MAIN(TestTranslations)

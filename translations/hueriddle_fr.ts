@@ -1,0 +1,395 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Hueriddle</name>
+    <message>
+        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <source>Answer row</source>
+        <translation>Rangée de la solution</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Answer, position %1</source>
+        <translation>Solution, position %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Answer</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Rows and scores</source>
+        <translation>Rangées et marques</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Row %1, position %2</source>
+        <translation>Rangée %1, position %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Board and answer</source>
+        <translation>Plateau et solution</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Main menu</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <source>Hueriddle</source>
+        <translation>Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hueriddle board</source>
+        <translation>Plateau de Hueriddle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+103"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+14"/>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PaletteWindow.cpp" line="-13"/>
+        <source>Hueriddle palette</source>
+        <translation>Palette de Hueriddle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="-59"/>
+        <source>Hueriddle Help</source>
+        <translation>Aide de Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Help text</source>
+        <translation>Texte de l&apos;aide</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>New game with replacement</source>
+        <translation>Nouvelle partie avec remise</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New game without replacement</source>
+        <translation>Nouvelle partie sans remise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commit the active row</source>
+        <translation>Valider la rangée active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide both windows</source>
+        <translation>Masquer les deux fenêtres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show this help</source>
+        <translation>Afficher cette aide</translation>
+    </message>
+    <message>
+        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <source>Put %1 on the first empty peg of the active row</source>
+        <translation>Placer un pion %1 dans le premier trou libre de la rangée active</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Empty the last filled peg of the active row</source>
+        <translation>Retirer le dernier pion placé de la rangée active</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>How to play Hueriddle</source>
+        <translation>Comment jouer à Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <translation>L&apos;ordinateur cache un code secret de quatre couleurs parmi six&#xa0;: bleu, vert, cyan, rouge, magenta et jaune. Trouvez-le en huit essais au plus.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <translation>On commence par la rangée du haut du plateau et on descend&#xa0;; les trous de la rangée active ont un second cadre. Faites glisser une couleur de la fenêtre %1 sur chacun de ses quatre trous, et déposez une autre couleur sur un pion pour le changer. Quand la rangée est pleine, choisissez %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+22"/>
+        <location line="+10"/>
+        <location filename="../src/app/MainMenu.cpp" line="-19"/>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <source>Commit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <translation>Chaque rangée validée reçoit sa marque à côté d&apos;elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente dans le code secret mais à une autre place. Quatre fiches noires, et c&apos;est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Two variants</source>
+        <translation>Deux variantes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: colors may repeat in the secret and in a guess.</source>
+        <translation>%1&#xa0;: une couleur peut apparaître plusieurs fois dans le code secret et dans un essai.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <source>With replacement</source>
+        <translation>Avec remise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <translation>%1&#xa0;: le code secret a quatre couleurs différentes, et un essai qui répète une couleur est refusé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <source>Without replacement</source>
+        <translation>Sans remise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start a game of either kind from %1.</source>
+        <translation>Lancez une partie de l’une ou l’autre variante depuis %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Let the computer move</source>
+        <translation>Laisser jouer l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <translation>%1 joue la rangée active à votre place&#xa0;: l&apos;ordinateur y place la première combinaison, dans un ordre fixe, qui s&apos;accorde avec toutes les marques obtenues jusque-là, et la valide. Vous et l&apos;ordinateur pouvez jouer à tour de rôle dans une même partie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The keys work whichever of the two windows is active.</source>
+        <translation>Les touches fonctionnent quelle que soit la fenêtre active.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/InfoPanel.cpp" line="-4"/>
+        <source>Info Panel</source>
+        <translation>Panneau d&apos;informations</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A code-breaking game: find four hidden colors out of six.</source>
+        <translation>Un jeu de déchiffrage de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <source>Info</source>
+        <translation>Infos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Panel...</source>
+        <translation>Panneau d&apos;informations...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preferences...</source>
+        <translation>Préférences...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help...</source>
+        <translation>Aide...</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <source>Hueriddle (without replacement)</source>
+        <translation>Hueriddle (sans remise)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hueriddle (with replacement)</source>
+        <translation>Hueriddle (avec remise)</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+6"/>
+        <source>Alert</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>All four colors must be set.</source>
+        <translation>Les quatre couleurs doivent être placées.</translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>No double colors, please.</source>
+        <translation>Pas de couleur en double, s’il vous plaît.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Congratulations!</source>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You win.</source>
+        <translation>Vous avez gagné.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You lose.</source>
+        <translation>Vous avez perdu.</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>color %1</source>
+        <translation>couleur %1</translation>
+    </message>
+    <message>
+        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <source>A %1 peg</source>
+        <translation>Un pion %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An empty hole</source>
+        <translation>Un trou vide</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Result.cpp" line="+35"/>
+        <source>%1 black, %2 white</source>
+        <translation>noires&#xa0;: %1, blanches&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 in the right place, %2 in another place</source>
+        <translation>bien placées&#xa0;: %1, mal placées&#xa0;: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,395 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>Hueriddle</name>
+    <message>
+        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <source>Answer row</source>
+        <translation>Riga della soluzione</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Answer, position %1</source>
+        <translation>Soluzione, posizione %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Answer</source>
+        <translation>Soluzione</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Rows and scores</source>
+        <translation>Righe e valutazioni</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Row %1</source>
+        <translation>Riga %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Row %1, position %2</source>
+        <translation>Riga %1, posizione %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Board</source>
+        <translation>Plancia</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Board and answer</source>
+        <translation>Plancia e soluzione</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Main menu</source>
+        <translation>Menu principale</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <source>Hueriddle</source>
+        <translation>Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hueriddle board</source>
+        <translation>Plancia di Hueriddle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <source>Colors</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+103"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+14"/>
+        <source>Palette</source>
+        <translation>Tavolozza</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PaletteWindow.cpp" line="-13"/>
+        <source>Hueriddle palette</source>
+        <translation>Tavolozza di Hueriddle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="-59"/>
+        <source>Hueriddle Help</source>
+        <translation>Guida di Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Help text</source>
+        <translation>Testo della guida</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>New game with replacement</source>
+        <translation>Nuova partita con reinserimento</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New game without replacement</source>
+        <translation>Nuova partita senza reinserimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commit the active row</source>
+        <translation>Conferma la riga attiva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide both windows</source>
+        <translation>Nascondi entrambe le finestre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show this help</source>
+        <translation>Mostra questa guida</translation>
+    </message>
+    <message>
+        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cyan</source>
+        <translation>ciano</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <source>Put %1 on the first empty peg of the active row</source>
+        <translation>Metti un piolo %1 nel primo foro libero della riga attiva</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Empty the last filled peg of the active row</source>
+        <translation>Togli l&apos;ultimo piolo messo nella riga attiva</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>How to play Hueriddle</source>
+        <translation>Come si gioca a Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <translation>Il computer nasconde un codice segreto di quattro colori su sei: blu, verde, ciano, rosso, magenta e giallo. Scoprilo in otto tentativi al massimo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+22"/>
+        <location line="+10"/>
+        <location filename="../src/app/MainMenu.cpp" line="-19"/>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <source>Commit</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l&apos;ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Two variants</source>
+        <translation>Due varianti</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: colors may repeat in the secret and in a guess.</source>
+        <translation>%1: i colori possono ripetersi nel codice segreto e in un tentativo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <source>With replacement</source>
+        <translation>Con reinserimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <translation>%1: il codice segreto ha quattro colori diversi, e un tentativo che ripete un colore viene rifiutato.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <source>Without replacement</source>
+        <translation>Senza reinserimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start a game of either kind from %1.</source>
+        <translation>Inizia una partita dell&apos;uno o dell&apos;altro tipo da %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Let the computer move</source>
+        <translation>Lascia muovere il computer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <source>Move</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The keys work whichever of the two windows is active.</source>
+        <translation>I tasti funzionano qualunque delle due finestre sia attiva.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/InfoPanel.cpp" line="-4"/>
+        <source>Info Panel</source>
+        <translation>Pannello informazioni</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A code-breaking game: find four hidden colors out of six.</source>
+        <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Panel...</source>
+        <translation>Pannello informazioni...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preferences...</source>
+        <translation>Preferenze...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help...</source>
+        <translation>Guida...</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Hide</source>
+        <translation>Nascondi</translation>
+    </message>
+    <message>
+        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <source>Hueriddle (without replacement)</source>
+        <translation>Hueriddle (senza reinserimento)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hueriddle (with replacement)</source>
+        <translation>Hueriddle (con reinserimento)</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+6"/>
+        <source>Alert</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>All four colors must be set.</source>
+        <translation>Bisogna mettere tutti e quattro i colori.</translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>No double colors, please.</source>
+        <translation>Niente colori doppi, per favore.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Congratulations!</source>
+        <translation>Complimenti!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You win.</source>
+        <translation>Hai vinto.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game over.</source>
+        <translation>Partita finita.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You lose.</source>
+        <translation>Hai perso.</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>black</source>
+        <translation>nero</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>white</source>
+        <translation>bianco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>color %1</source>
+        <translation>colore %1</translation>
+    </message>
+    <message>
+        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <source>A %1 peg</source>
+        <translation>Un piolo %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An empty hole</source>
+        <translation>Un foro vuoto</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Result.cpp" line="+35"/>
+        <source>%1 black, %2 white</source>
+        <translation>neri: %1, bianchi: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 in the right place, %2 in another place</source>
+        <translation>%1 al posto giusto, %2 in un altro posto</translation>
+    </message>
+</context>
+</TS>
