@@ -39,6 +39,13 @@ lintian
 fakeroot
 file
 locales
+openbox
+mutter
+xwayland
+qt6-wayland
+dbus
+dbus-x11
+wmctrl
 "
 
 missing=""
