@@ -5,8 +5,26 @@
 
 #include <QApplication>
 
+namespace
+{
+
+// The windows' places are part of the game: the palette opens over the
+// board's corner, and both come back where the player left them. Only X11
+// lets a program place its windows, and Wayland desktops run X11 programs
+// through Xwayland, so a desktop's X11 display is used whenever it answers and
+// Wayland otherwise. A platform the user chose with QT_QPA_PLATFORM is used as
+// chosen.
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    choosePlatform();
     DisplayGuard guard("hueriddle");
     QApplication app(argc, argv);
     guard.release();
