@@ -1,0 +1,104 @@
+#pragma once
+
+// What a window manager made of a window: where its inside is, how large the
+// decorations it drew around it are (_NET_FRAME_EXTENTS) and whether it is
+// minimised (WM_STATE), read from the X server with xprop and xwininfo.
+
+#include "e2e/XSession.h"
+
+#include <QMargins>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QString>
+#include <optional>
+
+namespace desktops
+{
+
+// Runs `program` with `arguments` and returns what it wrote; nothing when it
+// failed.
+inline std::optional<QString> output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return std::nullopt;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// The inside of `window` in root coordinates.
+inline std::optional<QRect> insideOf(const QString &window)
+{
+    const std::optional<QString> info = output(QStringLiteral("xwininfo"), {"-id", window});
+    if (!info)
+        return std::nullopt;
+    auto field = [&](const char *name) {
+        const QRegularExpression pattern(QString::fromLatin1(name) +
+                                         QStringLiteral(":\\s*(-?[0-9]+)"));
+        return pattern.match(*info).captured(1).toInt();
+    };
+    return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                 field("Height"));
+}
+
+// Moves `window` as a player would drag it, so that its inside starts at
+// `position`, and waits until it is there.
+inline bool moveInside(const QString &window, QPoint position)
+{
+    if (!e2e::xdotool(
+            {"windowmove", window, QString::number(position.x()), QString::number(position.y())}))
+        return false;
+    return e2e::pollUntil([&] {
+        const std::optional<QRect> inside = insideOf(window);
+        return inside && inside->topLeft() == position;
+    });
+}
+
+// The decorations' margins that the window manager announced for `window`.
+inline std::optional<QMargins> frameExtents(const QString &window)
+{
+    const std::optional<QString> property =
+        output(QStringLiteral("xprop"), {"-id", window, "_NET_FRAME_EXTENTS"});
+    static const QRegularExpression values(
+        QStringLiteral("= ([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+)"));
+    const QRegularExpressionMatch match = values.match(property.value_or(QString()));
+    if (!match.hasMatch())
+        return std::nullopt;
+    // left, right, top, bottom
+    return QMargins(match.captured(1).toInt(), match.captured(3).toInt(), match.captured(2).toInt(),
+                    match.captured(4).toInt());
+}
+
+// The decorated frame of `window`: its inside grown by the decorations.
+inline std::optional<QRect> frameOf(const QString &window)
+{
+    const std::optional<QRect> inside = insideOf(window);
+    const std::optional<QMargins> extents = frameExtents(window);
+    if (!inside || !extents)
+        return std::nullopt;
+    return inside->marginsAdded(*extents);
+}
+
+// Whether the window manager keeps `window` minimised (WM_STATE Iconic).
+inline bool iconic(const QString &window)
+{
+    return output(QStringLiteral("xprop"), {"-id", window, "WM_STATE"})
+        .value_or(QString())
+        .contains(QStringLiteral("Iconic"));
+}
+
+// Whether `window` is shown (WM_STATE Normal).
+inline bool shownNormal(const QString &window)
+{
+    return output(QStringLiteral("xprop"), {"-id", window, "WM_STATE"})
+        .value_or(QString())
+        .contains(QStringLiteral("window state: Normal"));
+}
+
+} // namespace desktops

@@ -1,0 +1,231 @@
+// The real program on GNOME's compositor, mutter, headless, in a session this
+// test starts: with Xwayland, as GNOME under Wayland runs, and with Wayland
+// alone. Which platform the program picks, and that a Wayland run leaves the
+// windows' saved frames as they were.
+
+#include "FrameProbe.h"
+#include "MutterDesktop.h"
+#include "RemoteKeyboard.h"
+#include "e2e/GameDriver.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QWidget>
+#include <csignal>
+
+using namespace e2e;
+using namespace desktops;
+
+namespace
+{
+
+// The environment of a program started from `desktop`'s session, with
+// WAYLAND_DEBUG on so that the requests it makes of the compositor show on
+// its error output. `platform` is QT_QPA_PLATFORM (empty: unset).
+std::function<void(QProcessEnvironment &)> inSession(const MutterDesktop &desktop,
+                                                     const QString &platform)
+{
+    return [&desktop, platform](QProcessEnvironment &environment) {
+        desktop.exportTo(environment);
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    };
+}
+
+// Whether the program has asked the compositor for a Wayland window titled
+// `title`.
+bool waylandWindowTitled(ProgramRun &run, const QString &title)
+{
+    // Nothing but a wait reads the program's output: the test runs no event
+    // loop.
+    run.process().waitForReadyRead(50);
+    return run.output().contains(QStringLiteral(".set_title(\"%1\")").arg(title));
+}
+
+// Points this process's X11 clients (xdotool, xprop) at `desktop`'s Xwayland.
+void useXwaylandOf(const MutterDesktop &desktop)
+{
+    qputenv("DISPLAY", desktop.display().toLocal8Bit());
+    qputenv("XAUTHORITY", desktop.xauthority().toLocal8Bit());
+}
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A frame as QWidget::saveGeometry() records it on X11 for a window with a
+// title bar only.
+QByteArray frameRecord(const QRect &geometry)
+{
+    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window.setGeometry(geometry);
+    return window.saveGeometry();
+}
+
+} // namespace
+
+class TestMutter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void x11ChosenThroughXwayland();
+    void waylandWhenX11Refuses();
+    void waylandKeepsSavedFrames_data();
+    void waylandKeepsSavedFrames();
+
+private:
+    void quit(ProgramRun &run, const QString &window)
+    {
+        const QString failure = quitWithCtrlQ(run, window);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+};
+
+void TestMutter::initTestCase()
+{
+    QVERIFY(QFileInfo(kProgram).isExecutable());
+    for (const char *tool : {"mutter", "Xwayland", "dbus-run-session", "xdotool", "xprop"})
+        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
+}
+
+void TestMutter::x11ChosenThroughXwayland()
+{
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+
+    QTemporaryDir config;
+    const QPoint paletteAt(600, 400);
+    {
+        // A run on X11 that the player chose: the palette moved.
+        ProgramRun first(kProgram, config.path(), {}, inSession(desktop, QStringLiteral("xcb")));
+        const std::optional<QString> palette = first.waitForWindow(kPaletteTitle);
+        QVERIFY2(palette, qPrintable(first.output()));
+        QVERIFY(moveInside(*palette, paletteAt));
+        quit(first, *palette);
+        QCOMPARE(savedPosition(first.settingsFile(), WindowFrames::kPaletteKey),
+                 std::optional(paletteAt));
+    }
+
+    // Started from the desktop with no platform chosen, the program shows its
+    // windows through Xwayland, and the palette comes back where it was.
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(palette, qPrintable(QStringLiteral("no X11 window; Wayland windows: %1")
+                                     .arg(waylandWindowTitled(run, QStringLiteral("Palette"))
+                                              ? QStringLiteral("yes")
+                                              : QStringLiteral("none"))));
+    QVERIFY(pollUntil([&] { return insideOf(*palette).has_value(); }));
+    QCOMPARE(insideOf(*palette)->topLeft(), paletteAt);
+    QVERIFY(!waylandWindowTitled(run, QStringLiteral("Palette")));
+    quit(run, *palette);
+}
+
+void TestMutter::waylandWhenX11Refuses()
+{
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+
+    // The X11 display is there, but without its authority file it refuses
+    // the program.
+    QTemporaryDir config;
+    QTemporaryDir elsewhere;
+    ProgramRun run(kProgram, config.path(), {}, [&](QProcessEnvironment &environment) {
+        inSession(desktop, QString())(environment);
+        environment.insert(QStringLiteral("XAUTHORITY"), elsewhere.filePath("missing"));
+    });
+    QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
+             qPrintable(run.output().right(2000)));
+    QVERIFY2(run.alive(), qPrintable(run.output()));
+    // It ends as by Quit.
+    ::kill(pid_t(run.process().processId()), SIGTERM);
+    QVERIFY(run.process().waitForFinished(kWaitMs));
+    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process().exitCode(), 0);
+}
+
+void TestMutter::waylandKeepsSavedFrames_data()
+{
+    QTest::addColumn<bool>("withXwayland");
+    QTest::newRow("no X11 display") << false;
+    QTest::newRow("Wayland chosen with QT_QPA_PLATFORM") << true;
+}
+
+void TestMutter::waylandKeepsSavedFrames()
+{
+    QFETCH(bool, withXwayland);
+
+    MutterDesktop desktop(withXwayland ? MutterDesktop::X11::Xwayland : MutterDesktop::X11::None);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+
+    // Frames saved in an earlier run on X11.
+    QTemporaryDir config;
+    const QString settingsFile = config.filePath(QStringLiteral("Hueriddle/Hueriddle.conf"));
+    {
+        QSettings settings(settingsFile, QSettings::IniFormat);
+        settings.setValue(WindowFrames::kMainKey, frameRecord(QRect(100, 50, 322, 551)));
+        settings.setValue(WindowFrames::kPaletteKey, frameRecord(QRect(600, 400, 144, 96)));
+    }
+    const QByteArray saved = fileContents(settingsFile);
+    QVERIFY(!saved.isEmpty());
+
+    ProgramRun run(kProgram, config.path(), {},
+                   inSession(desktop, withXwayland ? QStringLiteral("wayland") : QString()));
+    QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
+             qPrintable(run.output().right(2000)));
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    // The seat gets its keyboard with the first key the remote session types
+    // (a Shift, which plays nothing); keys typed before the compositor gives
+    // a window the focus are lost.
+    QVERIFY(keyboard.type(RemoteKeyboard::kShift));
+    QVERIFY2(pollUntil([&] {
+                 run.process().waitForReadyRead(50);
+                 return run.output().contains(QRegularExpression(
+                     QStringLiteral("wl_keyboard@[0-9]+\\.enter\\(")));
+             }),
+             "no window of the program got the keyboard focus");
+
+    // A whole game from the keyboard: rows of blue, green, cyan and red,
+    // each committed with Ctrl+C, until the game ends with an alert.
+    auto gameOver = [&] {
+        return waylandWindowTitled(run, QStringLiteral("Congratulations!")) ||
+               waylandWindowTitled(run, QStringLiteral("Game over."));
+    };
+    for (int row = 0; row < rules::kRows && !gameOver(); ++row) {
+        for (quint32 digit : {'1', '2', '3', '4'})
+            QVERIFY(keyboard.type(digit));
+        QVERIFY(keyboard.type('c', true));
+        pollUntil(gameOver, 1000);
+    }
+    QVERIFY2(pollUntil(gameOver),
+             qPrintable(QStringLiteral("the game did not end; keys the program got: %1")
+                            .arg(run.output().count(QStringLiteral("wl_keyboard@")))));
+
+    QVERIFY(keyboard.type(RemoteKeyboard::kReturn));
+    QVERIFY(keyboard.type('q', true));
+    QVERIFY2(run.process().waitForFinished(kWaitMs), "Ctrl+Q did not end the program");
+    QCOMPARE(run.process().exitCode(), 0);
+
+    // Byte for byte what the X11 run saved.
+    QCOMPARE(fileContents(settingsFile), saved);
+}
+
+int main(int argc, char *argv[])
+{
+    // The test itself needs no display: it only makes saved frames.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestMutter test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mutter.moc"

@@ -1,0 +1,341 @@
+// The real program under the openbox window manager, on a private X server
+// that this test starts: where the decorated windows go, how they come back,
+// Hide, and the alerts' titles.
+
+#include "FrameProbe.h"
+#include "OpenboxDesktop.h"
+#include "e2e/GameDriver.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <cstdio>
+
+using namespace e2e;
+using namespace desktops;
+
+namespace
+{
+
+// Starts the program with a scale factor of `scale` (empty: none).
+std::unique_ptr<ProgramRun> startAt(const QString &configHome, const QString &scale)
+{
+    return std::make_unique<ProgramRun>(
+        kProgram, configHome, QStringList{}, [&](QProcessEnvironment &environment) {
+            if (!scale.isEmpty())
+                environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        });
+}
+
+struct Windows {
+    QString board;
+    QString palette;
+};
+
+// Both windows of `run` once the window manager has framed them.
+std::optional<Windows> framedWindows(const ProgramRun &run)
+{
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    if (!board || !palette)
+        return std::nullopt;
+    if (!pollUntil([&] { return frameOf(*board) && frameOf(*palette); }))
+        return std::nullopt;
+    return Windows{*board, *palette};
+}
+
+QRect screenArea()
+{
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+QString describe(const std::optional<QRect> &rect)
+{
+    if (!rect)
+        return QStringLiteral("none");
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect->x())
+        .arg(rect->y())
+        .arg(rect->width())
+        .arg(rect->height());
+}
+
+// Whether the title bar and the menu bar below it lie on the screen: the
+// frame's top-left corner is on it.
+bool titleBarOnScreen(const QRect &frame)
+{
+    return screenArea().contains(frame.topLeft()) && frame.top() >= screenArea().top() &&
+           frame.left() >= screenArea().left();
+}
+
+// The strip of `shot` that holds the title bar of `frame`, whose decorations
+// have `extents`.
+QImage titleBar(const QImage &shot, const QRect &frame, const QMargins &extents)
+{
+    return shot.copy(frame.left(), frame.top(), frame.width(), extents.top());
+}
+
+// Whether `needle` appears in `haystack` at some column, at the same rows.
+bool containsAtSomeColumn(const QImage &haystack, const QImage &needle, int top)
+{
+    for (int x = 0; x + needle.width() <= haystack.width(); ++x) {
+        bool same = true;
+        for (int y = 0; y < needle.height() && same; ++y)
+            for (int i = 0; i < needle.width() && same; ++i)
+                same = haystack.pixel(x + i, top + y) == needle.pixel(i, y);
+        if (same)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestOpenbox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstRunFramesInTheCorner_data();
+    void firstRunFramesInTheCorner();
+    void movedWindowsRestoredExactly();
+    void scaleFactorTwoThenOne();
+    void hideThenRestore_data();
+    void hideThenRestore();
+    void alertTitleShown();
+
+private:
+    void quit(ProgramRun &run, const QString &window)
+    {
+        const QString failure = quitWithCtrlQ(run, window);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+};
+
+void TestOpenbox::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY(QFileInfo(kProgram).isExecutable());
+    for (const char *tool : {"xdotool", "xprop", "xwininfo", "wmctrl"})
+        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
+}
+
+void TestOpenbox::firstRunFramesInTheCorner_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("unscaled") << QString();
+    QTest::newRow("scale factor 2, the board taller than the screen") << QStringLiteral("2");
+}
+
+void TestOpenbox::firstRunFramesInTheCorner()
+{
+    QFETCH(QString, scale);
+
+    QTemporaryDir config;
+    std::unique_ptr<ProgramRun> run = startAt(config.path(), scale);
+    const std::optional<Windows> windows = framedWindows(*run);
+    QVERIFY2(windows, qPrintable(run->output()));
+    // Scaled, the program places its windows in units of `scale` pixels, so
+    // a border one pixel wide can leave the frame that far from the edge.
+    const int slack = scale.isEmpty() ? 0 : scale.toInt() - 1;
+    auto nearCorner = [&](const QRect &frame) {
+        return std::abs(frame.left() - screenArea().left()) <= slack &&
+               std::abs(frame.bottom() - screenArea().bottom()) <= slack;
+    };
+
+    // The palette is the smaller window: its whole decorated frame sits in
+    // the lower-left corner of the screen, over the board's corner.
+    QVERIFY2(pollUntil([&] { return nearCorner(*frameOf(windows->palette)); }),
+             qPrintable(describe(frameOf(windows->palette))));
+    const QRect palette = *frameOf(windows->palette);
+    QVERIFY2(screenArea().contains(palette), qPrintable(describe(palette)));
+
+    const QRect board = *frameOf(windows->board);
+    QVERIFY2(titleBarOnScreen(board), qPrintable(describe(board)));
+    if (board.height() <= screenArea().height()) {
+        QVERIFY2(nearCorner(board) && screenArea().contains(board), qPrintable(describe(board)));
+    } else {
+        // Too tall for the screen: the title bar at the top edge, the rest
+        // below the screen.
+        QVERIFY2(std::abs(board.left() - screenArea().left()) <= slack &&
+                     std::abs(board.top() - screenArea().top()) <= slack,
+                 qPrintable(describe(board)));
+    }
+    quit(*run, windows->palette);
+}
+
+void TestOpenbox::movedWindowsRestoredExactly()
+{
+    QTemporaryDir config;
+    // The insides' places, chosen by the player, with their frames beside
+    // the screen's edges and inside them.
+    const QPoint boardAt(100, 50);
+    const QPoint paletteAt(600, 400);
+    QRect boardFrame;
+    QRect paletteFrame;
+    {
+        ProgramRun first(kProgram, config.path());
+        const std::optional<Windows> windows = framedWindows(first);
+        QVERIFY2(windows, qPrintable(first.output()));
+        QVERIFY(moveInside(windows->board, boardAt));
+        QVERIFY(moveInside(windows->palette, paletteAt));
+        boardFrame = *frameOf(windows->board);
+        paletteFrame = *frameOf(windows->palette);
+        quit(first, windows->board);
+    }
+    for (int restart = 1; restart <= 3; ++restart) {
+        ProgramRun run(kProgram, config.path());
+        const std::optional<Windows> windows = framedWindows(run);
+        QVERIFY2(windows, qPrintable(run.output()));
+        // Settled: the window manager's frames stay where they were left.
+        QTest::qWait(300);
+        QCOMPARE(describe(frameOf(windows->board)), describe(boardFrame));
+        QCOMPARE(describe(frameOf(windows->palette)), describe(paletteFrame));
+        quit(run, restart % 2 ? windows->palette : windows->board);
+    }
+}
+
+void TestOpenbox::scaleFactorTwoThenOne()
+{
+    QTemporaryDir config;
+    const QPoint boardAt(100, 50);
+    QRect boardFrame;
+    {
+        std::unique_ptr<ProgramRun> run = startAt(config.path(), QString());
+        const std::optional<Windows> windows = framedWindows(*run);
+        QVERIFY2(windows, qPrintable(run->output()));
+        QVERIFY(moveInside(windows->board, boardAt));
+        boardFrame = *frameOf(windows->board);
+        quit(*run, windows->board);
+    }
+    {
+        // Twice as large, the board is taller than the screen: its title bar
+        // stays on it.
+        std::unique_ptr<ProgramRun> run = startAt(config.path(), QStringLiteral("2"));
+        const std::optional<Windows> windows = framedWindows(*run);
+        QVERIFY2(windows, qPrintable(run->output()));
+        QTest::qWait(300);
+        QVERIFY2(titleBarOnScreen(*frameOf(windows->board)),
+                 qPrintable(describe(frameOf(windows->board))));
+        quit(*run, windows->palette);
+    }
+    // Back at scale 1 the board is where the player left it: the place the
+    // program had to choose at scale 2 was not saved.
+    std::unique_ptr<ProgramRun> run = startAt(config.path(), QString());
+    const std::optional<Windows> windows = framedWindows(*run);
+    QVERIFY2(windows, qPrintable(run->output()));
+    QTest::qWait(300);
+    QVERIFY2(titleBarOnScreen(*frameOf(windows->board)),
+             qPrintable(describe(frameOf(windows->board))));
+    QCOMPARE(describe(frameOf(windows->board)), describe(boardFrame));
+    quit(*run, windows->palette);
+}
+
+void TestOpenbox::hideThenRestore_data()
+{
+    QTest::addColumn<bool>("restoreBoard");
+    QTest::newRow("the board activated by the window manager") << true;
+    QTest::newRow("the palette activated by the window manager") << false;
+}
+
+void TestOpenbox::hideThenRestore()
+{
+    QFETCH(bool, restoreBoard);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<Windows> windows = framedWindows(run);
+    QVERIFY2(windows, qPrintable(run.output()));
+
+    QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+h")));
+    QVERIFY2(pollUntil([&] { return iconic(windows->board) && iconic(windows->palette); }),
+             "Ctrl+H did not minimise both windows");
+
+    // As a taskbar or a window list does: the window manager activates one.
+    const QString restored = restoreBoard ? windows->board : windows->palette;
+    QVERIFY(output(QStringLiteral("wmctrl"), {"-i", "-a", restored}));
+    QVERIFY2(
+        pollUntil([&] { return shownNormal(windows->board) && shownNormal(windows->palette); }),
+        qPrintable(QStringLiteral("board %1, palette %2")
+                       .arg(iconic(windows->board) ? "minimised" : "shown")
+                       .arg(iconic(windows->palette) ? "minimised" : "shown")));
+    quit(run, windows->palette);
+}
+
+void TestOpenbox::alertTitleShown()
+{
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<Windows> windows = framedWindows(run);
+    QVERIFY2(windows, qPrintable(run.output()));
+
+    // Eight rows from the keyboard end the game with an alert.
+    for (int row = 0; row < rules::kRows && !run.findWindow(kGameEnd); ++row) {
+        QVERIFY(typeInto(windows->palette, QStringLiteral("1")));
+        QVERIFY(xdotool({"key", "2", "3", "4", "ctrl+c"}));
+        e2e::pause();
+    }
+    const std::optional<QString> alert = run.waitForWindow(kGameEnd);
+    QVERIFY(alert);
+    const QString title = windowName(*alert).value_or(QString());
+    QVERIFY(pollUntil([&] { return frameOf(*alert).has_value(); }));
+    QVERIFY(pollUntil([&] { return xdotool({"getwindowfocus"}) == *alert; }));
+    QTest::qWait(300);
+    const QMargins extents = *frameExtents(*alert);
+    const QImage alertBar = titleBar(screenshot(), *frameOf(*alert), extents);
+
+    // The same title as the window manager draws it where it has room, in a
+    // wide window of this test: the columns where it differs from the same
+    // window without a title are the title's text.
+    QWidget reference;
+    reference.setWindowTitle(title);
+    reference.setGeometry(200, 100, 800, 100);
+    reference.show();
+    QVERIFY(QTest::qWaitForWindowActive(&reference));
+    const QString referenceId = QString::number(reference.winId());
+    QVERIFY(pollUntil([&] { return frameOf(referenceId).has_value(); }));
+    QTest::qWait(300);
+    const QRect referenceFrame = *frameOf(referenceId);
+    const QImage withTitle = titleBar(screenshot(), referenceFrame, extents);
+    reference.setWindowTitle(QStringLiteral(" "));
+    QTest::qWait(300);
+    const QImage withoutTitle = titleBar(screenshot(), referenceFrame, extents);
+    int left = withTitle.width();
+    int right = -1;
+    for (int x = 0; x < withTitle.width(); ++x)
+        for (int y = 0; y < withTitle.height(); ++y)
+            if (withTitle.pixel(x, y) != withoutTitle.pixel(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY2(right > left, "the window manager drew no title");
+    const QImage text = withTitle.copy(left, 2, right - left + 1, withTitle.height() - 4);
+    QVERIFY2(containsAtSomeColumn(alertBar, text, 2),
+             qPrintable(QStringLiteral("the alert's title \"%1\" is cut: its frame is %2 wide, "
+                                       "the title %3")
+                            .arg(title)
+                            .arg(alertBar.width())
+                            .arg(text.width())));
+    reference.hide();
+    QVERIFY(typeInto(*alert, QStringLiteral("Return")));
+    quit(run, windows->palette);
+}
+
+int main(int argc, char *argv[])
+{
+    // A desktop of the test's own; the test and the program are both its
+    // clients.
+    OpenboxDesktop desktop;
+    if (!desktop.failure().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(desktop.failure()));
+        return 1;
+    }
+    qputenv("DISPLAY", desktop.display().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestOpenbox test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_openbox.moc"
