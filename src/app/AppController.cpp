@@ -101,8 +101,31 @@ void AppController::orderFrontHelpPanel()
     HelpWindow::showFor(window);
 }
 
+void AppController::followWindowState(QWidget *changed)
+{
+    // The two windows are hidden and shown as one: restored or activated by
+    // the window manager (a taskbar, a click, a window list), one window
+    // brings the other back, as unhiding an application does; minimised by
+    // it, one takes the other along, so that the palette is never left
+    // behind minimised while the board is shown.
+    const bool minimized = changed->isMinimized();
+    for (QWidget *other : {window.data(), palette.data()}) {
+        if (!other || other == changed || other->isMinimized() == minimized)
+            continue;
+        if (minimized) {
+            other->showMinimized();
+        } else {
+            other->showNormal();
+            other->raise();
+        }
+    }
+}
+
 bool AppController::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((event->type() == QEvent::WindowStateChange || event->type() == QEvent::WindowActivate) &&
+        (watched == window.data() || watched == palette.data()))
+        followWindowState(static_cast<QWidget *>(watched));
     if (event->type() == QEvent::Close) {
         // Only the end of the program closes the palette.
         if (watched == palette.data() && !m_terminating) {

@@ -41,7 +41,8 @@ public:
     // could not be written.
     bool applicationWillTerminate();
 
-    // Minimises both windows.
+    // Minimises both windows. Restoring or activating either one brings both
+    // back; minimising either one takes the other along.
     void hide();
 
     void orderFrontStandardInfoPanel();
@@ -57,10 +58,13 @@ signals:
 
 protected:
     // As the windows' delegate: closing the board window by the window
-    // manager ends the program like "Quit", while the palette stays open.
+    // manager ends the program like "Quit", while the palette stays open;
+    // either window shown again after Hide brings the other back.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void followWindowState(QWidget *changed);
+
     WindowFrames m_frames;
     KeyboardPlay m_keyboard{*this};
     QPointer<MainMenu> m_menu;
