@@ -7,7 +7,8 @@ namespace FramePlacement
 
 QPoint firstRun(const QRect &available, QSize frameSize)
 {
-    return QPoint(available.left(), available.top() + available.height() - frameSize.height());
+    return QPoint(available.left(), std::max(available.top(), available.top() + available.height() -
+                                                                  frameSize.height()));
 }
 
 QPoint onScreen(QPoint topLeft, QSize frameSize, const QList<QRect> &available)

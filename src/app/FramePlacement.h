@@ -13,6 +13,8 @@ namespace FramePlacement
 
 // The top-left corner of a frame of `frameSize` when nothing is saved: the
 // frame sits in the lower-left corner of the `available` area of its screen.
+// A frame taller than that area keeps its top edge (its title bar) at the
+// area's top, the rest reaching below it.
 QPoint firstRun(const QRect &available, QSize frameSize);
 
 // `topLeft` itself when a frame of `frameSize` there lies wholly on one of the

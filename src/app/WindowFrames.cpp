@@ -60,28 +60,83 @@ WindowFrames::WindowFrames(QObject *parent) : QObject(parent)
 
 WindowFrames::~WindowFrames() = default;
 
+bool WindowFrames::platformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
 {
+    if (!platformPlacesWindows())
+        return false;
     // The native window is made first, so that the frame's margins are known
     // wherever the platform can tell them before the window is shown; the
     // frame, not just the window's inside, is what goes on screen.
     window->winId();
-    const QMargins margins =
-        window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
-    const QPoint inside(margins.left(), margins.top());
-    const QSize size = window->size();
-    const QSize frameSize = size.grownBy(margins);
-
-    const std::optional<QPoint> saved = savedPosition(userSettings().value(key));
-    const QPoint frame =
-        saved ? FramePlacement::onScreen(bounded(*saved) - inside, frameSize, availableAreas())
-              : firstRunPosition(window->screen(), frameSize);
-    window->setGeometry(QRect(frame + inside, size));
+    QWindow *handle = window->windowHandle();
+    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    const QVariant value = userSettings().value(key);
+    const std::optional<QPoint> saved = savedPosition(value);
+    const QPoint inside = placeInside(window, saved, margins);
+    window->setGeometry(QRect(inside, window->size()));
+    m_placements.push_back({window, saved, value, margins, inside});
+    // A window manager tells the decorations' size once it has framed the
+    // window, at the latest when the window is first shown.
+    if (handle)
+        handle->installEventFilter(this);
+    window->installEventFilter(this);
     return saved.has_value();
+}
+
+QPoint WindowFrames::placeInside(const QWidget *window, const std::optional<QPoint> &saved,
+                                 QMargins margins)
+{
+    const QPoint offset(margins.left(), margins.top());
+    const QSize frameSize = window->size().grownBy(margins);
+    const QPoint frame =
+        saved ? FramePlacement::onScreen(bounded(*saved) - offset, frameSize, availableAreas())
+              : firstRunPosition(window->screen(), frameSize);
+    return frame + offset;
+}
+
+void WindowFrames::settle(Placement &placement)
+{
+    QWidget *window = placement.window;
+    if (!window || !window->windowHandle())
+        return;
+    const QMargins margins = window->windowHandle()->frameMargins();
+    if (margins == placement.margins)
+        return;
+    placement.margins = margins;
+    if (window->geometry().topLeft() != placement.placedAt)
+        return;
+    placement.placedAt = placeInside(window, placement.saved, margins);
+    if (placement.placedAt != window->geometry().topLeft())
+        window->setGeometry(QRect(placement.placedAt, window->size()));
+}
+
+const WindowFrames::Placement *WindowFrames::fittedPlacement(const QWidget *window) const
+{
+    for (const Placement &placement : m_placements) {
+        if (placement.window != window)
+            continue;
+        const bool fitted = placement.saved && *placement.saved != placement.placedAt;
+        return fitted && window->geometry().topLeft() == placement.placedAt ? &placement : nullptr;
+    }
+    return nullptr;
+}
+
+QVariant WindowFrames::frameValue(QWidget *window) const
+{
+    if (const Placement *fitted = fittedPlacement(window))
+        return fitted->savedValue;
+    return window->saveGeometry();
 }
 
 void WindowFrames::autosaveFrame(QWidget *window, const QString &key)
 {
+    if (!platformPlacesWindows())
+        return;
     for (Autosaved &entry : m_autosaved) {
         if (entry.window == window) {
             entry.key = key;
@@ -91,13 +146,15 @@ void WindowFrames::autosaveFrame(QWidget *window, const QString &key)
     m_autosaved.push_back({window, key});
     // The frame the window has now is known; showing the window reports it
     // as a move, which then has nothing new to write.
-    m_frames.insert(key, window->saveGeometry());
+    m_frames.insert(key, frameValue(window));
     window->installEventFilter(this);
 }
 
 void WindowFrames::saveFrame(QWidget *window, const QString &key)
 {
-    m_frames.insert(key, window->saveGeometry());
+    if (!platformPlacesWindows())
+        return;
+    m_frames.insert(key, frameValue(window));
     m_writeTimer.start();
 }
 
@@ -105,13 +162,15 @@ bool WindowFrames::synchronize()
 {
     for (const Autosaved &entry : m_autosaved)
         if (entry.window)
-            m_frames.insert(entry.key, entry.window->saveGeometry());
+            m_frames.insert(entry.key, frameValue(entry.window));
     return write();
 }
 
 bool WindowFrames::write()
 {
     m_writeTimer.stop();
+    if (m_frames.isEmpty())
+        return true;
     // A settings object of its own for each write, so that its status tells
     // about this write alone.
     QSettings settings = userSettings();
@@ -133,10 +192,19 @@ std::optional<QPoint> WindowFrames::savedPosition(const QVariant &value)
 
 bool WindowFrames::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Expose || event->type() == QEvent::Move) {
+        for (Placement &placement : m_placements) {
+            if (placement.window == watched ||
+                (placement.window && placement.window->windowHandle() == watched)) {
+                settle(placement);
+                break;
+            }
+        }
+    }
     if (event->type() == QEvent::Move) {
         for (const Autosaved &entry : m_autosaved) {
             if (entry.window == watched) {
-                if (entry.window->saveGeometry() != m_frames.value(entry.key))
+                if (frameValue(entry.window) != m_frames.value(entry.key))
                     saveFrame(entry.window, entry.key);
                 break;
             }

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QVariant>
 #include <optional>
 #include <vector>
 
@@ -19,6 +21,13 @@ class QWidget;
 // brought back on screen (FramePlacement). Writing never fails loudly: every write puts out the
 // frames of all the windows, so when the settings cannot be written nothing is lost, and the next
 // write that succeeds brings the file up to date.
+//
+// Under a window manager the frame placed on screen is the decorated one:
+// once the window manager has told the decorations' size, a window placed by
+// the program is placed again with them, and a saved position the program had
+// to change to fit the screen is not saved over the player's own. Where the
+// platform lets no program place its windows (Wayland), nothing is placed and
+// nothing is written, so that the saved frames stay as they were.
 class WindowFrames : public QObject
 {
     Q_OBJECT
@@ -31,9 +40,12 @@ public:
     ~WindowFrames() override;
 
     // Moves `window` (of its final, fixed size) to the position saved under
-    // `key`, with its frame wholly on a screen. Without a usable saved value
-    // its frame goes to the lower-left corner of the available area of its
-    // screen. Returns whether a saved position was used.
+    // `key`, with its frame wholly on a screen; a frame larger than the
+    // screen keeps its top-left corner, and so its title bar and menu bar, on
+    // it. Without a usable saved value its frame goes to the lower-left corner
+    // of the available area of its screen. Returns whether a saved position
+    // was used; where the platform places no windows, does nothing and
+    // returns false.
     bool restoreFrame(QWidget *window, const QString &key);
 
     // From now on every move of `window` is saved under `key`.
@@ -46,6 +58,10 @@ public:
     // Takes the frame of every autosaved window still alive and writes the
     // settings out now; false when they could not be written.
     bool synchronize();
+
+    // Whether the window system lets the program place its windows: X11
+    // does, Wayland does not.
+    static bool platformPlacesWindows();
 
     // The position of the inside of a window (as QWidget::geometry() has it)
     // saved in `value` by QWidget::saveGeometry(), exactly as saved; nothing
@@ -62,9 +78,38 @@ private:
         QString key;
     };
 
+    // Where the program put a window, and from what.
+    struct Placement {
+        QPointer<QWidget> window;
+        // The position of the inside saved for the window, and the value it
+        // was read from.
+        std::optional<QPoint> saved;
+        QVariant savedValue;
+        // The frame's margins the placement allowed for.
+        QMargins margins;
+        // The position of the inside the program gave the window.
+        QPoint placedAt;
+    };
+
+    // The position of the inside of `window` with frame margins `margins`:
+    // the saved one when its frame lies wholly on a screen, else moved onto
+    // one; without one, the frame in the lower-left corner of the window's
+    // screen.
+    static QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved,
+                              QMargins margins);
+    // Places the window of `placement` again once its frame's margins are
+    // known, unless it has been moved since it was placed.
+    void settle(Placement &placement);
+    // The placement of `window` while the window is still where the program
+    // had to move its saved position to fit a screen; nothing otherwise.
+    const Placement *fittedPlacement(const QWidget *window) const;
+    // The value to save for `window`: what was saved before while the window
+    // stays where the program fitted it, its present frame otherwise.
+    QVariant frameValue(QWidget *window) const;
     bool write();
 
+    std::vector<Placement> m_placements;
     std::vector<Autosaved> m_autosaved;
-    QMap<QString, QByteArray> m_frames;
+    QMap<QString, QVariant> m_frames;
     QTimer m_writeTimer;
 };

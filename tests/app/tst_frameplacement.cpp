@@ -82,19 +82,26 @@ void TestFramePlacement::onScreen()
 void TestFramePlacement::firstRun_data()
 {
     QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("frame");
     QTest::addColumn<QPoint>("expected");
 
-    QTest::newRow("at the origin") << kPrimary << QPoint(0, 500);
+    QTest::newRow("at the origin") << kPrimary << kFrame << QPoint(0, 500);
     QTest::newRow("right of another screen, below a top panel")
-        << QRect(1280, 24, 1920, 1056) << QPoint(1280, 580);
+        << QRect(1280, 24, 1920, 1056) << kFrame << QPoint(1280, 580);
+    QTest::newRow("exactly as tall as the area") << kPrimary << QSize(300, 1000) << QPoint(0, 0);
+    QTest::newRow("taller than the area, title bar at its top")
+        << kPrimary << QSize(646, 1123) << QPoint(0, 0);
+    QTest::newRow("taller than the area below a top panel, title bar at its top")
+        << QRect(1280, 24, 1920, 1056) << QSize(300, 1200) << QPoint(1280, 24);
 }
 
 void TestFramePlacement::firstRun()
 {
     QFETCH(QRect, available);
+    QFETCH(QSize, frame);
     QFETCH(QPoint, expected);
 
-    QCOMPARE(FramePlacement::firstRun(available, kFrame), expected);
+    QCOMPARE(FramePlacement::firstRun(available, frame), expected);
 }
 
 QTEST_APPLESS_MAIN(TestFramePlacement)

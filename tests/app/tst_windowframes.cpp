@@ -253,6 +253,18 @@ void TestWindowFrames::offScreenFrames()
                                 .arg(window->x())
                                 .arg(window->y())));
     }
+
+    // The places the program chose to fit the screen are not the player's:
+    // the saved positions stay as they were, also through the moves that
+    // showing the windows reports, until the player moves a window.
+    QVERIFY(QTest::qWaitForWindowExposed(controller.palette));
+    QVERIFY(controller.applicationWillTerminate());
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional(saved));
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey), std::optional(saved));
+    moveInside(controller.palette, QPoint(300, 100));
+    QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
+                 std::optional<QPoint>(QPoint(300, 100)));
+    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional(saved));
 }
 
 void TestWindowFrames::unwritableSettings_data()
