@@ -68,6 +68,8 @@ private slots:
     void launchSeedsWithTheTime();
     void firstRunPositions();
     void windowManagerClose();
+    void hiddenAndShownAsOne_data();
+    void hiddenAndShownAsOne();
     void quitEndsTheEventLoop_data();
     void quitEndsTheEventLoop();
 
@@ -344,6 +346,38 @@ void TestAppWindows::windowManagerClose()
     controller.newGameNoRep();
     controller.move();
     QCOMPARE(controller.currentRow, 6);
+}
+
+void TestAppWindows::hiddenAndShownAsOne_data()
+{
+    // What the window manager does to one window, as a taskbar, a window
+    // list or a title bar button would.
+    QTest::addColumn<bool>("onBoard");
+    QTest::addColumn<bool>("minimise");
+    QTest::newRow("the board restored after Hide") << true << false;
+    QTest::newRow("the palette restored after Hide") << false << false;
+    QTest::newRow("the board minimised alone") << true << true;
+    QTest::newRow("the palette minimised alone") << false << true;
+}
+
+void TestAppWindows::hiddenAndShownAsOne()
+{
+    QFETCH(bool, onBoard);
+    QFETCH(bool, minimise);
+
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QVERIFY(QTest::qWaitForWindowExposed(controller.palette));
+    if (!minimise) {
+        controller.hide();
+        QVERIFY(controller.window->isMinimized());
+        QVERIFY(controller.palette->isMinimized());
+    }
+
+    QWidget *one = onBoard ? controller.window.data() : controller.palette.data();
+    one->setWindowState(minimise ? Qt::WindowMinimized : Qt::WindowNoState);
+    QTRY_COMPARE(controller.window->isMinimized(), minimise);
+    QTRY_COMPARE(controller.palette->isMinimized(), minimise);
 }
 
 void TestAppWindows::quitEndsTheEventLoop_data()
