@@ -102,14 +102,20 @@ QPoint WindowFrames::placeInside(const QWidget *window, const std::optional<QPoi
 void WindowFrames::settle(Placement &placement)
 {
     QWidget *window = placement.window;
-    if (!window || !window->windowHandle())
+    if (placement.settled || !window || !window->windowHandle())
         return;
+    // Until the window manager has framed the window, there are no margins
+    // to allow for (and with none at all, nothing to change). The first
+    // margins it tells are final: the window is placed with them once, before
+    // the player can have moved it, whatever positions the window manager
+    // reported on the way.
     const QMargins margins = window->windowHandle()->frameMargins();
+    if (margins.isNull())
+        return;
+    placement.settled = true;
     if (margins == placement.margins)
         return;
     placement.margins = margins;
-    if (window->geometry().topLeft() != placement.placedAt)
-        return;
     placement.placedAt = placeInside(window, placement.saved, margins);
     if (placement.placedAt != window->geometry().topLeft())
         window->setGeometry(QRect(placement.placedAt, window->size()));

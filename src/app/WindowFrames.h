@@ -89,6 +89,9 @@ private:
         QMargins margins;
         // The position of the inside the program gave the window.
         QPoint placedAt;
+        // Whether the window has been placed with the margins its window
+        // manager drew.
+        bool settled = false;
     };
 
     // The position of the inside of `window` with frame margins `margins`:
@@ -97,8 +100,8 @@ private:
     // screen.
     static QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved,
                               QMargins margins);
-    // Places the window of `placement` again once its frame's margins are
-    // known, unless it has been moved since it was placed.
+    // Places the window of `placement` again once, when its frame's margins
+    // are first known.
     void settle(Placement &placement);
     // The placement of `window` while the window is still where the program
     // had to move its saved position to fit a screen; nothing otherwise.
