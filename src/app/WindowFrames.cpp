@@ -11,6 +11,9 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace
 {
@@ -47,6 +50,42 @@ QPoint firstRunPosition(const QScreen *screen, QSize frameSize)
     return FramePlacement::firstRun(screen->availableGeometry(), frameSize);
 }
 
+// The margins of the decorations that the window manager drew around
+// `window`, in the program's units. On X11 they are _NET_FRAME_EXTENTS, read
+// from the server at the time of asking, each rounded up to whole units, so
+// that at a scale factor a frame placed with them is never a pixel over a
+// screen's edge; none while the window manager has not framed the window (or
+// there is none). Elsewhere they are Qt's frame margins.
+QMargins decorationMargins(QWindow *window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return window->frameMargins();
+    xcb_connection_t *connection = x11->connection();
+    static const char kName[] = "_NET_FRAME_EXTENTS";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, sizeof(kName) - 1, kName), nullptr);
+    if (!atom)
+        return QMargins();
+    xcb_get_property_reply_t *property =
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, xcb_window_t(window->winId()),
+                                                atom->atom, XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr);
+    std::free(atom);
+    QMargins margins;
+    if (property && property->format == 32 && xcb_get_property_value_length(property) == 16) {
+        // left, right, top, bottom, in pixels
+        const auto *extents = static_cast<const quint32 *>(xcb_get_property_value(property));
+        const qreal ratio = window->devicePixelRatio();
+        auto units = [ratio](quint32 pixels) { return int(std::ceil(pixels / ratio)); };
+        margins =
+            QMargins(units(extents[0]), units(extents[2]), units(extents[1]), units(extents[3]));
+    }
+    std::free(property);
+    return margins;
+}
+
 } // namespace
 
 WindowFrames::WindowFrames(QObject *parent) : QObject(parent)
@@ -74,7 +113,7 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
     // frame, not just the window's inside, is what goes on screen.
     window->winId();
     QWindow *handle = window->windowHandle();
-    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    const QMargins margins = handle ? decorationMargins(handle) : QMargins();
     const QVariant value = userSettings().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
     const QPoint inside = placeInside(window, saved, margins);
@@ -109,7 +148,7 @@ void WindowFrames::settle(Placement &placement)
     // margins it tells are final: the window is placed with them once, before
     // the player can have moved it, whatever positions the window manager
     // reported on the way.
-    const QMargins margins = window->windowHandle()->frameMargins();
+    const QMargins margins = decorationMargins(window->windowHandle());
     if (margins.isNull())
         return;
     placement.settled = true;
