@@ -12,12 +12,16 @@ namespace
 // board's corner, and both come back where the player left them. Only X11
 // lets a program place its windows, and Wayland desktops run X11 programs
 // through Xwayland, so a desktop's X11 display is used whenever it answers and
-// Wayland otherwise. A platform the user chose with QT_QPA_PLATFORM is used as
-// chosen.
+// its Wayland display (WAYLAND_DISPLAY) otherwise. A platform the user chose
+// with QT_QPA_PLATFORM is used as chosen.
 void choosePlatform()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    // Without a Wayland display there is nothing to fall back to: an X11
+    // display that does not answer is reported as such.
+    qputenv("QT_QPA_PLATFORM",
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "xcb;wayland");
 }
 
 } // namespace
