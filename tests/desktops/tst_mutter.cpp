@@ -145,8 +145,11 @@ void TestMutter::waylandWhenX11Refuses()
     QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
              qPrintable(run.output().right(2000)));
     QVERIFY2(run.alive(), qPrintable(run.output()));
-    // It ends as by Quit.
-    ::kill(pid_t(run.process().processId()), SIGTERM);
+    // It ends as by Quit. (A process id of 0 would signal this test's own
+    // process group.)
+    const qint64 program = run.process().processId();
+    QVERIFY2(program > 0, qPrintable(run.output()));
+    ::kill(pid_t(program), SIGTERM);
     QVERIFY(run.process().waitForFinished(kWaitMs));
     QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(run.process().exitCode(), 0);
