@@ -44,7 +44,7 @@ mutter
 xwayland
 qt6-wayland
 dbus
-dbus-x11
+dbus-daemon
 wmctrl
 "
 
