@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/MainMenu.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
@@ -77,6 +78,7 @@ private:
 
 void TestAppWindows::init()
 {
+    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
 }
 

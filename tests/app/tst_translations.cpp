@@ -1,5 +1,6 @@
 #include "AlertRecorder.h"
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/MainMenu.h"
 #include "app/Translations.h"
 #include "game/Controller.h"
@@ -24,6 +25,7 @@ class TestTranslations : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void installsFromDirectories_data();
     void installsFromDirectories();
@@ -270,6 +272,11 @@ void TestTranslations::shippedTranslationsNameMenusAndWindows()
     QCOMPARE(shown, menus);
     QCOMPARE((QStringList{controller.window->windowTitle(), controller.palette->windowTitle()}),
              windows);
+}
+
+void TestTranslations::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestTranslations)

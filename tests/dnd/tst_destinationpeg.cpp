@@ -1,6 +1,7 @@
 #include "../views/CachedRendering.h"
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
+#include "FailOnWarnings.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -83,6 +84,7 @@ class tst_DestinationPeg : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void newPegIsActive();
     void setActiveRepaintsOnlyOnChange();
     void dropRules_data();
@@ -333,6 +335,11 @@ void tst_DestinationPeg::paintedAsWithoutCache()
         peg.setActive(active);
         return renderView(peg, devicePixelRatio);
     });
+}
+
+void tst_DestinationPeg::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_DestinationPeg)

@@ -1,4 +1,5 @@
 #include "BoardFixture.h"
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
 #include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
@@ -47,6 +48,7 @@ class TestController : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void newGameResetsBoardAndDrawsSecret_data();
     void newGameResetsBoardAndDrawsSecret();
     void newGameMidGameClearsEverything();
@@ -576,6 +578,11 @@ void TestController::moveSweepEverySecret()
     QCOMPARE(losses, expectedLosses);
     if (unique)
         QVERIFY2(longestWin <= 6, qPrintable(QString::number(longestWin)));
+}
+
+void TestController::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestController)

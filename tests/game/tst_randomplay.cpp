@@ -3,6 +3,7 @@
 // rules. A failure names the seed; HUERIDDLE_RANDOM_SEED=<seed> replays it.
 
 #include "BoardFixture.h"
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
@@ -78,6 +79,7 @@ class TestRandomPlay : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void initTestCase();
     void cleanup();
     void randomActionsKeepTheGameSound();
@@ -329,6 +331,11 @@ void TestRandomPlay::randomActionsKeepTheGameSound()
     qInfo("%d actions, %d games played to the end", m_action, gamesEnded);
     QVERIFY(m_action >= 1000);
     QVERIFY(gamesEnded > 0);
+}
+
+void TestRandomPlay::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestRandomPlay)

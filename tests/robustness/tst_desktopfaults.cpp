@@ -2,6 +2,7 @@
 // written or are not what they should be, no HOME, the signals of a kill, a
 // Ctrl+C in a terminal and a logout, and a second instance running at once.
 
+#include "FailOnWarnings.h"
 #include "e2e/GameDriver.h"
 
 #include <QTest>
@@ -66,6 +67,7 @@ class TestDesktopFaults : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void unusableSettings_data();
     void unusableSettings();
@@ -273,6 +275,11 @@ void TestDesktopFaults::secondInstanceAtOnce()
     QCOMPARE(windowGeometry(three->palette).value_or(QRect()).topLeft(), *palette);
     const QString failure = quitWithCtrlQ(third, three->board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestDesktopFaults::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestDesktopFaults)

@@ -8,6 +8,7 @@
 //
 // The seed is printed; HUERIDDLE_MONKEY_SEED=<seed> replays the same events.
 
+#include "FailOnWarnings.h"
 #include "e2e/GameDriver.h"
 
 #include <QElapsedTimer>
@@ -188,6 +189,7 @@ class TestMonkey : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void randomInputThenQuitAndRestart();
 
@@ -312,6 +314,11 @@ void TestMonkey::randomInputThenQuitAndRestart()
     QCOMPARE(windowGeometry(*nextPalette).value_or(QRect()).topLeft(), paletteAt);
     const QString nextQuit = quitWithCtrlQ(next, *nextPalette);
     QVERIFY2(nextQuit.isEmpty(), qPrintable(nextQuit));
+}
+
+void TestMonkey::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestMonkey)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
 #include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
@@ -15,6 +16,7 @@ class TestCandidateSearch : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void candidateOfIndex_data();
     void candidateOfIndex();
     void everyCombinationHasExactlyOneIndex();
@@ -198,6 +200,11 @@ void TestCandidateSearch::winsEverySecretWithoutReplacementWithinSixRows()
     }
     QCOMPARE(secrets, 360);
     QVERIFY2(longest <= 6, qPrintable(QString::number(longest)));
+}
+
+void TestCandidateSearch::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestCandidateSearch)
