@@ -103,6 +103,10 @@ void TestWindowFrames::restoredAtTheNextStart()
         }
         boardAt = first.window->geometry().topLeft();
         paletteAt = first.palette->geometry().topLeft();
+        // The first run ends in the other variant, which the next must not
+        // take over.
+        first.newGameNoRep();
+        QCOMPARE(first.window->windowTitle(), QStringLiteral("Hueriddle (without replacement)"));
         QVERIFY(first.applicationWillTerminate());
     }
     QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional<QPoint>(boardAt));
