@@ -39,11 +39,11 @@ protected:
     }
 };
 
-// What a player or another program may drop: the six colours and a spread of
-// colours the board must refuse.
+// What a player or another program may drop: the six colours, in RGB and in
+// other models, and a spread of colours the board must refuse.
 QColor randomDropColor(QRandomGenerator &random)
 {
-    switch (random.bounded(12)) {
+    switch (random.bounded(13)) {
     case 0:
         return Qt::black;
     case 1:
@@ -59,6 +59,8 @@ QColor randomDropColor(QRandomGenerator &random)
     case 6:
         return QColor::fromRgbF(float(random.generateDouble()), float(random.generateDouble()),
                                 float(random.generateDouble()));
+    case 7:
+        return QColor::fromHsvF(0.0f, 1.0f, 0.9f);
     default:
         return Peg::colorOfCode(static_cast<std::int32_t>(random.bounded(1, 7)));
     }
@@ -134,11 +136,11 @@ void TestRandomPlay::drop(int row, int position, QMimeData &mimeData, Qt::DropAc
 
     bool playable = false;
     if (mimeData.hasColor()) {
-        const QColor color = qvariant_cast<QColor>(mimeData.colorData());
+        // Judged once converted to RGB, whatever the model it came in.
+        const QColor color = qvariant_cast<QColor>(mimeData.colorData()).toRgb();
         float r = 0, g = 0, b = 0, a = 0;
         color.getRgbF(&r, &g, &b, &a);
-        playable =
-            color.isValid() && color.spec() == QColor::Rgb && rules::isPlayableColor(r, g, b, a);
+        playable = color.isValid() && rules::isPlayableColor(r, g, b, a);
     }
     const bool expectAccepted =
         !m_model.done && row == m_model.currentRow && playable && (actions & Qt::CopyAction);
