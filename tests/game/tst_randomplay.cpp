@@ -5,6 +5,7 @@
 #include "BoardFixture.h"
 #include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
+#include "TestSeed.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
 #include "rules/Scoring.h"
@@ -104,9 +105,7 @@ private:
 
 void TestRandomPlay::initTestCase()
 {
-    const QByteArray fixed = qgetenv("HUERIDDLE_RANDOM_SEED");
-    m_seed = fixed.isEmpty() ? QRandomGenerator::global()->generate() : fixed.toUInt();
-    qInfo("seed %u (replay with HUERIDDLE_RANDOM_SEED=%u)", m_seed, m_seed);
+    m_seed = static_cast<quint32>(testSeed("tst_randomplay", "HUERIDDLE_RANDOM_SEED"));
 }
 
 void TestRandomPlay::cleanup()
