@@ -9,12 +9,15 @@
 
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QRawFont>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QtEndian>
+#include <QtMath>
 #include <ctime>
 
 namespace
@@ -48,6 +51,19 @@ void verifyFixedTitledWindow(const QWidget *window)
         QVERIFY(!window->windowFlags().testFlag(control));
     QCOMPARE(window->minimumSize(), window->size());
     QCOMPARE(window->maximumSize(), window->size());
+}
+
+// The height of the bounding box of every glyph of `font`, from the yMin and
+// yMax of its 'head' table, in pixels, rounded up.
+int fontBoundingBoxHeight(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray head = raw.fontTable("head");
+    if (head.size() < 54)
+        return -1;
+    const auto at = [&](int offset) { return qFromBigEndian<qint16>(head.constData() + offset); };
+    const qreal emHeights = qreal(at(42) - at(38)) / raw.unitsPerEm();
+    return qCeil(emHeights * raw.pixelSize());
 }
 
 } // namespace
@@ -122,8 +138,10 @@ void TestAppWindows::boardWindowLayout()
     QVERIFY(boardBox && answerBox);
 
     // The window is just wide enough for the board box, and just high enough
-    // for the menu, a title line, the answer box, a gap of 8 and the board box.
-    const int titleHeight = QFontMetrics(boardBox->font()).height();
+    // for the menu, the bounding box of the title font, the answer box, a gap
+    // of 8 and the board box. That bounding box is taller than a line.
+    const int titleHeight = fontBoundingBoxHeight(boardBox->font());
+    QVERIFY(titleHeight > QFontMetrics(boardBox->font()).height());
     QCOMPARE(window->width(), boardBox->width());
     QCOMPARE(window->height(),
              menuBar->height() + titleHeight + answerBox->height() + 8 + boardBox->height());
