@@ -360,10 +360,30 @@ void TestAppWindows::windowManagerClose()
     controller.window->windowHandle()->close();
     QCOMPARE(terminating.count(), 1);
 
-    // Nothing refers to a destroyed view: the game goes on until the loop ends.
+    // A window system may destroy a closed window before the event loop
+    // ends. Every reference to the board's views is then empty, and the game,
+    // the keys and the commands go on without touching a destroyed view.
+    delete controller.window.data();
+    QVERIFY(!controller.window);
+    for (int row = 0; row < 8; ++row) {
+        QVERIFY(!controller.res[row]);
+        for (int position = 0; position < 4; ++position)
+            QVERIFY(!controller.pegs[row][position]);
+    }
+    for (int position = 0; position < 4; ++position)
+        QVERIFY(!controller.sol[position]);
+    QVERIFY(!controller.mainMenu());
+
     controller.newGameNoRep();
+    QVERIFY(!controller.placeColor(1));
+    QVERIFY(!controller.emptyLastPeg());
+    // With no pegs left, no row holds four colours: both are refused.
+    controller.commit();
     controller.move();
-    QCOMPARE(controller.currentRow, 6);
+    QCOMPARE(controller.alerts.size(), std::size_t(2));
+    QCOMPARE(controller.alerts.back().message, QStringLiteral("All four colors must be set."));
+    QCOMPARE(controller.currentRow, 7);
+    controller.hide();
 }
 
 void TestAppWindows::quitEndsTheEventLoop_data()
