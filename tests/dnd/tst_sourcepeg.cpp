@@ -215,6 +215,8 @@ void tst_SourcePeg::oneImageObjectPerCode()
     QCOMPARE(SourcePeg::dragImages[3].cacheKey(), key);
 }
 
+// What a real drag offers another program, copy alone, is read on the other
+// side in tests/robustness/tst_dragtoanotherprogram.
 void tst_SourcePeg::copyOnly()
 {
     QCOMPARE(SourcePeg::dragSourceOperations(), Qt::DropActions(Qt::CopyAction));
