@@ -31,4 +31,16 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "Started Xvfb on $DISPLAY for the tests that need a display"
 fi
 
-ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@"
+# The tests that play at random append their seeds here; the file is printed
+# after the run, whether it passed or not, so the log can replay any of them.
+seed_log="$build_dir/Testing/random-seeds.log"
+mkdir -p "$build_dir/Testing"
+: >"$seed_log"
+
+status=0
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@" || status=$?
+if [ -s "$seed_log" ]; then
+    echo "Random seeds of this run:"
+    sed 's/^/    /' "$seed_log"
+fi
+exit "$status"

@@ -9,7 +9,10 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QRawFont>
 #include <QVBoxLayout>
+#include <QtEndian>
+#include <QtMath>
 
 namespace
 {
@@ -37,6 +40,24 @@ QGroupBox *makeBox(const QString &title, QWidget *content, QWidget *parent)
     box->setFixedSize(box->sizeHint().expandedTo(box->minimumSizeHint()));
     layout->activate();
     return box;
+}
+
+// The height of the font's bounding box, the union of the boxes of all its
+// glyphs, as its 'head' table records it (yMin to yMax), at the font's pixel
+// size and rounded up. A font without that table counts as ascent + descent.
+int fontBoundingHeight(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray head = raw.fontTable("head");
+    constexpr int kYMinOffset = 38;
+    constexpr int kYMaxOffset = 42;
+    if (head.size() < kYMaxOffset + 2 || raw.unitsPerEm() <= 0)
+        return QFontMetrics(font).height();
+    const auto fontUnits = [&](int offset) {
+        return qFromBigEndian<qint16>(head.constData() + offset);
+    };
+    const int extent = fontUnits(kYMaxOffset) - fontUnits(kYMinOffset);
+    return qCeil(extent * raw.pixelSize() / raw.unitsPerEm());
 }
 
 } // namespace
@@ -94,8 +115,8 @@ void BoardWindow::setupWidgets()
     QGroupBox *answerBox = makeAnswerBox(m_content);
     QGroupBox *boardBox = makeBoardBox(m_content);
 
-    // Room for a line of the box title's font above the board box.
-    const int titleHeight = QFontMetrics(boardBox->font()).height();
+    // Room for the bounding box of the box title's font above the board box.
+    const int titleHeight = fontBoundingHeight(boardBox->font());
     const int width = boardBox->width();
     const int height = titleHeight + answerBox->height() + kBoxGap + boardBox->height();
     m_content->setFixedSize(width, height);

@@ -1,6 +1,6 @@
 #include "dnd/DestinationPeg.h"
 
-#include "rules/ColorCode.h"
+#include "dnd/ColorPayload.h"
 #include "views/Bevel.h"
 
 #include <QDragEnterEvent>
@@ -8,36 +8,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <optional>
-
-namespace
-{
-
-// The colour a drag carries when it is one of the six the board takes, in
-// QColor::Rgb; nothing otherwise. A payload that is not a valid QColor is
-// refused, and so is a colour of a model (HSV, HSL, CMYK) whose conversion to
-// RGB rounds, which could turn a near-full component into an exact 1.0.
-std::optional<QColor> playableColorOf(const QMimeData &mimeData)
-{
-    const QVariant data = mimeData.colorData();
-    if (data.metaType().id() != QMetaType::QColor)
-        return std::nullopt;
-    const QColor color = data.value<QColor>();
-    if (!color.isValid())
-        return std::nullopt;
-    if (color.spec() != QColor::Rgb && color.spec() != QColor::ExtendedRgb)
-        return std::nullopt;
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    float alpha = 0.0f;
-    color.getRgbF(&red, &green, &blue, &alpha);
-    if (!rules::isPlayableColor(red, green, blue, alpha))
-        return std::nullopt;
-    return color.toRgb();
-}
-
-} // namespace
 
 DestinationPeg::DestinationPeg(QPointF lowerLeft, QWidget *parent) : SourcePeg(lowerLeft, parent)
 {

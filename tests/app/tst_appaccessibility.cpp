@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/KeyboardPlay.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
@@ -69,6 +70,7 @@ private:
 
 void TestAppAccessibility::init()
 {
+    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
     m_controller = std::make_unique<RecordingAppController>();
     m_controller->applicationDidFinishLaunching();

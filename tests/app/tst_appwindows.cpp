@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/MainMenu.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
@@ -8,12 +9,15 @@
 
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QRawFont>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QtEndian>
+#include <QtMath>
 #include <ctime>
 
 namespace
@@ -49,6 +53,19 @@ void verifyFixedTitledWindow(const QWidget *window)
     QCOMPARE(window->maximumSize(), window->size());
 }
 
+// The height of the bounding box of every glyph of `font`, from the yMin and
+// yMax of its 'head' table, in pixels, rounded up.
+int fontBoundingBoxHeight(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray head = raw.fontTable("head");
+    if (head.size() < 54)
+        return -1;
+    const auto at = [&](int offset) { return qFromBigEndian<qint16>(head.constData() + offset); };
+    const qreal emHeights = qreal(at(42) - at(38)) / raw.unitsPerEm();
+    return qCeil(emHeights * raw.pixelSize());
+}
+
 } // namespace
 
 class TestAppWindows : public QObject
@@ -79,6 +96,7 @@ private:
 
 void TestAppWindows::init()
 {
+    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
 }
 
@@ -122,8 +140,10 @@ void TestAppWindows::boardWindowLayout()
     QVERIFY(boardBox && answerBox);
 
     // The window is just wide enough for the board box, and just high enough
-    // for the menu, a title line, the answer box, a gap of 8 and the board box.
-    const int titleHeight = QFontMetrics(boardBox->font()).height();
+    // for the menu, the bounding box of the title font, the answer box, a gap
+    // of 8 and the board box. That bounding box is taller than a line.
+    const int titleHeight = fontBoundingBoxHeight(boardBox->font());
+    QVERIFY(titleHeight > QFontMetrics(boardBox->font()).height());
     QCOMPARE(window->width(), boardBox->width());
     QCOMPARE(window->height(),
              menuBar->height() + titleHeight + answerBox->height() + 8 + boardBox->height());
@@ -342,10 +362,30 @@ void TestAppWindows::windowManagerClose()
     controller.window->windowHandle()->close();
     QCOMPARE(terminating.count(), 1);
 
-    // Nothing refers to a destroyed view: the game goes on until the loop ends.
+    // A window system may destroy a closed window before the event loop
+    // ends. Every reference to the board's views is then empty, and the game,
+    // the keys and the commands go on without touching a destroyed view.
+    delete controller.window.data();
+    QVERIFY(!controller.window);
+    for (int row = 0; row < 8; ++row) {
+        QVERIFY(!controller.res[row]);
+        for (int position = 0; position < 4; ++position)
+            QVERIFY(!controller.pegs[row][position]);
+    }
+    for (int position = 0; position < 4; ++position)
+        QVERIFY(!controller.sol[position]);
+    QVERIFY(!controller.mainMenu());
+
     controller.newGameNoRep();
+    QVERIFY(!controller.placeColor(1));
+    QVERIFY(!controller.emptyLastPeg());
+    // With no pegs left, no row holds four colours: both are refused.
+    controller.commit();
     controller.move();
-    QCOMPARE(controller.currentRow, 6);
+    QCOMPARE(controller.alerts.size(), std::size_t(2));
+    QCOMPARE(controller.alerts.back().message, QStringLiteral("All four colors must be set."));
+    QCOMPARE(controller.currentRow, 7);
+    controller.hide();
 }
 
 void TestAppWindows::hiddenAndShownAsOne_data()

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "dnd/DestinationPeg.h"
 #include "views/CachedRendering.h"
 #include "views/ViewImages.h"
@@ -35,6 +36,7 @@ class TestBoardPainting : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void windowsAsWithoutCache_data();
     void windowsAsWithoutCache();
 };
@@ -74,6 +76,11 @@ void TestBoardPainting::windowsAsWithoutCache()
     }
     for (QWidget *window : {controller.window.data(), controller.palette.data()})
         compareDirectAndCached([&] { return renderWindow(window, devicePixelRatio); });
+}
+
+void TestBoardPainting::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestBoardPainting)

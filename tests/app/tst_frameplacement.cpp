@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "app/FramePlacement.h"
 
 #include <QTest>
@@ -21,6 +22,7 @@ class TestFramePlacement : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void onScreen_data();
     void onScreen();
     void firstRun_data();
@@ -102,6 +104,11 @@ void TestFramePlacement::firstRun()
     QFETCH(QPoint, expected);
 
     QCOMPARE(FramePlacement::firstRun(available, frame), expected);
+}
+
+void TestFramePlacement::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_APPLESS_MAIN(TestFramePlacement)

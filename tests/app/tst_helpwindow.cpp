@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "app/HelpWindow.h"
 
 #include <QPointer>
@@ -43,6 +44,7 @@ class TestHelpWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void listsEveryKey_data();
     void listsEveryKey();
     void explainsHowToPlay_data();
@@ -148,6 +150,11 @@ void TestHelpWindow::showForKeepsOneWindow()
     QVERIFY(second);
     QVERIFY(second->isVisible());
     delete second;
+}
+
+void TestHelpWindow::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestHelpWindow)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "app/InfoPanel.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@ class TestInfoPanel : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void showsNameVersionAndDescription();
     void showForKeepsOnePanel();
 };
@@ -55,6 +57,11 @@ void TestInfoPanel::showForKeepsOnePanel()
     QVERIFY(second);
     QVERIFY(second->isVisible());
     delete second;
+}
+
+void TestInfoPanel::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestInfoPanel)

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/HelpWindow.h"
 #include "app/KeyboardPlay.h"
 #include "dnd/DestinationPeg.h"
@@ -90,6 +91,7 @@ private:
 
 void TestKeyboardPlay::init()
 {
+    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
     m_controller = std::make_unique<RecordingAppController>();
     m_controller->applicationDidFinishLaunching();

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/MainMenu.h"
 #include "dnd/DestinationPeg.h"
 
@@ -76,6 +77,7 @@ private:
 
 void TestMainMenu::init()
 {
+    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
     m_controller = std::make_unique<RecordingAppController>();
     m_controller->applicationDidFinishLaunching();

@@ -1,20 +1,123 @@
 #include "AlertRecorder.h"
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
+#include "app/AppController.h"
 #include "app/MainMenu.h"
 #include "app/Translations.h"
 #include "game/Controller.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTranslator>
 
 #ifndef HUERIDDLE_TEST_QM_DIR
 #error "HUERIDDLE_TEST_QM_DIR must be the build's directory of the program's .qm files"
 #endif
+
+namespace
+{
+
+// A pseudo-translation of every message of the program: the English text in
+// brackets, "Game" as "[Game]". Qt's own texts are left as they are.
+class BracketingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "Hueriddle") != 0)
+            return QString();
+        return u'[' + QString::fromUtf8(sourceText) + u']';
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Whether every word of `text` stands inside brackets: once the bracketed
+// parts are taken out, innermost first, no letter is left.
+bool allMarked(QString text)
+{
+    static const QRegularExpression innermost(QStringLiteral("\\[[^\\[\\]]*\\]"));
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    for (qsizetype before = -1; before != text.size();) {
+        before = text.size();
+        text.remove(innermost);
+    }
+    return !text.contains(letter);
+}
+
+// A key's name as Qt writes it ("Ctrl+N", "Backspace"), which Qt's own
+// translation covers.
+bool isKeyName(const QString &text)
+{
+    const QKeySequence keys = QKeySequence::fromString(text, QKeySequence::NativeText);
+    return !keys.isEmpty() && keys.toString(QKeySequence::NativeText) == text;
+}
+
+// Every text a player can see in `widget` and below it, each with where it
+// was found; Qt's standard dialog buttons and key names are left out.
+void collectTexts(const QWidget *widget, const QString &where, QStringList &texts)
+{
+    const auto add = [&](const QString &text, const QString &what) {
+        if (!text.trimmed().isEmpty())
+            texts << QStringLiteral("%1 %2: \"%3\"").arg(where, what, text);
+    };
+    if (widget->isWindow())
+        add(widget->windowTitle(), QStringLiteral("window title"));
+    add(widget->toolTip(), QStringLiteral("tool tip"));
+    add(widget->accessibleName(), QStringLiteral("accessible name"));
+    add(widget->accessibleDescription(), QStringLiteral("accessible description"));
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        QTextDocument document;
+        document.setHtml(label->text());
+        add(label->textFormat() == Qt::PlainText ? label->text() : document.toPlainText(),
+            QStringLiteral("label"));
+    }
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        add(box->title(), QStringLiteral("box title"));
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
+        if (!buttons || buttons->standardButton(const_cast<QAbstractButton *>(button)) ==
+                            QDialogButtonBox::NoButton)
+            add(button->text(), QStringLiteral("button"));
+    }
+    if (const auto *browser = qobject_cast<const QTextBrowser *>(widget)) {
+        for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+            if (!isKeyName(block.text()))
+                add(block.text(), QStringLiteral("text"));
+    }
+    const auto addMenu = [&](const QList<QAction *> &actions, const auto &self) -> void {
+        for (const QAction *action : actions) {
+            add(action->text(), QStringLiteral("menu item"));
+            add(action->toolTip() == QString(action->text()).remove(u'&') ? QString()
+                                                                          : action->toolTip(),
+                QStringLiteral("menu item tool tip"));
+            if (action->menu())
+                self(action->menu()->actions(), self);
+        }
+    };
+    if (const auto *bar = qobject_cast<const QMenuBar *>(widget))
+        addMenu(bar->actions(), addMenu);
+    for (const QWidget *child : widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            collectTexts(child, where, texts);
+}
+
+} // namespace
 
 // The build compiles hueriddle_eo.ts, written for this test, into
 // hueriddle_eo.qm next to the test program. The translations the program
@@ -24,6 +127,7 @@ class TestTranslations : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void installsFromDirectories_data();
     void installsFromDirectories();
@@ -35,6 +139,7 @@ private slots:
     void searchPathsFollowProgramAndDataDirectories();
     void shippedTranslationsNameMenusAndWindows_data();
     void shippedTranslationsNameMenusAndWindows();
+    void everyVisibleTextIsTranslated();
 
 private:
     static QString game() { return QCoreApplication::translate("Hueriddle", "Game"); }
@@ -270,6 +375,73 @@ void TestTranslations::shippedTranslationsNameMenusAndWindows()
     QCOMPARE(shown, menus);
     QCOMPARE((QStringList{controller.window->windowTitle(), controller.palette->windowTitle()}),
              windows);
+}
+
+// With a pseudo-translation installed, every window of the program, its
+// menus, the info panel, the help and every alert show only translated texts.
+void TestTranslations::everyVisibleTextIsTranslated()
+{
+    BracketingTranslator pseudo;
+    QVERIFY(QCoreApplication::installTranslator(&pseudo));
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&pseudo); });
+    QCOMPARE(game(), QStringLiteral("[Game]"));
+
+    AlertRecorder<AppController> controller;
+    controller.applicationDidFinishLaunching();
+    controller.orderFrontStandardInfoPanel();
+    controller.orderFrontHelpPanel();
+    const auto closeOthers = qScopeGuard([] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->testAttribute(Qt::WA_DeleteOnClose))
+                window->close();
+    });
+
+    // The alerts: a row not full, a repeated colour without replacement, a
+    // lost game, a won game.
+    controller.commit();
+    controller.newGameNoRep();
+    for (int code : {1, 1, 2, 3})
+        QVERIFY(controller.placeColor(code));
+    controller.commit();
+    controller.newGameWithRep();
+    controller.combo = {4, 5, 6, 5}; // the search misses it in eight rows
+    while (!controller.done)
+        controller.move();
+    controller.newGameWithRep();
+    controller.combo = {1, 2, 3, 4};
+    for (int code : {1, 2, 3, 4})
+        QVERIFY(controller.placeColor(code));
+    controller.commit();
+    QCOMPARE(controller.alerts.size(), std::size_t(4));
+    QCOMPARE(controller.alerts.back().message, QStringLiteral("[You win.]"));
+
+    QStringList texts;
+    for (const RecordedAlert &alert : controller.alerts)
+        texts << QStringLiteral("alert title: \"%1\"").arg(alert.title)
+              << QStringLiteral("alert message: \"%1\"").arg(alert.message)
+              << QStringLiteral("alert button: \"%1\"").arg(alert.button);
+    int windows = 0;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        ++windows;
+        collectTexts(window, QString::fromLatin1(window->metaObject()->className()), texts);
+    }
+    // The board, the palette, the info panel and the help.
+    QCOMPARE(windows, 4);
+    QVERIFY2(texts.size() > 40, qPrintable(texts.join(u'\n')));
+
+    QStringList unmarked;
+    for (const QString &text : texts)
+        if (!allMarked(text.mid(text.indexOf(u'"'))))
+            unmarked << text;
+    QVERIFY2(unmarked.isEmpty(),
+             qPrintable(QStringLiteral("not translated:\n") + unmarked.join(u'\n')));
+}
+
+void TestTranslations::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestTranslations)

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,7 @@ private:
 
 void TestWindowFrames::init()
 {
+    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
 }
 
@@ -101,6 +103,10 @@ void TestWindowFrames::restoredAtTheNextStart()
         }
         boardAt = first.window->geometry().topLeft();
         paletteAt = first.palette->geometry().topLeft();
+        // The first run ends in the other variant, which the next must not
+        // take over.
+        first.newGameNoRep();
+        QCOMPARE(first.window->windowTitle(), QStringLiteral("Hueriddle (without replacement)"));
         QVERIFY(first.applicationWillTerminate());
     }
     QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional<QPoint>(boardAt));
@@ -184,22 +190,28 @@ void TestWindowFrames::ignoredValues()
 void TestWindowFrames::garbledFile_data()
 {
     QTest::addColumn<QByteArray>("contents");
+    // What Qt itself warns of as it reads the file, if anything.
+    QTest::addColumn<QString>("qtWarning");
 
     QByteArray binary;
     for (int i = 0; i < 512; ++i)
         binary.append(char((i * 167 + 13) % 256));
-    QTest::newRow("binary junk") << binary;
+    QTest::newRow("binary junk") << binary << QString();
     QTest::newRow("unterminated section and value")
-        << QByteArray("[General\nHueRiddlesMain=@ByteArray(\\x1\\xd9\\xd0");
+        << QByteArray("[General\nHueRiddlesMain=@ByteArray(\\x1\\xd9\\xd0") << QString();
     QTest::newRow("keys turned into groups")
-        << QByteArray("[HueRiddlesMain]\nx=1\n[HueRiddlesPalette]\ny=@Variant(\\0\\0\\0\\x7f)\n");
-    QTest::newRow("empty file") << QByteArray();
+        << QByteArray("[HueRiddlesMain]\nx=1\n[HueRiddlesPalette]\ny=@Variant(\\0\\0\\0\\x7f)\n")
+        << QStringLiteral("QVariant::load: unknown user type with name .");
+    QTest::newRow("empty file") << QByteArray() << QString();
 }
 
 void TestWindowFrames::garbledFile()
 {
     QFETCH(QByteArray, contents);
+    QFETCH(QString, qtWarning);
     writeSettingsFile(*m_settings, contents);
+    if (!qtWarning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(qtWarning));
 
     RecordingAppController controller;
     controller.applicationDidFinishLaunching();

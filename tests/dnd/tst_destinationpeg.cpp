@@ -1,6 +1,7 @@
 #include "../views/CachedRendering.h"
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
+#include "FailOnWarnings.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -83,6 +84,7 @@ class tst_DestinationPeg : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void newPegIsActive();
     void setActiveRepaintsOnlyOnChange();
     void dropRules_data();
@@ -166,10 +168,22 @@ void tst_DestinationPeg::dropRules_data()
         << true << copy << int(ColorValue) << QVariant(QColor::fromRgbF(1.5f, 0, 0)) << -1;
     QTest::newRow("out of range: extended blue with red -1")
         << true << copy << int(ColorValue) << QVariant(QColor::fromRgbF(-1.0f, 0, 1)) << -1;
-    QTest::newRow("other colour model: red in HSV")
-        << true << copy << int(ColorValue) << QVariant(QColor::fromHsvF(0, 1, 1)) << -1;
-    QTest::newRow("other colour model: magenta in CMYK")
-        << true << copy << int(ColorValue) << QVariant(QColor::fromCmykF(0, 1, 0, 0)) << -1;
+    QTest::newRow("other colour model, converted exactly: red in HSV")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromHsvF(0, 1, 1)) << 4;
+    QTest::newRow("other colour model, converted exactly: magenta in CMYK")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromCmykF(0, 1, 0, 0)) << 5;
+    QTest::newRow("other colour model, converted exactly: green in HSL")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromHslF(1.0f / 3, 1, 0.5f)) << 2;
+    QTest::newRow("other colour model, not one of the six: dark red in HSV")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromHsvF(0, 1, 0.9f)) << -1;
+    // A hue of 0.01 degrees converts to a green of 11 in 65535.
+    QTest::newRow("other colour model, not one of the six: red in HSV, hue 0.01 degrees")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromHsvF(1.0f / 36000, 1, 1)) << -1;
+    QTest::newRow("other colour model, not one of the six: pale yellow in CMYK")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromCmykF(0, 0, 0.9f, 0)) << -1;
+    QTest::newRow("other colour model, not one of the six: translucent blue in HSL")
+        << true << copy << int(ColorValue) << QVariant(QColor::fromHslF(2.0f / 3, 1, 0.5f, 0.5f))
+        << -1;
     QTest::newRow("invalid colour") << true << copy << int(ColorValue) << QVariant(QColor()) << -1;
     QTest::newRow("a string in place of a colour")
         << true << copy << int(ColorValue) << QVariant(QStringLiteral("red")) << -1;
@@ -333,6 +347,11 @@ void tst_DestinationPeg::paintedAsWithoutCache()
         peg.setActive(active);
         return renderView(peg, devicePixelRatio);
     });
+}
+
+void tst_DestinationPeg::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_DestinationPeg)

@@ -1,6 +1,7 @@
 #include "../views/CachedRendering.h"
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
+#include "FailOnWarnings.h"
 
 #include <QTest>
 #include <array>
@@ -57,6 +58,7 @@ class tst_SourcePeg : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void dragImageOfMagenta();
     void ringIsTheSameForEveryCode_data();
     void ringIsTheSameForEveryCode();
@@ -213,6 +215,8 @@ void tst_SourcePeg::oneImageObjectPerCode()
     QCOMPARE(SourcePeg::dragImages[3].cacheKey(), key);
 }
 
+// What a real drag offers another program, copy alone, is read on the other
+// side in tests/robustness/tst_dragtoanotherprogram.
 void tst_SourcePeg::copyOnly()
 {
     QCOMPARE(SourcePeg::dragSourceOperations(), Qt::DropActions(Qt::CopyAction));
@@ -237,6 +241,11 @@ void tst_SourcePeg::paintedAsWithoutCache()
         peg.setColor(Peg::colorOfCode(code));
         return renderView(peg, devicePixelRatio);
     });
+}
+
+void tst_SourcePeg::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_SourcePeg)

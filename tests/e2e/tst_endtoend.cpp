@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "GameDriver.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void playAGame();
     void framesRestoredAtTheNextStart();
@@ -259,6 +261,11 @@ void TestEndToEnd::noDisplay()
     QVERIFY2(lines.front().contains(QStringLiteral("display"), Qt::CaseInsensitive),
              qPrintable(errors));
     QVERIFY(process.readAllStandardOutput().isEmpty());
+}
+
+void TestEndToEnd::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -3,7 +3,9 @@
 // rules. A failure names the seed; HUERIDDLE_RANDOM_SEED=<seed> replays it.
 
 #include "BoardFixture.h"
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
+#include "TestSeed.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
 #include "rules/Scoring.h"
@@ -38,11 +40,11 @@ protected:
     }
 };
 
-// What a player or another program may drop: the six colours and a spread of
-// colours the board must refuse.
+// What a player or another program may drop: the six colours, in RGB and in
+// other models, and a spread of colours the board must refuse.
 QColor randomDropColor(QRandomGenerator &random)
 {
-    switch (random.bounded(12)) {
+    switch (random.bounded(13)) {
     case 0:
         return Qt::black;
     case 1:
@@ -58,6 +60,8 @@ QColor randomDropColor(QRandomGenerator &random)
     case 6:
         return QColor::fromRgbF(float(random.generateDouble()), float(random.generateDouble()),
                                 float(random.generateDouble()));
+    case 7:
+        return QColor::fromHsvF(0.0f, 1.0f, 0.9f);
     default:
         return Peg::colorOfCode(static_cast<std::int32_t>(random.bounded(1, 7)));
     }
@@ -78,6 +82,7 @@ class TestRandomPlay : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void initTestCase();
     void cleanup();
     void randomActionsKeepTheGameSound();
@@ -100,9 +105,7 @@ private:
 
 void TestRandomPlay::initTestCase()
 {
-    const QByteArray fixed = qgetenv("HUERIDDLE_RANDOM_SEED");
-    m_seed = fixed.isEmpty() ? QRandomGenerator::global()->generate() : fixed.toUInt();
-    qInfo("seed %u (replay with HUERIDDLE_RANDOM_SEED=%u)", m_seed, m_seed);
+    m_seed = static_cast<quint32>(testSeed("tst_randomplay", "HUERIDDLE_RANDOM_SEED"));
 }
 
 void TestRandomPlay::cleanup()
@@ -132,11 +135,11 @@ void TestRandomPlay::drop(int row, int position, QMimeData &mimeData, Qt::DropAc
 
     bool playable = false;
     if (mimeData.hasColor()) {
-        const QColor color = qvariant_cast<QColor>(mimeData.colorData());
+        // Judged once converted to RGB, whatever the model it came in.
+        const QColor color = qvariant_cast<QColor>(mimeData.colorData()).toRgb();
         float r = 0, g = 0, b = 0, a = 0;
         color.getRgbF(&r, &g, &b, &a);
-        playable =
-            color.isValid() && color.spec() == QColor::Rgb && rules::isPlayableColor(r, g, b, a);
+        playable = color.isValid() && rules::isPlayableColor(r, g, b, a);
     }
     const bool expectAccepted =
         !m_model.done && row == m_model.currentRow && playable && (actions & Qt::CopyAction);
@@ -329,6 +332,11 @@ void TestRandomPlay::randomActionsKeepTheGameSound()
     qInfo("%d actions, %d games played to the end", m_action, gamesEnded);
     QVERIFY(m_action >= 1000);
     QVERIFY(gamesEnded > 0);
+}
+
+void TestRandomPlay::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestRandomPlay)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "e2e/XSession.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ class TestInstalledRun : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void speaksTheLocaleLanguage_data();
     void speaksTheLocaleLanguage();
@@ -109,6 +111,11 @@ void TestInstalledRun::speaksTheLocaleLanguage()
     run.process().terminate();
     QVERIFY(run.process().waitForFinished(e2e::kWaitMs));
     QCOMPARE(run.process().exitCode(), 0);
+}
+
+void TestInstalledRun::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestInstalledRun)

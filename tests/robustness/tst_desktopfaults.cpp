@@ -2,6 +2,7 @@
 // written or are not what they should be, no HOME, the signals of a kill, a
 // Ctrl+C in a terminal and a logout, and a second instance running at once.
 
+#include "FailOnWarnings.h"
 #include "e2e/GameDriver.h"
 
 #include <QTest>
@@ -66,6 +67,7 @@ class TestDesktopFaults : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void unusableSettings_data();
     void unusableSettings();
@@ -103,12 +105,22 @@ void TestDesktopFaults::unusableSettings()
     const QString settingsDir = configHome + QStringLiteral("/Hueriddle");
     const QString settingsFile = settingsDir + QStringLiteral("/Hueriddle.conf");
     std::function<void(QProcessEnvironment &)> adjust;
+    QString program = kProgram;
+    QStringList arguments;
 
     if (fault == QLatin1String("read-only directory")) {
         // Frames saved by an earlier run are still read.
         writeFile(settingsFile, "[General]\n");
         QVERIFY(QFile::setPermissions(settingsFile, QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(settingsDir, QFile::ReadOwner | QFile::ExeOwner));
+        // Root passes over permissions through CAP_DAC_OVERRIDE; without it
+        // (and without reading past them) root is bound as any user is.
+        if (::geteuid() == 0) {
+            const QString dropped = QStringLiteral("-dac_override,-dac_read_search,-fowner");
+            program = QStringLiteral("setpriv");
+            arguments = {QStringLiteral("--inh-caps=") + dropped,
+                         QStringLiteral("--bounding-set=") + dropped, kProgram};
+        }
     } else if (fault == QLatin1String("procfs")) {
         // Not even root can make a directory here.
         configHome = QStringLiteral("/proc/%1").arg(::getpid());
@@ -124,7 +136,7 @@ void TestDesktopFaults::unusableSettings()
         };
     }
 
-    ProgramRun run(kProgram, configHome, {}, adjust);
+    ProgramRun run(program, configHome, arguments, adjust);
     const std::optional<Windows> windows = waitForWindows(run);
     QVERIFY2(windows, qPrintable(run.output()));
     // A move makes the program write its frames.
@@ -142,9 +154,7 @@ void TestDesktopFaults::unusableSettings()
     if (fault == QLatin1String("no HOME"))
         QVERIFY(savedPosition(settingsFile, kMainKey) == QPoint(60, 40));
     if (fault == QLatin1String("read-only directory")) {
-        // Permissions bind everyone but root, who writes anyway.
-        if (::geteuid() != 0)
-            QVERIFY(!savedPosition(settingsFile, kMainKey).has_value());
+        QVERIFY(!savedPosition(settingsFile, kMainKey).has_value());
         QVERIFY(QFile::setPermissions(settingsDir,
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
@@ -273,6 +283,11 @@ void TestDesktopFaults::secondInstanceAtOnce()
     QCOMPARE(windowGeometry(three->palette).value_or(QRect()).topLeft(), *palette);
     const QString failure = quitWithCtrlQ(third, three->board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestDesktopFaults::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestDesktopFaults)

@@ -3,6 +3,7 @@
 // and the game still answers. Two well-formed colours go first, to show that
 // the helper's drags do reach the peg and would change it.
 
+#include "FailOnWarnings.h"
 #include "e2e/GameDriver.h"
 
 #include <QTest>
@@ -35,6 +36,7 @@ class TestHostileDrags : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void cleanupTestCase();
     void wellFormedColoursArrive_data();
@@ -211,6 +213,11 @@ void TestHostileDrags::gameStillAnswers()
     QVERIFY(typeInto(m_palette, QStringLiteral("ctrl+n")));
     QVERIFY(pollUntil(
         [&] { return windowName(m_board) == QStringLiteral("Hueriddle (with replacement)"); }));
+}
+
+void TestHostileDrags::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestHostileDrags)

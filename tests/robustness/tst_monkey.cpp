@@ -8,6 +8,8 @@
 //
 // The seed is printed; HUERIDDLE_MONKEY_SEED=<seed> replays the same events.
 
+#include "FailOnWarnings.h"
+#include "TestSeed.h"
 #include "e2e/GameDriver.h"
 
 #include <QElapsedTimer>
@@ -26,6 +28,9 @@ constexpr int kBatchesBetweenChecks = 5;
 // The events stop here even when fewer have been sent, so that a slow
 // machine or a sanitizer build still ends in time.
 constexpr qint64 kEventTimeMs = 90000;
+// Fewer events than this prove too little: the run fails instead of passing
+// on whatever a loaded machine managed to send.
+constexpr int kMinimumEvents = 1000;
 
 // Keys that do not end the program: the game's shortcuts, the keys of play
 // from the keyboard, and the keys that answer alerts, each as often as it
@@ -188,6 +193,7 @@ class TestMonkey : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void randomInputThenQuitAndRestart();
 
@@ -237,11 +243,7 @@ QString TestMonkey::checkResponsive(ProgramRun &run, const QString &board)
 
 void TestMonkey::randomInputThenQuitAndRestart()
 {
-    bool fromEnvironment = false;
-    const quint64 seed =
-        qEnvironmentVariable("HUERIDDLE_MONKEY_SEED").toULongLong(&fromEnvironment);
-    const quint64 used = fromEnvironment ? seed : QRandomGenerator::global()->generate64();
-    qInfo("monkey seed %llu (replay with HUERIDDLE_MONKEY_SEED=%llu)", used, used);
+    const quint64 used = testSeed("tst_monkey", "HUERIDDLE_MONKEY_SEED");
     std::mt19937_64 placement(used);
 
     QTemporaryDir config;
@@ -290,6 +292,11 @@ void TestMonkey::randomInputThenQuitAndRestart()
         }
     }
     qInfo("%d random events in %lld ms", sent, clock.elapsed());
+    QVERIFY2(sent >= kMinimumEvents,
+             qPrintable(QStringLiteral("only %1 events were sent in %2 ms, at least %3 are needed")
+                            .arg(sent)
+                            .arg(clock.elapsed())
+                            .arg(kMinimumEvents)));
     const QString failure = checkResponsive(run, *board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
@@ -312,6 +319,11 @@ void TestMonkey::randomInputThenQuitAndRestart()
     QCOMPARE(windowGeometry(*nextPalette).value_or(QRect()).topLeft(), paletteAt);
     const QString nextQuit = quitWithCtrlQ(next, *nextPalette);
     QVERIFY2(nextQuit.isEmpty(), qPrintable(nextQuit));
+}
+
+void TestMonkey::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestMonkey)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "app/TerminationSignals.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ class TestTerminationSignals : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void deliveredThroughTheEventLoop_data();
     void deliveredThroughTheEventLoop();
     void burstOfSignals();
@@ -105,6 +107,11 @@ void TestTerminationSignals::previousHandlersComeBack()
 
     for (int i = 0; i < 3; ++i)
         QCOMPARE(::sigaction(TerminationSignals::kSignals[i], &original[i], nullptr), 0);
+}
+
+void TestTerminationSignals::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestTerminationSignals)

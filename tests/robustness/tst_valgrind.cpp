@@ -6,6 +6,7 @@
 // read or write, no use of uninitialised values and no definite leak outside
 // the libraries named in valgrind.supp, and the program ends with status 0.
 
+#include "FailOnWarnings.h"
 #include "e2e/GameDriver.h"
 
 #include <QTest>
@@ -31,6 +32,7 @@ class TestValgrind : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void initTestCase();
     void wholeGameUnderMemcheck();
 };
@@ -156,6 +158,11 @@ void TestValgrind::wholeGameUnderMemcheck()
         if (line.contains(QStringLiteral("definitely lost:")) ||
             line.contains(QStringLiteral("ERROR SUMMARY:")))
             qInfo("%s", qPrintable(line));
+}
+
+void TestValgrind::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestValgrind)

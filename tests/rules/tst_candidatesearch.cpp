@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
 #include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
@@ -15,12 +16,15 @@ class TestCandidateSearch : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void candidateOfIndex_data();
     void candidateOfIndex();
     void everyCombinationHasExactlyOneIndex();
     void firstMoveOfAGame_data();
     void firstMoveOfAGame();
     void skipsCandidatesThatDisagree();
+    void onlyTheSecondToLastIndexAgrees_data();
+    void onlyTheSecondToLastIndexAgrees();
     void takesTheLastIndexWhenNothingAgrees_data();
     void takesTheLastIndexWhenNothingAgrees();
     void knownGames_data();
@@ -96,6 +100,31 @@ void TestCandidateSearch::skipsCandidatesThatDisagree()
     // One black for (1,2,3,4): (1,1,1,1) scores 1 black 0 white and agrees.
     const std::vector<ScoredRow> oneBlack{{{1, 2, 3, 4}, {1, 0}}};
     QCOMPARE(rules::firstAgreeingCandidate(oneBlack, false), (Combination{1, 1, 1, 1}));
+}
+
+void TestCandidateSearch::onlyTheSecondToLastIndexAgrees_data()
+{
+    QTest::addColumn<bool>("unique");
+    QTest::addColumn<int>("index");
+    // 3 black for (6,6,6,6): exactly three 6s. 1 black for (5,5,5,5): exactly
+    // one 5. So the candidate is one of (5,6,6,6), (6,5,6,6), (6,6,5,6) and
+    // (6,6,6,5). Against (6,1,1,1) the last three score a black for their
+    // leading 6; only (5,6,6,6) scores its one common 6 as a white. Its index
+    // is 4 + 5*6 + 5*36 + 5*216 = 1294, and (6,6,6,6), index 1295, scores 4
+    // black against the first row, so it does not agree.
+    QTest::newRow("with replacement, (5,6,6,6) found") << false << 1294;
+    // (5,6,6,6) repeats a code, so nothing agrees and the last index is taken.
+    QTest::newRow("without replacement, nothing agrees") << true << 1295;
+}
+
+void TestCandidateSearch::onlyTheSecondToLastIndexAgrees()
+{
+    QFETCH(bool, unique);
+    QFETCH(int, index);
+    const std::vector<ScoredRow> rows{
+        {{6, 6, 6, 6}, {3, 0}}, {{5, 5, 5, 5}, {1, 0}}, {{6, 1, 1, 1}, {0, 1}}};
+    QCOMPARE(rules::firstAgreeingIndex(rows, unique), index);
+    QCOMPARE(rules::candidateAt(1294), (Combination{5, 6, 6, 6}));
 }
 
 void TestCandidateSearch::takesTheLastIndexWhenNothingAgrees_data()
@@ -198,6 +227,11 @@ void TestCandidateSearch::winsEverySecretWithoutReplacementWithinSixRows()
     }
     QCOMPARE(secrets, 360);
     QVERIFY2(longest <= 6, qPrintable(QString::number(longest)));
+}
+
+void TestCandidateSearch::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestCandidateSearch)

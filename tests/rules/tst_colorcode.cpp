@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "rules/ColorCode.h"
 
 #include <QtTest>
@@ -9,6 +10,7 @@ class TestColorCode : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void codeOfComponents_data();
     void codeOfComponents();
     void componentsOfEveryCodeConvertBack();
@@ -118,6 +120,11 @@ void TestColorCode::colourTable()
         QVERIFY(color.paletteRow >= 0 && color.paletteRow < 2);
         QVERIFY2(places.insert({color.paletteColumn, color.paletteRow}).second, color.name);
     }
+}
+
+void TestColorCode::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestColorCode)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
 #include "rules/CandidateSearch.h"
 #include "rules/Scoring.h"
@@ -10,6 +11,7 @@ class TestScoring : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void scoresGuessAgainstSecret_data();
     void scoresGuessAgainstSecret();
     void codesOutsideTheGameAreNotTallied();
@@ -75,6 +77,11 @@ void TestScoring::isSymmetricOverEveryPair()
                                      .arg(ba.white)));
         }
     }
+}
+
+void TestScoring::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestScoring)

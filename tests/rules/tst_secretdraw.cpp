@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
 #include "rules/CandidateSearch.h"
 #include "rules/SecretDraw.h"
@@ -12,6 +13,7 @@ class TestSecretDraw : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void codeComesFromTheHighBits_data();
     void codeComesFromTheHighBits();
     void drawsOneCallPerPositionInOrder();
@@ -107,6 +109,11 @@ void TestSecretDraw::consecutiveSeedsReachEveryCombination()
         seen.insert(secret);
     }
     QCOMPARE(static_cast<int>(seen.size()), combinations);
+}
+
+void TestSecretDraw::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestSecretDraw)

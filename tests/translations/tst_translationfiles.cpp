@@ -1,3 +1,5 @@
+#include "FailOnWarnings.h"
+
 #include <QFile>
 #include <QHash>
 #include <QList>
@@ -117,6 +119,7 @@ class TestTranslationFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void templateIsReadable();
     void translationMatchesTemplate_data();
     void translationMatchesTemplate();
@@ -214,6 +217,11 @@ void TestTranslationFiles::desktopEntryAndMetadataAreTranslated()
     const int paragraphs = countMetainfoElements(QStringLiteral("p"), QString());
     QVERIFY(paragraphs > 0);
     QCOMPARE(countMetainfoElements(QStringLiteral("p"), language), paragraphs);
+}
+
+void TestTranslationFiles::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestTranslationFiles)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -19,6 +20,7 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
     void pegSaysWhatItShows_data();
     void pegSaysWhatItShows();
     void pegFollowsCodeChanges();
@@ -95,6 +97,11 @@ void TestAccessibility::resultSaysTheScore()
     QCOMPARE(accessibleText(result, QAccessible::Name), name);
     QVERIFY(accessibleText(result, QAccessible::Description)
                 .startsWith(QString::number(black) + QStringLiteral(" in the right place")));
+}
+
+void TestAccessibility::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestAccessibility)

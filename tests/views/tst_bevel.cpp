@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "PaintRecorder.h"
 #include "ViewImages.h"
 #include "views/Bevel.h"
@@ -49,6 +50,7 @@ class tst_Bevel : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void bevelGrayTable_data();
     void bevelGrayTable();
     void ringArcs_data();
@@ -242,6 +244,11 @@ void tst_Bevel::tiledRectsCutsInOrderAndClips()
     QCOMPARE(unitPixel(image, 11, 10), QColor(Qt::white));
     QCOMPARE(unitPixel(image, 11, 11), kUntouched);
     QCOMPARE(unitPixel(image, 9, 10), kUntouched);
+}
+
+void tst_Bevel::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_Bevel)

@@ -1,4 +1,5 @@
 #include "CachedRendering.h"
+#include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/BevelCache.h"
 #include "views/Peg.h"
@@ -32,6 +33,7 @@ class tst_BevelCache : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void pegAsDrawn_data();
     void pegAsDrawn();
     void resultAsDrawn_data();
@@ -237,6 +239,11 @@ void tst_BevelCache::nothingDrawnAheadOrKeptWhenOff()
     }
     renderView(peg);
     QCOMPARE(BevelCache::pictureCount(), 2);
+}
+
+void tst_BevelCache::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_BevelCache)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/Peg.h"
 
@@ -29,6 +30,7 @@ class tst_Peg : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void codeTable_data();
     void codeTable();
     void codeOfColor_data();
@@ -239,6 +241,11 @@ void tst_Peg::placedInParentsYUpCoordinates()
     QCOMPARE(peg.geometry(), QRect(10, 32, 48, 48));
     QVERIFY(!peg.color().isValid());
     QCOMPARE(peg.cvalue(), 0);
+}
+
+void tst_Peg::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_Peg)

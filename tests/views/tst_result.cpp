@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/Result.h"
 
@@ -23,6 +24,7 @@ class tst_Result : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void accessors();
     void repaintRequests();
     void keyPegLayout_data();
@@ -108,6 +110,11 @@ void tst_Result::placedInParentsYUpCoordinates()
     parent.resize(300, 400);
     Result result(QPointF(100, 300), &parent);
     QCOMPARE(result.geometry(), QRect(100, 52, 48, 48));
+}
+
+void tst_Result::init()
+{
+    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_Result)

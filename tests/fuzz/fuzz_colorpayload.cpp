@@ -1,0 +1,111 @@
+// libFuzzer target: the colour a drop carries, as the board's pegs decode it.
+//
+// Each input is tried twice: as the bytes of "application/x-color" that another
+// program sends (Qt turns them into a QColor, as from a name like "#ff0000"),
+// and as a QColor value such as a Qt program puts into its drag data, of a
+// model and components read from the bytes. Whatever the input, decoding must
+// not crash, and a colour it takes must be one of the six, in RGB.
+
+#include "dnd/ColorPayload.h"
+#include "rules/ColorCode.h"
+#include "rules/Combination.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QMimeData>
+#include <QtGlobal>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+void requirePlayableOrNothing(const std::optional<QColor> &color)
+{
+    if (!color)
+        return;
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+    float alpha = 0.0f;
+    color->getRgbF(&red, &green, &blue, &alpha);
+    if (color->spec() != QColor::Rgb || !rules::isPlayableColor(red, green, blue, alpha))
+        std::abort();
+    const std::int32_t code = rules::codeOfComponents(red, green, blue);
+    if (code < rules::kFirstCode || code > rules::kLastCode)
+        std::abort();
+}
+
+// Reads values off the front of the input; zero once it is used up.
+class Reader
+{
+public:
+    Reader(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) {}
+
+    template <class T> T next()
+    {
+        T value{};
+        const std::size_t count = std::min(sizeof value, m_size);
+        std::memcpy(&value, m_data, count);
+        m_data += count;
+        m_size -= count;
+        return value;
+    }
+
+private:
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+};
+
+// A colour of any model a program can make, from the input.
+QColor colorFrom(Reader &reader)
+{
+    const auto model = reader.next<std::uint8_t>() % 6;
+    const auto u = [&] { return int(reader.next<std::uint16_t>()); };
+    const auto f = [&] { return reader.next<float>(); };
+    switch (model) {
+    case 0:
+        return QColor::fromRgba64(quint16(u()), quint16(u()), quint16(u()), quint16(u()));
+    case 1: // may lie outside 0 to 1, or be NaN or infinite: extended RGB
+        return QColor::fromRgbF(f(), f(), f(), f());
+    case 2:
+        return QColor::fromHsv(u() % 360, u() % 256, u() % 256, u() % 256);
+    case 3:
+        return QColor::fromHslF(f(), f(), f(), f());
+    case 4:
+        return QColor::fromCmykF(f(), f(), f(), f(), f());
+    default:
+        return QColor();
+    }
+}
+
+void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+// Qt warns of out-of-range components as it refuses them; that is expected
+// here and would only slow the search down.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qInstallMessageHandler(discardMessage);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    {
+        QMimeData mimeData;
+        mimeData.setData(QStringLiteral("application/x-color"), bytes);
+        requirePlayableOrNothing(playableColorOf(mimeData));
+    }
+    {
+        Reader reader(data, size);
+        QMimeData mimeData;
+        mimeData.setColorData(colorFrom(reader));
+        requirePlayableOrNothing(playableColorOf(mimeData));
+    }
+    return 0;
+}
