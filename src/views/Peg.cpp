@@ -3,7 +3,9 @@
 #include "rules/ColorCode.h"
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
+#include "views/ColorMark.h"
 #include "views/GameText.h"
+#include "views/ViewOptions.h"
 
 #include <QPainter>
 
@@ -80,9 +82,12 @@ void Peg::paintEvent(QPaintEvent *)
 
 void Peg::drawPeg(QPainter &painter) const
 {
-    if (m_color.isValid())
+    if (m_color.isValid()) {
         raisedDisc(painter, kCentre.x(), kCentre.y(), kRadius, m_color);
-    else
+        if (ViewOptions::instance().colorMarks())
+            drawColorMark(painter, m_color, kCentre, kRadius - 1.0f);
+    } else {
         sunkenHole(painter, kCentre.x(), kCentre.y(), kRadius);
+    }
     tile(painter, QRectF(0.0, 0.0, kSize, kSize));
 }
