@@ -22,6 +22,13 @@ QString menuPath(std::initializer_list<const char *> titles)
     return parts.join(QStringLiteral(" &gt; "));
 }
 
+// An option as the preferences window names it, in bold, without its mnemonic.
+QString optionName(const char *label)
+{
+    return QStringLiteral("<b>%1</b>")
+        .arg(GameText::tr(label).remove(QLatin1Char('&')).toHtmlEscaped());
+}
+
 QString keys(const QKeySequence &sequence)
 {
     return sequence.toString(QKeySequence::NativeText);
@@ -134,6 +141,26 @@ QString HelpWindow::html()
             .toHtmlEscaped()
             .arg(menuPath(
                 {QT_TRANSLATE_NOOP("Hueriddle", "Game"), QT_TRANSLATE_NOOP("Hueriddle", "Move")})));
+
+    text += heading(GameText::tr("Preferences"));
+    text += paragraph(GameText::tr("%1 has two options, both off at first. They apply at once "
+                                   "and are kept for the next start.")
+                          .toHtmlEscaped()
+                          .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
+                                         QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
+    text += QStringLiteral("<ul><li>%1</li><li>%2</li></ul>")
+                .arg(GameText::tr(
+                         "%1: every colored peg carries a black or white mark whose shape tells "
+                         "its color, for players who tell some of the colors apart poorly. Red "
+                         "has a triangle pointing up, green a cross, yellow a triangle pointing "
+                         "down, blue two horizontal bars, magenta a ring and cyan two vertical "
+                         "bars.")
+                         .toHtmlEscaped()
+                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Color marks"))),
+                     GameText::tr("%1: every white key peg gets a dark outline, so "
+                                  "that it stands out from an empty place.")
+                         .toHtmlEscaped()
+                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs"))));
 
     text += heading(GameText::tr("Keys"));
     text += paragraph(

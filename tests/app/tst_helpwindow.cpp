@@ -117,6 +117,15 @@ void TestHelpWindow::explainsHowToPlay_data()
         << "Without replacement: the secret has four different colors";
     QTest::newRow("starting a game") << "Start a game of either kind from Game > New game";
     QTest::newRow("the computer's move") << "Game > Move plays the active row for you";
+    QTest::newRow("where the preferences are")
+        << "Info > Preferences... has two options, both off at first";
+    QTest::newRow("colour marks, with every shape")
+        << "Color marks: every colored peg carries a black or white mark whose shape tells its "
+           "color, for players who tell some of the colors apart poorly. Red has a triangle "
+           "pointing up, green a cross, yellow a triangle pointing down, blue two horizontal "
+           "bars, magenta a ring and cyan two vertical bars.";
+    QTest::newRow("outlined key pegs")
+        << "Outlined key pegs: every white key peg gets a dark outline";
 }
 
 void TestHelpWindow::explainsHowToPlay()
