@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <array>
 #include <initializer_list>
 
 namespace
@@ -81,11 +82,14 @@ QList<HelpWindow::KeyHelp> HelpWindow::keyTable()
         {keys(QKeySequence(Qt::CTRL | Qt::Key_Q)), GameText::tr("Quit")},
         {keys(QKeySequence(Qt::CTRL | Qt::Key_Question)), GameText::tr("Show this help")},
     };
-    // The digit keys follow the colour codes.
-    for (const rules::PlayableColor &color : rules::kPlayableColors) {
-        table.append({keys(QKeySequence(Qt::Key_0 + color.code)),
+    // The digit keys in their order, which is the palette's reading order.
+    std::array<const rules::PlayableColor *, rules::kPlayableColors.size()> byKey{};
+    for (const rules::PlayableColor &color : rules::kPlayableColors)
+        byKey[static_cast<std::size_t>(rules::paletteOrder(color) - 1)] = &color;
+    for (const rules::PlayableColor *color : byKey) {
+        table.append({keys(QKeySequence(Qt::Key_0 + rules::paletteOrder(*color))),
                       GameText::tr("Put %1 on the first empty peg of the active row")
-                          .arg(GameText::tr(color.name))});
+                          .arg(GameText::tr(color->name))});
     }
     table.append({keys(QKeySequence(Qt::Key_Backspace)),
                   GameText::tr("Empty the last filled peg of the active row")});

@@ -69,8 +69,16 @@ QString Peg::shownText() const
 
 QString Peg::accessibleDetails() const
 {
+    if (!m_accessibleDetails.isEmpty())
+        return m_accessibleDetails;
     return m_color.isValid() ? GameText::tr("A %1 peg").arg(describeColor(m_color))
                              : GameText::tr("An empty hole");
+}
+
+void Peg::setAccessibleDetails(const QString &details)
+{
+    m_accessibleDetails = details;
+    AccessibleView::notifyChanged(this);
 }
 
 void Peg::paintEvent(QPaintEvent *)

@@ -68,18 +68,18 @@ void TestHelpWindow::listsEveryKey_data()
                                   << "quit";
     QTest::newRow("Ctrl+? shows the help") << "Ctrl+?"
                                            << "help";
-    QTest::newRow("1 puts blue") << "1"
-                                 << "put blue on the first empty peg of the active row";
+    QTest::newRow("1 puts red") << "1"
+                                << "put red on the first empty peg of the active row";
     QTest::newRow("2 puts green") << "2"
                                   << "put green on the first empty peg";
-    QTest::newRow("3 puts cyan") << "3"
-                                 << "put cyan on the first empty peg";
-    QTest::newRow("4 puts red") << "4"
-                                << "put red on the first empty peg";
+    QTest::newRow("3 puts yellow") << "3"
+                                   << "put yellow on the first empty peg";
+    QTest::newRow("4 puts blue") << "4"
+                                 << "put blue on the first empty peg";
     QTest::newRow("5 puts magenta") << "5"
                                     << "put magenta on the first empty peg";
-    QTest::newRow("6 puts yellow") << "6"
-                                   << "put yellow on the first empty peg";
+    QTest::newRow("6 puts cyan") << "6"
+                                 << "put cyan on the first empty peg";
     QTest::newRow("Backspace empties the last filled peg")
         << "Backspace"
         << "empty the last filled peg of the active row";

@@ -16,6 +16,8 @@ private slots:
     void playableColours_data();
     void playableColours();
     void colourTable();
+    void paletteOrder_data();
+    void paletteOrder();
 };
 
 void TestColorCode::codeOfComponents_data()
@@ -118,6 +120,26 @@ void TestColorCode::colourTable()
         QVERIFY(color.paletteRow >= 0 && color.paletteRow < 2);
         QVERIFY2(places.insert({color.paletteColumn, color.paletteRow}).second, color.name);
     }
+}
+
+void TestColorCode::paletteOrder_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("order");
+    QTest::newRow("red, upper left") << 4 << 1;
+    QTest::newRow("green, upper middle") << 2 << 2;
+    QTest::newRow("yellow, upper right") << 6 << 3;
+    QTest::newRow("blue, lower left") << 1 << 4;
+    QTest::newRow("magenta, lower middle") << 5 << 5;
+    QTest::newRow("cyan, lower right") << 3 << 6;
+}
+
+// The palette read like text, upper row first: the order of the keys.
+void TestColorCode::paletteOrder()
+{
+    QFETCH(int, code);
+    QFETCH(int, order);
+    QCOMPARE(rules::paletteOrder(rules::playableColor(code)), order);
 }
 
 QTEST_GUILESS_MAIN(TestColorCode)
