@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+44"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+52"/>
         <source>Hueriddle Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -35,7 +35,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <location filename="../src/app/MainMenu.cpp" line="+55"/>
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -45,7 +45,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <location filename="../src/rules/ColorCode.h" line="+74"/>
         <source>blue</source>
         <translation type="unfinished"></translation>
     </message>
@@ -75,7 +75,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -150,13 +150,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
         <source>Colors</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+9"/>
+        <source>Key %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A %1 peg, key %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/app/HelpWindow.cpp" line="+5"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
         <translation type="unfinished"></translation>
@@ -241,6 +251,38 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <source>&amp;Color marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <source>&amp;Outlined key pegs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -271,22 +313,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+1"/>
         <source>Info Panel...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Help...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -347,7 +391,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <location filename="../src/views/Peg.cpp" line="+51"/>
         <source>empty</source>
         <translation type="unfinished"></translation>
     </message>
@@ -367,12 +411,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <location filename="../src/views/CellView.cpp" line="+27"/>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <location filename="../src/views/Peg.cpp" line="+12"/>
         <source>A %1 peg</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,13 +426,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+35"/>
+        <location filename="../src/views/Result.cpp" line="+40"/>
         <source>%1 black, %2 white</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 in the right place, %2 in another place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <source>Hueriddle Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -60,13 +60,23 @@
         <translation>Hueriddle-Spielbrett</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
         <source>Colors</source>
         <translation>Farben</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+103"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+9"/>
+        <source>Key %1: %2</source>
+        <translation>Taste %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A %1 peg, key %2</source>
+        <translation>Ein Stecker in %1, Taste %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
         <translation>Palette</translation>
@@ -77,7 +87,7 @@
         <translation>Hueriddle-Palette</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-59"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
         <source>Hueriddle Help</source>
         <translation>Hueriddle-Hilfe</translation>
     </message>
@@ -108,7 +118,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <location filename="../src/app/MainMenu.cpp" line="+55"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -118,7 +128,7 @@
         <translation>Diese Hilfe anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <location filename="../src/rules/ColorCode.h" line="+74"/>
         <source>blue</source>
         <translation>blau</translation>
     </message>
@@ -148,7 +158,7 @@
         <translation>gelb</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <translation>Einen Stecker in %1 auf den ersten freien Platz der aktiven Reihe setzen</translation>
     </message>
@@ -247,6 +257,38 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <translation>%1 bietet zwei Optionen, anfangs beide aus. Sie wirken sofort und bleiben für den nächsten Start erhalten.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <translation>%1: Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form seine Farbe verrät, für alle, die manche der Farben schlecht unterscheiden. Rot hat ein Dreieck mit der Spitze nach oben, Grün ein Kreuz, Gelb ein Dreieck mit der Spitze nach unten, Blau zwei waagrechte Balken, Magenta einen Ring und Cyan zwei senkrechte Balken.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <source>&amp;Color marks</source>
+        <translation>&amp;Farbzeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <translation>%1: Jeder weiße Wertungsstecker bekommt einen dunklen Rand, damit er sich von einem leeren Platz abhebt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <source>&amp;Outlined key pegs</source>
+        <translation>&amp;Umrandete Wertungsstecker</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
@@ -271,22 +313,24 @@
         <translation>Ein Codeknacker-Spiel: Finde vier versteckte Farben aus sechs möglichen.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+1"/>
         <source>Info Panel...</source>
         <translation>Info-Fenster...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
         <translation>Einstellungen...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Help...</source>
         <translation>Hilfe...</translation>
     </message>
@@ -347,7 +391,7 @@
         <translation>Du hast verloren.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <location filename="../src/views/Peg.cpp" line="+51"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
@@ -367,12 +411,12 @@
         <translation>Farbe %1</translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <location filename="../src/views/CellView.cpp" line="+27"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <location filename="../src/views/Peg.cpp" line="+12"/>
         <source>A %1 peg</source>
         <translation>Ein Stecker in %1</translation>
     </message>
@@ -382,7 +426,7 @@
         <translation>Ein leerer Platz</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+35"/>
+        <location filename="../src/views/Result.cpp" line="+40"/>
         <source>%1 black, %2 white</source>
         <translation>%1 schwarz, %2 weiß</translation>
     </message>
@@ -390,6 +434,21 @@
         <location line="+5"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>%1 an der richtigen Stelle, %2 an einer anderen Stelle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <source>Hueriddle Preferences</source>
+        <translation>Hueriddle-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <translation>Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form allein seine Farbe verrät.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <translation>Weiße Wertungsstecker bekommen einen dunklen Rand, damit sie sich von leeren Plätzen abheben.</translation>
     </message>
 </context>
 </TS>

@@ -60,13 +60,23 @@
         <translation>Tablero de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
         <source>Colors</source>
         <translation>Colores</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+103"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+9"/>
+        <source>Key %1: %2</source>
+        <translation>Tecla %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A %1 peg, key %2</source>
+        <translation>Una ficha de color %1, tecla %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
         <translation>Paleta</translation>
@@ -77,7 +87,7 @@
         <translation>Paleta de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-59"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
         <source>Hueriddle Help</source>
         <translation>Ayuda de Hueriddle</translation>
     </message>
@@ -108,7 +118,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <location filename="../src/app/MainMenu.cpp" line="+55"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -118,7 +128,7 @@
         <translation>Mostrar esta ayuda</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <location filename="../src/rules/ColorCode.h" line="+74"/>
         <source>blue</source>
         <translation>azul</translation>
     </message>
@@ -148,7 +158,7 @@
         <translation>amarillo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <translation>Poner una ficha de color %1 en el primer hueco libre de la fila activa</translation>
     </message>
@@ -247,6 +257,38 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <translation>%1 tiene dos opciones, ambas desactivadas al principio. Se aplican al instante y se conservan para el próximo inicio.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <translation>%1: cada ficha de color lleva una marca negra o blanca cuya forma indica su color, para quienes distinguen mal algunos de los colores. El rojo tiene un triángulo hacia arriba, el verde una cruz, el amarillo un triángulo hacia abajo, el azul dos barras horizontales, el magenta un anillo y el cian dos barras verticales.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <source>&amp;Color marks</source>
+        <translation>&amp;Marcas de color</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <translation>%1: cada marcador blanco lleva un contorno oscuro, para que se distinga de un hueco vacío.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <source>&amp;Outlined key pegs</source>
+        <translation>Marcadores con &amp;contorno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
@@ -271,22 +313,24 @@
         <translation>Un juego de descifrar códigos: descubre cuatro colores escondidos de entre seis.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+1"/>
         <source>Info Panel...</source>
         <translation>Panel de información...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
         <translation>Preferencias...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Help...</source>
         <translation>Ayuda...</translation>
     </message>
@@ -347,7 +391,7 @@
         <translation>Has perdido.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <location filename="../src/views/Peg.cpp" line="+51"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -367,12 +411,12 @@
         <translation>color %1</translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <location filename="../src/views/CellView.cpp" line="+27"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <location filename="../src/views/Peg.cpp" line="+12"/>
         <source>A %1 peg</source>
         <translation>Una ficha de color %1</translation>
     </message>
@@ -382,7 +426,7 @@
         <translation>Un hueco vacío</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+35"/>
+        <location filename="../src/views/Result.cpp" line="+40"/>
         <source>%1 black, %2 white</source>
         <translation>negros: %1, blancos: %2</translation>
     </message>
@@ -390,6 +434,21 @@
         <location line="+5"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>%1 en su sitio, %2 en otro sitio</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <source>Hueriddle Preferences</source>
+        <translation>Preferencias de Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <translation>Cada ficha de color lleva una marca negra o blanca cuya forma basta para indicar su color.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <translation>Los marcadores blancos llevan un contorno oscuro, para que se distingan de los huecos vacíos.</translation>
     </message>
 </context>
 </TS>

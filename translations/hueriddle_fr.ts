@@ -60,13 +60,23 @@
         <translation>Plateau de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
         <source>Colors</source>
         <translation>Couleurs</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+103"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+9"/>
+        <source>Key %1: %2</source>
+        <translation>Touche %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A %1 peg, key %2</source>
+        <translation>Un pion %1, touche %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
         <translation>Palette</translation>
@@ -77,7 +87,7 @@
         <translation>Palette de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-59"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
         <source>Hueriddle Help</source>
         <translation>Aide de Hueriddle</translation>
     </message>
@@ -108,7 +118,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <location filename="../src/app/MainMenu.cpp" line="+55"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -118,7 +128,7 @@
         <translation>Afficher cette aide</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <location filename="../src/rules/ColorCode.h" line="+74"/>
         <source>blue</source>
         <translation>bleu</translation>
     </message>
@@ -148,7 +158,7 @@
         <translation>jaune</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <translation>Placer un pion %1 dans le premier trou libre de la rangée active</translation>
     </message>
@@ -247,6 +257,38 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <translation>%1 propose deux options, toutes deux désactivées au départ. Elles s’appliquent aussitôt et sont conservées pour le prochain lancement.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <translation>%1 : chaque pion de couleur porte une marque noire ou blanche dont la forme indique sa couleur, pour qui distingue mal certaines des couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <source>&amp;Color marks</source>
+        <translation>&amp;Marques de couleur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <translation>%1 : chaque fiche blanche reçoit un contour sombre, pour se détacher d’une place vide.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <source>&amp;Outlined key pegs</source>
+        <translation>Fiches &amp;cerclées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
@@ -271,22 +313,24 @@
         <translation>Un jeu de déchiffrage de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Infos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+1"/>
         <source>Info Panel...</source>
         <translation>Panneau d&apos;informations...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
         <translation>Préférences...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Help...</source>
         <translation>Aide...</translation>
     </message>
@@ -347,7 +391,7 @@
         <translation>Vous avez perdu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <location filename="../src/views/Peg.cpp" line="+51"/>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -367,12 +411,12 @@
         <translation>couleur %1</translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <location filename="../src/views/CellView.cpp" line="+27"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <location filename="../src/views/Peg.cpp" line="+12"/>
         <source>A %1 peg</source>
         <translation>Un pion %1</translation>
     </message>
@@ -382,7 +426,7 @@
         <translation>Un trou vide</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+35"/>
+        <location filename="../src/views/Result.cpp" line="+40"/>
         <source>%1 black, %2 white</source>
         <translation>noires&#xa0;: %1, blanches&#xa0;: %2</translation>
     </message>
@@ -390,6 +434,21 @@
         <location line="+5"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>bien placées&#xa0;: %1, mal placées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <source>Hueriddle Preferences</source>
+        <translation>Préférences de Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <translation>Chaque pion de couleur porte une marque noire ou blanche dont la forme seule indique sa couleur.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <translation>Les fiches blanches reçoivent un contour sombre, pour se détacher des places vides.</translation>
     </message>
 </context>
 </TS>

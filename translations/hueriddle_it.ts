@@ -60,13 +60,23 @@
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
         <source>Colors</source>
         <translation>Colori</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+103"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-10"/>
+        <location line="+9"/>
+        <source>Key %1: %2</source>
+        <translation>Tasto %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A %1 peg, key %2</source>
+        <translation>Un piolo %1, tasto %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
         <translation>Tavolozza</translation>
@@ -77,7 +87,7 @@
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-59"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
         <source>Hueriddle Help</source>
         <translation>Guida di Hueriddle</translation>
     </message>
@@ -108,7 +118,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+56"/>
+        <location filename="../src/app/MainMenu.cpp" line="+55"/>
         <source>Quit</source>
         <translation>Esci</translation>
     </message>
@@ -118,7 +128,7 @@
         <translation>Mostra questa guida</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+70"/>
+        <location filename="../src/rules/ColorCode.h" line="+74"/>
         <source>blue</source>
         <translation>blu</translation>
     </message>
@@ -148,7 +158,7 @@
         <translation>giallo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <translation>Metti un piolo %1 nel primo foro libero della riga attiva</translation>
     </message>
@@ -247,6 +257,38 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <translation>%1 ha due opzioni, entrambe disattivate all’inizio. Si applicano subito e restano per il prossimo avvio.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <translation>%1: ogni piolo colorato porta un segno nero o bianco la cui forma ne indica il colore, per chi distingue male alcuni dei colori. Il rosso ha un triangolo con la punta in alto, il verde una croce, il giallo un triangolo con la punta in basso, il blu due barre orizzontali, il magenta un anello e il ciano due barre verticali.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <source>&amp;Color marks</source>
+        <translation>&amp;Segni dei colori</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <translation>%1: ogni piolino bianco riceve un contorno scuro, così da distinguersi da un posto vuoto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <source>&amp;Outlined key pegs</source>
+        <translation>Piolini &amp;contornati</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keys</source>
         <translation>Tasti</translation>
     </message>
@@ -271,22 +313,24 @@
         <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="-22"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+1"/>
         <source>Info Panel...</source>
         <translation>Pannello informazioni...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
         <translation>Preferenze...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Help...</source>
         <translation>Guida...</translation>
     </message>
@@ -347,7 +391,7 @@
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+49"/>
+        <location filename="../src/views/Peg.cpp" line="+51"/>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>
@@ -367,12 +411,12 @@
         <translation>colore %1</translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+24"/>
+        <location filename="../src/views/CellView.cpp" line="+27"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+10"/>
+        <location filename="../src/views/Peg.cpp" line="+12"/>
         <source>A %1 peg</source>
         <translation>Un piolo %1</translation>
     </message>
@@ -382,7 +426,7 @@
         <translation>Un foro vuoto</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+35"/>
+        <location filename="../src/views/Result.cpp" line="+40"/>
         <source>%1 black, %2 white</source>
         <translation>neri: %1, bianchi: %2</translation>
     </message>
@@ -390,6 +434,21 @@
         <location line="+5"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>%1 al posto giusto, %2 in un altro posto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <source>Hueriddle Preferences</source>
+        <translation>Preferenze di Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <translation>Ogni piolo colorato porta un segno nero o bianco la cui sola forma ne indica il colore.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <translation>I piolini bianchi ricevono un contorno scuro, così da distinguersi dai posti vuoti.</translation>
     </message>
 </context>
 </TS>

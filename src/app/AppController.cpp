@@ -5,6 +5,7 @@
 #include "app/InfoPanel.h"
 #include "app/MainMenu.h"
 #include "app/PaletteWindow.h"
+#include "app/PreferencesWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -22,6 +23,7 @@ AppController::~AppController()
 void AppController::applicationDidFinishLaunching()
 {
     window = nullptr;
+    m_preferences.load();
     srand48(long(std::time(nullptr)));
     makeGameWindow();
     makeColorPalette();
@@ -39,6 +41,7 @@ void AppController::makeGameWindow()
     m_menu = board->mainMenu();
     connect(m_menu, &MainMenu::infoPanelRequested, this,
             &AppController::orderFrontStandardInfoPanel);
+    connect(m_menu, &MainMenu::preferencesRequested, this, &AppController::runPreferencesPanel);
     connect(m_menu, &MainMenu::helpRequested, this, &AppController::orderFrontHelpPanel);
     connect(m_menu, &MainMenu::hideRequested, this, &AppController::hide);
     connect(m_menu, &MainMenu::quitRequested, this, &AppController::terminate);
@@ -94,6 +97,11 @@ void AppController::hide()
 void AppController::orderFrontStandardInfoPanel()
 {
     InfoPanel::showFor(window);
+}
+
+void AppController::runPreferencesPanel()
+{
+    PreferencesWindow::showFor(window);
 }
 
 void AppController::orderFrontHelpPanel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/KeyboardPlay.h"
+#include "app/Preferences.h"
 #include "app/WindowFrames.h"
 #include "game/Controller.h"
 
@@ -20,8 +21,9 @@ public:
     explicit AppController(QObject *parent = nullptr);
     ~AppController() override;
 
-    // Seeds lrand48() with the time, builds the board window and then the
-    // palette (the active window), and starts a game with replacement.
+    // Takes the display options from the settings, seeds lrand48() with the
+    // time, builds the board window and then the palette (the active window),
+    // and starts a game with replacement.
     void applicationDidFinishLaunching();
 
     // Makes the board window (BoardWindow), fills `window`, `pegs`, `res` and
@@ -46,6 +48,8 @@ public:
     void hide();
 
     void orderFrontStandardInfoPanel();
+    // Shows the preferences window beside the board.
+    void runPreferencesPanel();
     void orderFrontHelpPanel();
 
     MainMenu *mainMenu() const;
@@ -66,6 +70,7 @@ private:
     void followWindowState(QWidget *changed);
 
     WindowFrames m_frames;
+    Preferences m_preferences;
     KeyboardPlay m_keyboard{*this};
     QPointer<MainMenu> m_menu;
     bool m_terminating = false;

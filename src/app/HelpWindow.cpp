@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <array>
 #include <initializer_list>
 
 namespace
@@ -20,6 +21,13 @@ QString menuPath(std::initializer_list<const char *> titles)
     for (const char *title : titles)
         parts << QStringLiteral("<b>%1</b>").arg(GameText::tr(title).toHtmlEscaped());
     return parts.join(QStringLiteral(" &gt; "));
+}
+
+// An option as the preferences window names it, in bold, without its mnemonic.
+QString optionName(const char *label)
+{
+    return QStringLiteral("<b>%1</b>")
+        .arg(GameText::tr(label).remove(QLatin1Char('&')).toHtmlEscaped());
 }
 
 QString keys(const QKeySequence &sequence)
@@ -74,11 +82,14 @@ QList<HelpWindow::KeyHelp> HelpWindow::keyTable()
         {keys(QKeySequence(Qt::CTRL | Qt::Key_Q)), GameText::tr("Quit")},
         {keys(QKeySequence(Qt::CTRL | Qt::Key_Question)), GameText::tr("Show this help")},
     };
-    // The digit keys follow the colour codes.
-    for (const rules::PlayableColor &color : rules::kPlayableColors) {
-        table.append({keys(QKeySequence(Qt::Key_0 + color.code)),
+    // The digit keys in their order, which is the palette's reading order.
+    std::array<const rules::PlayableColor *, rules::kPlayableColors.size()> byKey{};
+    for (const rules::PlayableColor &color : rules::kPlayableColors)
+        byKey[static_cast<std::size_t>(rules::paletteOrder(color) - 1)] = &color;
+    for (const rules::PlayableColor *color : byKey) {
+        table.append({keys(QKeySequence(Qt::Key_0 + rules::paletteOrder(*color))),
                       GameText::tr("Put %1 on the first empty peg of the active row")
-                          .arg(GameText::tr(color.name))});
+                          .arg(GameText::tr(color->name))});
     }
     table.append({keys(QKeySequence(Qt::Key_Backspace)),
                   GameText::tr("Empty the last filled peg of the active row")});
@@ -134,6 +145,26 @@ QString HelpWindow::html()
             .toHtmlEscaped()
             .arg(menuPath(
                 {QT_TRANSLATE_NOOP("Hueriddle", "Game"), QT_TRANSLATE_NOOP("Hueriddle", "Move")})));
+
+    text += heading(GameText::tr("Preferences"));
+    text += paragraph(GameText::tr("%1 has two options, both off at first. They apply at once "
+                                   "and are kept for the next start.")
+                          .toHtmlEscaped()
+                          .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
+                                         QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
+    text += QStringLiteral("<ul><li>%1</li><li>%2</li></ul>")
+                .arg(GameText::tr(
+                         "%1: every colored peg carries a black or white mark whose shape tells "
+                         "its color, for players who tell some of the colors apart poorly. Red "
+                         "has a triangle pointing up, green a cross, yellow a triangle pointing "
+                         "down, blue two horizontal bars, magenta a ring and cyan two vertical "
+                         "bars.")
+                         .toHtmlEscaped()
+                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Color marks"))),
+                     GameText::tr("%1: every white key peg gets a dark outline, so "
+                                  "that it stands out from an empty place.")
+                         .toHtmlEscaped()
+                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs"))));
 
     text += heading(GameText::tr("Keys"));
     text += paragraph(

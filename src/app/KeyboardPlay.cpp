@@ -11,7 +11,7 @@ KeyboardPlay::KeyboardPlay(Controller &controller, QObject *parent) : QObject(pa
 {
     for (const rules::PlayableColor &color : rules::kPlayableColors) {
         const std::int32_t code = color.code;
-        const int key = Qt::Key_0 + code;
+        const int key = Qt::Key_0 + rules::paletteOrder(color);
         // The digit row and the numeric keypad alike.
         QAction *action = addKeyAction(
             {QKeySequence(key), QKeySequence(QKeyCombination(Qt::KeypadModifier, Qt::Key(key)))});

@@ -9,9 +9,10 @@ class QKeySequence;
 class QWidget;
 
 // Play from the keyboard, beside the mouse. While one of the windows it is
-// attached to is the active window, keys 1 to 6 ask the controller to put the
-// colour of that code (1 blue, 2 green, 3 cyan, 4 red, 5 magenta, 6 yellow)
-// on the first empty peg of the active row, and Backspace to empty the last
+// attached to is the active window, keys 1 to 6 ask the controller to put a
+// colour on the first empty peg of the active row, in the palette's reading
+// order (1 red, 2 green, 3 yellow, 4 blue, 5 magenta, 6 cyan: see
+// rules::paletteOrder), and Backspace to empty the last
 // filled peg of that row (Controller::placeColor, Controller::emptyLastPeg).
 // While a modal alert is up, the keys do nothing.
 class KeyboardPlay : public QObject

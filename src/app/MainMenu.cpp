@@ -27,9 +27,8 @@ MainMenu::MainMenu(Controller &controller, QWidget *parent)
     QMenu *info = addMenu(GameText::tr("Info"));
     QAction *infoPanel = info->addAction(GameText::tr("Info Panel..."));
     connect(infoPanel, &QAction::triggered, this, &MainMenu::infoPanelRequested);
-    // The program has no preferences.
     QAction *preferences = info->addAction(GameText::tr("Preferences..."));
-    preferences->setEnabled(false);
+    connect(preferences, &QAction::triggered, this, &MainMenu::preferencesRequested);
     QAction *help = info->addAction(GameText::tr("Help..."));
     setShortcut(help, QKeySequence(Qt::CTRL | Qt::Key_Question));
     connect(help, &QAction::triggered, this, &MainMenu::helpRequested);

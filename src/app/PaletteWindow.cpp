@@ -8,8 +8,6 @@ namespace
 {
 
 constexpr int kPegSize = Peg::kSize;
-constexpr int kPaletteColumns = 3;
-constexpr int kPaletteRows = 2;
 
 } // namespace
 
@@ -22,8 +20,8 @@ PaletteWindow::PaletteWindow()
 
 void PaletteWindow::setupWidgets()
 {
-    constexpr int width = kPaletteColumns * kPegSize;
-    constexpr int height = kPaletteRows * kPegSize;
+    constexpr int width = rules::kPaletteColumns * kPegSize;
+    constexpr int height = rules::kPaletteRows * kPegSize;
     auto *paletteView = new QWidget(this);
     paletteView->setFixedSize(width, height);
     paletteView->setAccessibleName(GameText::tr("Colors"));
@@ -32,6 +30,11 @@ void PaletteWindow::setupWidgets()
         auto *peg = new SourcePeg(corner, paletteView);
         peg->setAccessibleLabel(GameText::tr("Palette"));
         peg->setColor(Peg::colorOfCode(color.code));
+        // The key that places the colour, shown on hovering and read out.
+        const QString name = GameText::tr(color.name);
+        const int key = rules::paletteOrder(color);
+        peg->setToolTip(GameText::tr("Key %1: %2").arg(key).arg(name));
+        peg->setAccessibleDetails(GameText::tr("A %1 peg, key %2").arg(name).arg(key));
     }
     setFixedSize(width, height);
 }

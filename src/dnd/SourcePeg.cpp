@@ -2,15 +2,19 @@
 
 #include "rules/ColorCode.h"
 #include "views/Bevel.h"
+#include "views/ColorMark.h"
+#include "views/ViewOptions.h"
 
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <cmath>
 #include <numbers>
 
 std::array<QImage, 8> SourcePeg::dragImages;
+std::array<QImage, 8> SourcePeg::markedDragImages;
 
 namespace
 {
@@ -19,6 +23,7 @@ constexpr int kImageSize = 24;
 constexpr int kImageCentre = 12;
 constexpr int kDiscLimit = 100; // squared distance: below it the colour
 constexpr int kRingLimit = 144; // below it the ring, from it on transparent
+constexpr qreal kDiscRadius = 10.0;
 
 std::size_t imageIndex(std::int32_t code)
 {
@@ -64,6 +69,20 @@ void SourcePeg::makeDragImageForColor(std::int32_t code, const float components[
     dragImages[imageIndex(code)] = image;
 }
 
+QImage SourcePeg::withColorMark(const QImage &image, std::int32_t code)
+{
+    QImage marked = image.copy();
+    QPainter painter(&marked);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // y up, so that the marks keep their orientation.
+    painter.translate(0.0, kImageSize);
+    painter.scale(1.0, -1.0);
+    // The disc is centred on the middle of the pixel in column 12, row 12.
+    const QPointF centre(kImageCentre + 0.5, kImageSize - kImageCentre - 0.5);
+    drawColorMark(painter, colorOfCode(code), centre, kDiscRadius);
+    return marked;
+}
+
 void SourcePeg::mousePressEvent(QMouseEvent *event)
 {
     // The press is consumed whether or not a drag starts.
@@ -86,12 +105,18 @@ void SourcePeg::mousePressEvent(QMouseEvent *event)
     const std::size_t index = imageIndex(cvalue());
     if (dragImages[index].isNull())
         makeDragImageForColor(cvalue(), components);
+    const QImage *image = &dragImages[index];
+    if (ViewOptions::instance().colorMarks()) {
+        if (markedDragImages[index].isNull())
+            markedDragImages[index] = withColorMark(dragImages[index], cvalue());
+        image = &markedDragImages[index];
+    }
 
     // The image is centred on the disc: its top-left corner sits on (12, 12)
     // of the peg, seen y-down.
     const QPointF imageCorner(kCentre.x() - kImageCentre, kSize - kCentre.y() - kImageCentre);
     const QPoint hotSpot = (at - imageCorner).toPoint();
-    execDrag(mimeData, dragImages[index], hotSpot);
+    execDrag(mimeData, *image, hotSpot);
 }
 
 void SourcePeg::execDrag(QMimeData *mimeData, const QImage &image, QPoint hotSpot)

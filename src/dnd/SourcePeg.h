@@ -20,10 +20,16 @@ public:
     // The drag images of the whole process, indexed by a code's three low
     // bits; an entry is built on the first drag of that code and then kept.
     static std::array<QImage, 8> dragImages;
+    // The same images with the colour mark of their code, for drags while
+    // colour marks are on; built on first use from dragImages and then kept.
+    static std::array<QImage, 8> markedDragImages;
 
     // Builds the drag image of `components` (red, green, blue, each 0 or 1)
     // and stores it in dragImages at the low bits of `code`.
     void makeDragImageForColor(std::int32_t code, const float components[3]);
+
+    // `image`, a drag image of the colour of `code`, with that colour's mark.
+    static QImage withColorMark(const QImage &image, std::int32_t code);
 
     // The drop actions offered to any target: copy only.
     static Qt::DropActions dragSourceOperations() { return Qt::CopyAction; }

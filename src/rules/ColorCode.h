@@ -57,6 +57,10 @@ constexpr bool isPlayableColor(float red, float green, float blue, float alpha)
     return lit == 1.0f || lit == 2.0f;
 }
 
+// The palette is a grid of three columns and two rows.
+inline constexpr int kPaletteColumns = 3;
+inline constexpr int kPaletteRows = 2;
+
 // One of the six colours the board accepts: its code, its name as the player
 // reads it (the untranslated source text), and its place in the palette.
 struct PlayableColor {
@@ -79,6 +83,14 @@ inline constexpr std::array<PlayableColor, kLastCode - kFirstCode + 1> kPlayable
 constexpr const PlayableColor &playableColor(std::int32_t code)
 {
     return kPlayableColors[static_cast<std::size_t>(code - kFirstCode)];
+}
+
+// The place of `color` in the palette read like text, from 1 to 6: the upper
+// row left to right, then the lower one (red, green, yellow, blue, magenta,
+// cyan). The keys 1 to 6 follow this order.
+constexpr int paletteOrder(const PlayableColor &color)
+{
+    return 1 + color.paletteColumn + kPaletteColumns * (kPaletteRows - 1 - color.paletteRow);
 }
 
 } // namespace rules

@@ -3,12 +3,15 @@
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
 #include "views/GameText.h"
+#include "views/ViewOptions.h"
 
 CellView::CellView(QPointF lowerLeft, QWidget *parent) : QWidget(parent)
 {
     setFixedSize(kSize, kSize);
     placeAtLowerLeft(*this, lowerLeft);
     AccessibleView::installFactory();
+    // The display options change how every peg and score looks.
+    connect(&ViewOptions::instance(), &ViewOptions::changed, this, [this] { requestRepaint(); });
 }
 
 void CellView::setAccessibleLabel(const QString &label)

@@ -7,7 +7,8 @@
 // corner in its parent's y-up coordinates. It carries the label a screen
 // reader hears before what the view shows, and every repaint request of the
 // peg-like views goes through requestRepaint(), so tests can tell whether an
-// operation asked for one.
+// operation asked for one. Every cell repaints when a display option
+// (ViewOptions) changes.
 class CellView : public QWidget
 {
     Q_OBJECT

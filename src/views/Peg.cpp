@@ -3,7 +3,9 @@
 #include "rules/ColorCode.h"
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
+#include "views/ColorMark.h"
 #include "views/GameText.h"
+#include "views/ViewOptions.h"
 
 #include <QPainter>
 
@@ -67,8 +69,16 @@ QString Peg::shownText() const
 
 QString Peg::accessibleDetails() const
 {
+    if (!m_accessibleDetails.isEmpty())
+        return m_accessibleDetails;
     return m_color.isValid() ? GameText::tr("A %1 peg").arg(describeColor(m_color))
                              : GameText::tr("An empty hole");
+}
+
+void Peg::setAccessibleDetails(const QString &details)
+{
+    m_accessibleDetails = details;
+    AccessibleView::notifyChanged(this);
 }
 
 void Peg::paintEvent(QPaintEvent *)
@@ -80,9 +90,12 @@ void Peg::paintEvent(QPaintEvent *)
 
 void Peg::drawPeg(QPainter &painter) const
 {
-    if (m_color.isValid())
+    if (m_color.isValid()) {
         raisedDisc(painter, kCentre.x(), kCentre.y(), kRadius, m_color);
-    else
+        if (ViewOptions::instance().colorMarks())
+            drawColorMark(painter, m_color, kCentre, kRadius - 1.0f);
+    } else {
         sunkenHole(painter, kCentre.x(), kCentre.y(), kRadius);
+    }
     tile(painter, QRectF(0.0, 0.0, kSize, kSize));
 }

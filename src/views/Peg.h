@@ -42,6 +42,10 @@ public:
     static std::int32_t codeOfColor(const QColor &color);
 
     QString accessibleDetails() const override;
+    // Replaces the description derived from the colour with `details`, for a
+    // peg whose role tells more (a palette peg names its key); an empty text
+    // brings the derived one back.
+    void setAccessibleDetails(const QString &details);
 
     // The player's word for what a peg shows: "empty", or the colour's name.
     static QString describeColor(const QColor &color);
@@ -56,4 +60,5 @@ protected:
 private:
     QColor m_color;
     std::int32_t m_cvalue = 0;
+    QString m_accessibleDetails;
 };

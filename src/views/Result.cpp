@@ -3,6 +3,7 @@
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
 #include "views/GameText.h"
+#include "views/ViewOptions.h"
 
 #include <QPainter>
 
@@ -12,6 +13,10 @@ constexpr float kKeyRadius = 9.0f;
 // The key pegs' centres lie on a grid of half a cell, a quarter cell in.
 constexpr float kKeyInset = CellView::kSize / 4.0f;
 constexpr float kKeyStep = CellView::kSize / 2.0f;
+// The outline of a white key peg: a black band from radius 6 to 8, inside
+// the ring, wide enough to cover whole pixels at any scale.
+constexpr qreal kOutlineRadius = 7.0;
+constexpr qreal kOutlineWidth = 2.0;
 } // namespace
 
 Result::Result(QPointF lowerLeft, QWidget *parent) : CellView(lowerLeft, parent) {}
@@ -48,13 +53,20 @@ void Result::paintEvent(QPaintEvent *)
 
     // The sum is formed in 64 bits: the counts are stored unchecked.
     const std::int64_t shown = std::int64_t{m_black} + m_white;
+    const bool outlined = ViewOptions::instance().outlinedKeyPegs();
     for (int place = 0; place < 4; ++place) {
         const float x = kKeyInset + kKeyStep * static_cast<float>(place % 2);
         const float y = kKeyInset + kKeyStep * static_cast<float>(place / 2);
-        if (place < shown)
+        if (place < shown) {
             raisedDisc(painter, x, y, kKeyRadius,
                        place < m_white ? QColor(Qt::white) : QColor(Qt::black));
-        else
+            if (outlined && place < m_white) {
+                painter.setPen(QPen(Qt::black, kOutlineWidth));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawEllipse(QPointF(x, y), kOutlineRadius, kOutlineRadius);
+            }
+        } else {
             outlinedHole(painter, x, y, kKeyRadius);
+        }
     }
 }

@@ -3,6 +3,7 @@
 #include "app/KeyboardPlay.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
+#include "rules/ColorCode.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -137,7 +138,9 @@ void TestAppAccessibility::paletteWindowIsNamed()
         pegNames << nameOf(peg);
         QVERIFY(names.contains(nameOf(peg)));
         QCOMPARE(QAccessible::queryAccessibleInterface(peg)->text(QAccessible::Description),
-                 QStringLiteral("A %1 peg").arg(colorName(peg->cvalue())));
+                 QStringLiteral("A %1 peg, key %2")
+                     .arg(colorName(peg->cvalue()))
+                     .arg(rules::paletteOrder(rules::playableColor(peg->cvalue()))));
     }
     pegNames.sort();
     QCOMPARE(pegNames, QStringList({"Palette: blue", "Palette: cyan", "Palette: green",

@@ -70,18 +70,18 @@ void TestHelpWindow::listsEveryKey_data()
                                   << "quit";
     QTest::newRow("Ctrl+? shows the help") << "Ctrl+?"
                                            << "help";
-    QTest::newRow("1 puts blue") << "1"
-                                 << "put blue on the first empty peg of the active row";
+    QTest::newRow("1 puts red") << "1"
+                                << "put red on the first empty peg of the active row";
     QTest::newRow("2 puts green") << "2"
                                   << "put green on the first empty peg";
-    QTest::newRow("3 puts cyan") << "3"
-                                 << "put cyan on the first empty peg";
-    QTest::newRow("4 puts red") << "4"
-                                << "put red on the first empty peg";
+    QTest::newRow("3 puts yellow") << "3"
+                                   << "put yellow on the first empty peg";
+    QTest::newRow("4 puts blue") << "4"
+                                 << "put blue on the first empty peg";
     QTest::newRow("5 puts magenta") << "5"
                                     << "put magenta on the first empty peg";
-    QTest::newRow("6 puts yellow") << "6"
-                                   << "put yellow on the first empty peg";
+    QTest::newRow("6 puts cyan") << "6"
+                                 << "put cyan on the first empty peg";
     QTest::newRow("Backspace empties the last filled peg")
         << "Backspace"
         << "empty the last filled peg of the active row";
@@ -119,6 +119,15 @@ void TestHelpWindow::explainsHowToPlay_data()
         << "Without replacement: the secret has four different colors";
     QTest::newRow("starting a game") << "Start a game of either kind from Game > New game";
     QTest::newRow("the computer's move") << "Game > Move plays the active row for you";
+    QTest::newRow("where the preferences are")
+        << "Info > Preferences... has two options, both off at first";
+    QTest::newRow("colour marks, with every shape")
+        << "Color marks: every colored peg carries a black or white mark whose shape tells its "
+           "color, for players who tell some of the colors apart poorly. Red has a triangle "
+           "pointing up, green a cross, yellow a triangle pointing down, blue two horizontal "
+           "bars, magenta a ring and cyan two vertical bars.";
+    QTest::newRow("outlined key pegs")
+        << "Outlined key pegs: every white key peg gets a dark outline";
 }
 
 void TestHelpWindow::explainsHowToPlay()

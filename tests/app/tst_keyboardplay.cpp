@@ -6,6 +6,7 @@
 #include "views/Peg.h"
 #include "views/Result.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QTest>
 
@@ -81,6 +82,8 @@ private slots:
     void nothingOnceTheGameIsOver();
     void onlyTheGameWindowsTakeTheKeys_data();
     void onlyTheGameWindowsTakeTheKeys();
+    void keysReadThePaletteLikeText_data();
+    void keysReadThePaletteLikeText();
 
 private:
     QWidget *activate(bool palette);
@@ -126,16 +129,18 @@ void TestKeyboardPlay::keysPlayTheActiveRow_data()
         const char *keys;
         Codes after;
     } cases[] = {
-        {"each digit its colour", {0, 0, 0, 0}, "1234", {1, 2, 3, 4}},
-        {"the other two colours", {0, 0, 0, 0}, "56", {5, 6, 0, 0}},
-        {"a colour may repeat", {0, 0, 0, 0}, "4444", {4, 4, 4, 4}},
-        {"a fifth key finds no empty peg", {0, 0, 0, 0}, "12345", {1, 2, 3, 4}},
+        // 1 red (4), 2 green (2), 3 yellow (6), 4 blue (1), 5 magenta (5),
+        // 6 cyan (3): the palette's upper row, then its lower row.
+        {"each digit its colour", {0, 0, 0, 0}, "1234", {4, 2, 6, 1}},
+        {"the other two colours", {0, 0, 0, 0}, "56", {5, 3, 0, 0}},
+        {"a colour may repeat", {0, 0, 0, 0}, "4444", {1, 1, 1, 1}},
+        {"a fifth key finds no empty peg", {0, 0, 0, 0}, "12345", {4, 2, 6, 1}},
         {"keys outside 1 to 6 do nothing", {0, 0, 0, 0}, "0789", {0, 0, 0, 0}},
-        {"the keypad's digits", {0, 0, 0, 0}, "k3k6", {3, 6, 0, 0}},
-        {"backspace empties the last filled peg", {0, 0, 0, 0}, "123<", {1, 2, 0, 0}},
-        {"backspace then a colour", {0, 0, 0, 0}, "1234<<6", {1, 2, 6, 0}},
+        {"the keypad's digits", {0, 0, 0, 0}, "k3k6", {6, 3, 0, 0}},
+        {"backspace empties the last filled peg", {0, 0, 0, 0}, "123<", {4, 2, 0, 0}},
+        {"backspace then a colour", {0, 0, 0, 0}, "1234<<6", {4, 2, 3, 0}},
         {"backspace on an empty row", {0, 0, 0, 0}, "<<5", {5, 0, 0, 0}},
-        {"gaps left by the mouse are filled first", {4, 0, 6, 0}, "12", {4, 1, 6, 2}},
+        {"gaps left by the mouse are filled first", {4, 0, 6, 0}, "12", {4, 4, 6, 2}},
         {"backspace skips a gap", {4, 0, 6, 0}, "<", {4, 0, 0, 0}},
         {"backspace down to nothing", {4, 0, 6, 0}, "<<<", {0, 0, 0, 0}},
     };
@@ -197,10 +202,10 @@ void TestKeyboardPlay::committedRowIsNeverTouched()
     // More Backspaces than the new row has pegs, then colours: only the new
     // row changes.
     press(target, QStringLiteral("<<<<<"));
-    QCOMPARE(rowCodes(controller, kTopRow), Codes({1, 2, 3, 4}));
+    QCOMPARE(rowCodes(controller, kTopRow), Codes({4, 2, 6, 1}));
     press(target, QStringLiteral("65"));
-    QCOMPARE(rowCodes(controller, kTopRow), Codes({1, 2, 3, 4}));
-    QCOMPARE(rowCodes(controller, kTopRow - 1), Codes({6, 5, 0, 0}));
+    QCOMPARE(rowCodes(controller, kTopRow), Codes({4, 2, 6, 1}));
+    QCOMPARE(rowCodes(controller, kTopRow - 1), Codes({3, 5, 0, 0}));
 
     // An incomplete row is still refused by Ctrl+C.
     commitFrom(target);
@@ -238,7 +243,8 @@ void TestKeyboardPlay::nothingOnceTheGameIsOver()
         commitFrom(target);
         QCOMPARE(controller.currentRow, row - 1);
     }
-    press(target, win ? QStringLiteral("3141") : QStringLiteral("1314"));
+    // Cyan, blue, red, blue.
+    press(target, win ? QStringLiteral("6414") : QStringLiteral("1314"));
     commitFrom(target);
     QVERIFY(controller.done);
     QCOMPARE(controller.alerts.size(), std::size_t(1));
@@ -293,9 +299,50 @@ void TestKeyboardPlay::onlyTheGameWindowsTakeTheKeys()
     // Back in the palette, the same keys play.
     QVERIFY(activate(true));
     press(controller.palette.data(), QStringLiteral("12"));
-    QCOMPARE(rowCodes(controller, kTopRow), Codes({1, 2, 0, 0}));
+    QCOMPARE(rowCodes(controller, kTopRow), Codes({4, 2, 0, 0}));
     if (helpWindow)
         target->close();
+}
+
+void TestKeyboardPlay::keysReadThePaletteLikeText_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("digit");
+    QTest::newRow("upper left, red: 1") << 0 << 0 << "red" << 1;
+    QTest::newRow("upper middle, green: 2") << 1 << 0 << "green" << 2;
+    QTest::newRow("upper right, yellow: 3") << 2 << 0 << "yellow" << 3;
+    QTest::newRow("lower left, blue: 4") << 0 << 1 << "blue" << 4;
+    QTest::newRow("lower middle, magenta: 5") << 1 << 1 << "magenta" << 5;
+    QTest::newRow("lower right, cyan: 6") << 2 << 1 << "cyan" << 6;
+}
+
+// The peg the player sees at each place of the palette (rows counted from
+// the top) tells its colour and key on hovering and to a screen reader, and
+// that key, on the digit row or the keypad, places that very colour.
+void TestKeyboardPlay::keysReadThePaletteLikeText()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    QFETCH(int, digit);
+
+    RecordingAppController &controller = *m_controller;
+    const QPoint centre(Peg::kSize * column + Peg::kSize / 2, Peg::kSize * row + Peg::kSize / 2);
+    auto *peg = qobject_cast<SourcePeg *>(controller.palette->childAt(centre));
+    QVERIFY(peg);
+    QCOMPARE(Peg::describeColor(peg->color()), name);
+    QCOMPARE(peg->toolTip(), QStringLiteral("Key %1: %2").arg(digit).arg(name));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(peg);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Description),
+             QStringLiteral("A %1 peg, key %2").arg(name).arg(digit));
+
+    QWidget *target = activate(true);
+    QVERIFY(target);
+    press(target, QString::number(digit) + QStringLiteral("k") + QString::number(digit));
+    QCOMPARE(rowCodes(controller, kTopRow), Codes({peg->cvalue(), peg->cvalue(), 0, 0}));
 }
 
 QTEST_MAIN(TestKeyboardPlay)

@@ -67,8 +67,7 @@ private slots:
     void shortcutsWorkFromEitherWindow_data();
     void shortcutsWorkFromEitherWindow();
     void commitAndMoveFollowTheGame();
-    void preferencesIsShownDisabled();
-    void infoAndHelpOpenTheirWindows();
+    void infoPreferencesAndHelpOpenTheirWindows();
 
 private:
     std::unique_ptr<IsolatedSettings> m_settings;
@@ -259,15 +258,7 @@ void TestMainMenu::commitAndMoveFollowTheGame()
     QCOMPARE(controller.alerts.back().message, QStringLiteral("All four colors must be set."));
 }
 
-void TestMainMenu::preferencesIsShownDisabled()
-{
-    QAction *preferences = actionAt(*m_controller, "Info > Preferences...");
-    QVERIFY(preferences);
-    QVERIFY(preferences->isVisible());
-    QVERIFY(!preferences->isEnabled());
-}
-
-void TestMainMenu::infoAndHelpOpenTheirWindows()
+void TestMainMenu::infoPreferencesAndHelpOpenTheirWindows()
 {
     const auto openWindowTitles = [] {
         QStringList titles;
@@ -279,6 +270,14 @@ void TestMainMenu::infoAndHelpOpenTheirWindows()
     QVERIFY(!openWindowTitles().contains("Info Panel"));
     actionAt(*m_controller, "Info > Info Panel...")->trigger();
     QVERIFY(openWindowTitles().contains("Info Panel"));
+
+    QAction *preferences = actionAt(*m_controller, "Info > Preferences...");
+    QVERIFY(preferences);
+    QVERIFY(preferences->isVisible());
+    QVERIFY(preferences->isEnabled());
+    QVERIFY(!openWindowTitles().contains("Hueriddle Preferences"));
+    preferences->trigger();
+    QVERIFY(openWindowTitles().contains("Hueriddle Preferences"));
 
     QVERIFY(!openWindowTitles().contains("Hueriddle Help"));
     QTest::keyClick(m_controller->palette.data(), Qt::Key_Question, Qt::ControlModifier);

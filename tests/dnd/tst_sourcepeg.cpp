@@ -2,6 +2,7 @@
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
 #include "FailOnWarnings.h"
+#include "views/ViewOptions.h"
 
 #include <QTest>
 #include <array>
@@ -68,6 +69,8 @@ private slots:
     void copyOnly();
     void paintedAsWithoutCache_data();
     void paintedAsWithoutCache();
+    void dragImageCarriesTheColorMark_data();
+    void dragImageCarriesTheColorMark();
 };
 
 // Byte for byte: RGBA, 96 bytes a row, first row on top.
@@ -246,6 +249,63 @@ void tst_SourcePeg::paintedAsWithoutCache()
 void tst_SourcePeg::init()
 {
     failOnUnexpectedWarnings();
+}
+
+void tst_SourcePeg::dragImageCarriesTheColorMark_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QColor>("ink");
+    QTest::newRow("red") << 4 << QColor(Qt::black);
+    QTest::newRow("green") << 2 << QColor(Qt::black);
+    QTest::newRow("yellow") << 6 << QColor(Qt::black);
+    QTest::newRow("blue") << 1 << QColor(Qt::white);
+    QTest::newRow("magenta") << 5 << QColor(Qt::black);
+    QTest::newRow("cyan") << 3 << QColor(Qt::black);
+}
+
+// While colour marks are on, a drag shows the image of its code with the
+// colour's mark on the disc; the image without the mark stays as it was in
+// its own table, and is the one shown again once the marks are off.
+void tst_SourcePeg::dragImageCarriesTheColorMark()
+{
+    QFETCH(int, code);
+    QFETCH(QColor, ink);
+    const auto index = static_cast<std::size_t>(code);
+    SourcePeg::dragImages[index] = QImage();
+    SourcePeg::markedDragImages[index] = QImage();
+    const QImage plain = imageOfCode(code);
+    SourcePeg::dragImages[index] = QImage();
+
+    SourceProbe peg(QPointF(0, 0), nullptr);
+    peg.setCValue(code);
+    ViewOptions::instance().setColorMarks(true);
+    QVERIFY(pressOn(peg, QPointF(24, 24)));
+    QVERIFY(pressOn(peg, QPointF(20, 20)));
+    ViewOptions::instance().setColorMarks(false);
+    QVERIFY(pressOn(peg, QPointF(24, 24)));
+    QCOMPARE(peg.drags.size(), std::size_t{3});
+
+    const QImage &marked = peg.drags[0].image;
+    QCOMPARE(marked.cacheKey(), SourcePeg::markedDragImages[index].cacheKey());
+    QCOMPARE(peg.drags[1].image.cacheKey(), marked.cacheKey());
+    QCOMPARE(SourcePeg::dragImages[index], plain);
+    QCOMPARE(peg.drags[2].image.cacheKey(), SourcePeg::dragImages[index].cacheKey());
+
+    QCOMPARE(marked.format(), plain.format());
+    QCOMPARE(marked.size(), plain.size());
+    int inked = 0;
+    for (int row = 0; row < 24; ++row) {
+        for (int column = 0; column < 24; ++column) {
+            const int dx = column - 12;
+            const int dy = row - 12;
+            if (dx * dx + dy * dy >= 100) {
+                QCOMPARE(marked.pixelColor(column, row), plain.pixelColor(column, row));
+            } else if (marked.pixelColor(column, row) == ink) {
+                ++inked;
+            }
+        }
+    }
+    QVERIFY2(inked >= 20, qPrintable(QString::number(inked)));
 }
 
 QTEST_MAIN(tst_SourcePeg)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <array>
 
 using namespace e2e;
 
@@ -16,6 +17,7 @@ private slots:
     void initTestCase();
     void playAGame();
     void framesRestoredAtTheNextStart();
+    void keysFollowThePalette();
     void noDisplay_data();
     void noDisplay();
 
@@ -226,6 +228,53 @@ void TestEndToEnd::framesRestoredAtTheNextStart()
     QCOMPARE(windowGeometry(*board).value_or(QRect()).topLeft(), boardAt);
     QCOMPARE(windowGeometry(*palette).value_or(QRect()).topLeft(), paletteAt);
     quit(second, *palette);
+}
+
+// The digits, typed as a player types them, put the colours in the order the
+// palette shows them: 1 red, 2 green, 3 yellow above 4 blue, 5 magenta,
+// 6 cyan; the keypad's digits too.
+void TestEndToEnd::keysFollowThePalette()
+{
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<QString> board = run.waitForWindow(kWithReplacement);
+    const std::optional<QString> palette = run.waitForWindow(QStringLiteral("^Palette$"));
+    QVERIFY2(board && palette, qPrintable(run.output()));
+    const std::optional<QRect> boardRect = windowGeometry(*board);
+    QVERIFY(boardRect);
+    QVERIFY(moveWindow(*palette, QPoint(boardRect->right() + 40, boardRect->top() + 100)));
+    const std::optional<QRect> paletteRect = windowGeometry(*palette);
+    QVERIFY(paletteRect);
+    std::optional<BoardLayout> found;
+    QVERIFY(pollUntil([&] { return (found = locateBoard(screenshot(), *boardRect)).has_value(); }));
+    const BoardLayout layout = *found;
+
+    // What the palette shows, upper row left to right, then the lower row.
+    const QImage shown = screenshot();
+    const QPoint upperLeft = paletteRect->topLeft();
+    std::array<int, 6> shownInReadingOrder{};
+    for (int place = 0; place < 6; ++place)
+        shownInReadingOrder[place] =
+            codeAt(shown, upperLeft + QPoint(kPeg * (place % 3), kPeg * (place / 3)));
+    QCOMPARE(shownInReadingOrder, (std::array<int, 6>{4, 2, 6, 1, 5, 3}));
+
+    const struct {
+        const char *keys;
+        rules::Combination row;
+    } typed[] = {
+        {"1 2 3 4", {4, 2, 6, 1}},
+        {"BackSpace BackSpace BackSpace BackSpace 5 6", {5, 3, 0, 0}},
+        {"KP_1 KP_3", {5, 3, 4, 6}},
+        {"BackSpace BackSpace BackSpace KP_4 KP_5 KP_6", {5, 1, 5, 3}},
+        {"BackSpace BackSpace BackSpace BackSpace KP_2", {2, 0, 0, 0}},
+    };
+    for (const auto &each : typed) {
+        for (const QString &key : QString::fromLatin1(each.keys).split(u' '))
+            QVERIFY(typeInto(*palette, key));
+        QVERIFY2(pollUntil([&] { return codesAt(screenshot(), layout, 7) == each.row; }),
+                 each.keys);
+    }
+    quit(run, *palette);
 }
 
 void TestEndToEnd::noDisplay_data()

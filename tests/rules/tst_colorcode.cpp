@@ -18,6 +18,8 @@ private slots:
     void playableColours_data();
     void playableColours();
     void colourTable();
+    void paletteOrder_data();
+    void paletteOrder();
 };
 
 void TestColorCode::codeOfComponents_data()
@@ -125,6 +127,26 @@ void TestColorCode::colourTable()
 void TestColorCode::init()
 {
     failOnUnexpectedWarnings();
+}
+
+void TestColorCode::paletteOrder_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("order");
+    QTest::newRow("red, upper left") << 4 << 1;
+    QTest::newRow("green, upper middle") << 2 << 2;
+    QTest::newRow("yellow, upper right") << 6 << 3;
+    QTest::newRow("blue, lower left") << 1 << 4;
+    QTest::newRow("magenta, lower middle") << 5 << 5;
+    QTest::newRow("cyan, lower right") << 3 << 6;
+}
+
+// The palette read like text, upper row first: the order of the keys.
+void TestColorCode::paletteOrder()
+{
+    QFETCH(int, code);
+    QFETCH(int, order);
+    QCOMPARE(rules::paletteOrder(rules::playableColor(code)), order);
 }
 
 QTEST_GUILESS_MAIN(TestColorCode)

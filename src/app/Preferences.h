@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QVariant;
+
+// Keeps the player's display options (ViewOptions) in the user settings, each
+// under a key of its own beside the saved window frames, which it never
+// touches. Both options are off until the player turns them on.
+class Preferences : public QObject
+{
+    Q_OBJECT
+
+public:
+    static inline const QString kColorMarksKey = QStringLiteral("Preferences/ColorMarks");
+    static inline const QString kOutlinedKeyPegsKey = QStringLiteral("Preferences/OutlinedKeyPegs");
+
+    // From its construction on, every change of an option is written to the
+    // settings at once. A settings file that cannot be written costs the
+    // remembered value, never the game.
+    explicit Preferences(QObject *parent = nullptr);
+
+    // Sets both options from the settings, writing nothing. A missing or
+    // foreign value counts as off.
+    void load();
+
+    // An option's saved value: on only for a boolean true, as written.
+    static bool isOn(const QVariant &value);
+
+private:
+    void save();
+
+    bool m_loading = false;
+};
