@@ -37,10 +37,19 @@ seed_log="$build_dir/Testing/random-seeds.log"
 mkdir -p "$build_dir/Testing"
 : >"$seed_log"
 
-status=0
-ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@" || status=$?
+# ctest's summary is repeated after the seeds, so that the log still closes
+# with the line that says what ran.
+ctest_log="$build_dir/Testing/run-tests.log"
+status_file="$build_dir/Testing/run-tests.status"
+{
+    status=0
+    ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@" || status=$?
+    echo "$status" >"$status_file"
+} 2>&1 | tee "$ctest_log"
+status=$(cat "$status_file")
 if [ -s "$seed_log" ]; then
     echo "Random seeds of this run:"
     sed 's/^/    /' "$seed_log"
+    grep -E '^[0-9]+% tests passed' "$ctest_log" || true
 fi
 exit "$status"
