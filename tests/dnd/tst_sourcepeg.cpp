@@ -2,6 +2,7 @@
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
 #include "FailOnWarnings.h"
+#include "rules/Combination.h"
 #include "views/ViewOptions.h"
 
 #include <QTest>
@@ -230,7 +231,7 @@ void tst_SourcePeg::paintedAsWithoutCache_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<qreal>("devicePixelRatio");
     for (qreal ratio : {1.0, 2.0}) {
-        for (int code = 1; code <= 6; ++code)
+        for (int code = rules::kFirstCode; code <= rules::kLastCode; ++code)
             QTest::addRow("palette colour %d, device pixel ratio %g", code, ratio) << code << ratio;
     }
 }
