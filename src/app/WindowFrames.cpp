@@ -1,5 +1,6 @@
 #include "app/WindowFrames.h"
 
+#include "app/FrameExtents.h"
 #include "app/FramePlacement.h"
 #include "app/FrameRecord.h"
 
@@ -12,8 +13,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <xcb/xcb.h>
 
 namespace
 {
@@ -50,42 +49,6 @@ QPoint firstRunPosition(const QScreen *screen, QSize frameSize)
     return FramePlacement::firstRun(screen->availableGeometry(), frameSize);
 }
 
-// The margins of the decorations that the window manager drew around
-// `window`, in the program's units. On X11 they are _NET_FRAME_EXTENTS, read
-// from the server at the time of asking, each rounded up to whole units, so
-// that at a scale factor a frame placed with them is never a pixel over a
-// screen's edge; none while the window manager has not framed the window (or
-// there is none). Elsewhere they are Qt's frame margins.
-QMargins decorationMargins(QWindow *window)
-{
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return window->frameMargins();
-    xcb_connection_t *connection = x11->connection();
-    static const char kName[] = "_NET_FRAME_EXTENTS";
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof(kName) - 1, kName), nullptr);
-    if (!atom)
-        return QMargins();
-    xcb_get_property_reply_t *property =
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, xcb_window_t(window->winId()),
-                                                atom->atom, XCB_ATOM_CARDINAL, 0, 4),
-                               nullptr);
-    std::free(atom);
-    QMargins margins;
-    if (property && property->format == 32 && xcb_get_property_value_length(property) == 16) {
-        // left, right, top, bottom, in pixels
-        const auto *extents = static_cast<const quint32 *>(xcb_get_property_value(property));
-        const qreal ratio = window->devicePixelRatio();
-        auto units = [ratio](quint32 pixels) { return int(std::ceil(pixels / ratio)); };
-        margins =
-            QMargins(units(extents[0]), units(extents[2]), units(extents[1]), units(extents[3]));
-    }
-    std::free(property);
-    return margins;
-}
-
 } // namespace
 
 WindowFrames::WindowFrames(QObject *parent) : QObject(parent)
@@ -108,17 +71,25 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
 {
     if (!platformPlacesWindows())
         return false;
-    // The native window is made first, so that the frame's margins are known
-    // wherever the platform can tell them before the window is shown; the
-    // frame, not just the window's inside, is what goes on screen.
-    window->winId();
-    QWindow *handle = window->windowHandle();
-    const QMargins margins = handle ? decorationMargins(handle) : QMargins();
+    // The frame, not just the window's inside, is what goes on screen. Where
+    // the platform knows a window's frame before it is shown, the native
+    // window is made first to ask for it. On X11 the window manager frames a
+    // window only once it is shown, so the position is given before the
+    // native window is made, which then starts out there: moving it
+    // afterwards would cost the server a reconfiguration and the program
+    // round trips on the way to its first frame.
+    FrameExtents::prepare();
+    if (FrameExtents::knownBeforeShown())
+        window->winId();
+    const QMargins margins =
+        window->windowHandle() ? FrameExtents(window->windowHandle()).margins() : QMargins();
     const QVariant value = userSettings().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
     const QPoint inside = placeInside(window, saved, margins);
     window->setGeometry(QRect(inside, window->size()));
-    m_placements.push_back({window, saved, value, margins, inside});
+    window->winId();
+    QWindow *handle = window->windowHandle();
+    m_placements.push_back({window, saved, value, margins, inside, false, nullptr});
     // A window manager tells the decorations' size once it has framed the
     // window, at the latest when the window is first shown.
     if (handle)
@@ -141,14 +112,15 @@ QPoint WindowFrames::placeInside(const QWidget *window, const std::optional<QPoi
 void WindowFrames::settle(Placement &placement)
 {
     QWidget *window = placement.window;
-    if (placement.settled || !window || !window->windowHandle())
+    if (placement.settled || !window || !placement.extents)
         return;
     // Until the window manager has framed the window, there are no margins
     // to allow for (and with none at all, nothing to change). The first
     // margins it tells are final: the window is placed with them once, before
     // the player can have moved it, whatever positions the window manager
     // reported on the way.
-    const QMargins margins = decorationMargins(window->windowHandle());
+    const QMargins margins = placement.extents->margins();
+    placement.extents.reset();
     if (margins.isNull())
         return;
     placement.settled = true;
@@ -158,6 +130,28 @@ void WindowFrames::settle(Placement &placement)
     placement.placedAt = placeInside(window, placement.saved, margins);
     if (placement.placedAt != window->geometry().topLeft())
         window->setGeometry(QRect(placement.placedAt, window->size()));
+}
+
+void WindowFrames::settleLater(Placement &placement)
+{
+    QWidget *window = placement.window;
+    if (placement.settled || placement.extents || !window || !window->windowHandle())
+        return;
+    // The margins are asked for now and read once control is back in the
+    // event loop: an expose draws the window meanwhile. The events of one
+    // start (a show, exposes, moves) are answered by one question.
+    placement.extents = std::make_unique<FrameExtents>(window->windowHandle());
+    QMetaObject::invokeMethod(
+        this,
+        [this, window = placement.window] {
+            for (Placement &each : m_placements) {
+                if (each.window == window) {
+                    settle(each);
+                    break;
+                }
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 const WindowFrames::Placement *WindowFrames::fittedPlacement(const QWidget *window) const
@@ -241,7 +235,7 @@ bool WindowFrames::eventFilter(QObject *watched, QEvent *event)
         for (Placement &placement : m_placements) {
             if (placement.window == watched ||
                 (placement.window && placement.window->windowHandle() == watched)) {
-                settle(placement);
+                settleLater(placement);
                 break;
             }
         }

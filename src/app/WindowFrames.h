@@ -9,9 +9,11 @@
 #include <QString>
 #include <QTimer>
 #include <QVariant>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class FrameExtents;
 class QWidget;
 
 // The saved frames of the program's windows, kept in the user settings
@@ -92,6 +94,9 @@ private:
         // Whether the window has been placed with the margins its window
         // manager drew.
         bool settled = false;
+        // The question for those margins, while its answer is still to be
+        // read.
+        std::unique_ptr<FrameExtents> extents;
     };
 
     // The position of the inside of `window` with frame margins `margins`:
@@ -101,7 +106,9 @@ private:
     static QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved,
                               QMargins margins);
     // Places the window of `placement` again once, when its frame's margins
-    // are first known.
+    // are first known: asks for them, and reads the answer once control is
+    // back in the event loop.
+    void settleLater(Placement &placement);
     void settle(Placement &placement);
     // The placement of `window` while the window is still where the program
     // had to move its saved position to fit a screen; nothing otherwise.
