@@ -68,14 +68,14 @@ void shadow2(QPainter &painter, float x, float y, float radius)
 
 void raisedDisc(QPainter &painter, float x, float y, float radius, const QColor &color)
 {
-    BevelCache::draw(painter, ringBox(x, y, radius), {RaisedDisc, color.rgba64()},
-                     [&](QPainter &target) {
-                         target.setPen(Qt::NoPen);
-                         target.setBrush(color);
-                         target.drawEllipse(QPointF(x, y), radius, radius);
-                         target.setBrush(Qt::NoBrush);
-                         shadow(target, x, y, radius);
-                     });
+    BevelCache::drawInColor(painter, ringBox(x, y, radius), RaisedDisc, color,
+                            [&](QPainter &target, const QColor &ink) {
+                                target.setPen(Qt::NoPen);
+                                target.setBrush(ink);
+                                target.drawEllipse(QPointF(x, y), radius, radius);
+                                target.setBrush(Qt::NoBrush);
+                                shadow(target, x, y, radius);
+                            });
 }
 
 void sunkenHole(QPainter &painter, float x, float y, float radius)

@@ -148,6 +148,82 @@ bool copyToDevice(QPainter &painter, const QImage &drawn, QPoint topLeft,
 
 } // namespace
 
+namespace
+{
+
+// The kept picture of `setting` over the pixels `rect` of `image`, if any.
+const Picture *keptPicture(const QImage &image, const QRect &rect, const Setting &setting,
+                           std::size_t underHash)
+{
+    for (const Picture &picture : pictures) {
+        if (picture.underHash == underHash && picture.setting == setting &&
+            sameUnder(image, rect, picture.under))
+            return &picture;
+    }
+    return nullptr;
+}
+
+// Keeps a picture of `setting` that shows `drawn` over the pixels `rect` of
+// `image`, and returns what it shows.
+QImage keep(const QImage &image, const QRect &rect, const Setting &setting, std::size_t underHash,
+            const QImage &drawn)
+{
+    Picture made{setting, underHash, image.copy(rect), drawn};
+    made.under.setDevicePixelRatio(1.0);
+    if (pictures.size() >= kMaxPictures)
+        pictures.erase(pictures.begin());
+    pictures.push_back(std::move(made));
+    return drawn;
+}
+
+// What the picture of `setting` over the pixels `rect` of `image` shows,
+// drawn by `draw` and kept when no such picture is kept yet.
+QImage pictureOver(QPainter &painter, const QImage &image, const QRect &rect,
+                   const Setting &setting, std::size_t underHash,
+                   const std::function<void(QPainter &)> &draw)
+{
+    if (const Picture *kept = keptPicture(image, rect, setting, underHash))
+        return kept->drawn;
+    QImage drawn = image.copy(rect);
+    drawn.setDevicePixelRatio(1.0);
+    drawInto(drawn, painter, rect.topLeft(), draw);
+    return keep(image, rect, setting, underHash, drawn);
+}
+
+// The mask of the channels of a 0xAARRGGBB pixel that `color` has full,
+// when each of its colour channels is either full or none and it is opaque.
+std::optional<QRgb> fullChannels(const QColor &color)
+{
+    const QRgba64 value = color.rgba64();
+    if (!color.isValid() || value.alpha() != 0xffff)
+        return std::nullopt;
+    QRgb mask = 0;
+    const std::pair<quint16, QRgb> channels[] = {
+        {value.red(), 0x00ff0000}, {value.green(), 0x0000ff00}, {value.blue(), 0x000000ff}};
+    for (const auto &[channel, bits] : channels) {
+        if (channel == 0xffff)
+            mask |= bits;
+        else if (channel != 0)
+            return std::nullopt;
+    }
+    return mask;
+}
+
+// `light`'s channels of `mask` with `dark`'s others, pixel by pixel.
+QImage mixChannels(const QImage &light, const QImage &dark, QRgb mask)
+{
+    QImage mixed = dark.copy();
+    for (int y = 0; y < mixed.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(light.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(mixed.scanLine(y));
+        for (int x = 0; x < mixed.width(); ++x)
+            to[x] = (from[x] & mask) | (to[x] & ~mask);
+    }
+    return mixed;
+}
+
+} // namespace
+
 void BevelCache::draw(QPainter &painter, const QRectF &box, Key key,
                       const std::function<void(QPainter &)> &draw)
 {
@@ -161,27 +237,58 @@ void BevelCache::draw(QPainter &painter, const QRectF &box, Key key,
     const QTransform toDevice = painter.deviceTransform();
     const Setting setting{
         key, rect.size(), toDevice.m11(), toDevice.m22(), image->format(), painter.renderHints()};
-    const std::size_t underHash = hashOf(*image, rect);
-    auto picture = pictures.begin();
-    for (; picture != pictures.end(); ++picture) {
-        if (picture->underHash == underHash && picture->setting == setting &&
-            sameUnder(*image, rect, picture->under))
-            break;
-    }
-    if (picture == pictures.end()) {
-        Picture made{setting, underHash, image->copy(rect), {}};
-        made.under.setDevicePixelRatio(1.0);
-        made.drawn = made.under.copy();
-        drawInto(made.drawn, painter, rect.topLeft(), draw);
-        if (pictures.size() >= kMaxPictures)
-            pictures.erase(pictures.begin());
-        pictures.push_back(std::move(made));
-        picture = pictures.end() - 1;
-    }
-    if (copyToDevice(painter, picture->drawn, rect.topLeft(), QPainter::CompositionMode_Source))
+    const QImage drawn = pictureOver(painter, *image, rect, setting, hashOf(*image, rect), draw);
+    if (copyToDevice(painter, drawn, rect.topLeft(), QPainter::CompositionMode_Source))
         ++copies;
     else
         draw(painter);
+}
+
+void BevelCache::drawInColor(QPainter &painter, const QRectF &box, std::uint32_t kind,
+                             const QColor &color,
+                             const std::function<void(QPainter &, const QColor &)> &draw)
+{
+    const auto drawIn = [&draw](const QColor &ink) {
+        return [&draw, ink](QPainter &target) { draw(target, ink); };
+    };
+    QImage *image = enabled ? targetImage(painter) : nullptr;
+    const std::optional<QRect> found = deviceRect(painter, image, box);
+    const std::optional<QRgb> mask = fullChannels(color);
+    // Pixels are 0xAARRGGBB words only in these formats.
+    const bool mixable = image && mask && *mask != 0 && *mask != 0x00ffffff &&
+                         (image->format() == QImage::Format_RGB32 ||
+                          image->format() == QImage::Format_ARGB32_Premultiplied);
+    if (!found || !mixable) {
+        BevelCache::draw(painter, box, {kind, color.rgba64()}, drawIn(color));
+        return;
+    }
+    const QRect rect = *found;
+    const QTransform toDevice = painter.deviceTransform();
+    const auto settingIn = [&](const QColor &ink) {
+        return Setting{{kind, ink.rgba64()}, rect.size(),     toDevice.m11(),
+                       toDevice.m22(),       image->format(), painter.renderHints()};
+    };
+    const Setting setting = settingIn(color);
+    const std::size_t underHash = hashOf(*image, rect);
+    QImage drawn;
+    if (const Picture *kept = keptPicture(*image, rect, setting, underHash)) {
+        drawn = kept->drawn;
+    } else {
+        // Every channel is blended on its own, the same way whatever the
+        // others hold: a channel the colour has full ends as in the picture
+        // in white, one it has none of as in the picture in black.
+        const QColor white = QColor::fromRgba64(0xffff, 0xffff, 0xffff);
+        const QColor black = QColor::fromRgba64(0, 0, 0);
+        const QImage light =
+            pictureOver(painter, *image, rect, settingIn(white), underHash, drawIn(white));
+        const QImage dark =
+            pictureOver(painter, *image, rect, settingIn(black), underHash, drawIn(black));
+        drawn = keep(*image, rect, setting, underHash, mixChannels(light, dark, *mask));
+    }
+    if (copyToDevice(painter, drawn, rect.topLeft(), QPainter::CompositionMode_Source))
+        ++copies;
+    else
+        draw(painter, color);
 }
 
 void BevelCache::drawOpaque(QPainter &painter, const QRectF &box, Key key,

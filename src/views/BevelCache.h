@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+class QColor;
 class QPainter;
 
 // Pictures that many views draw alike, such as a ring with the disc under it,
@@ -35,6 +36,17 @@ public:
     // changed; with the cache it is called on another painter.
     static void draw(QPainter &painter, const QRectF &box, Key key,
                      const std::function<void(QPainter &)> &draw);
+
+    // The same for a picture of kind `kind` in `color`, which
+    // `draw(target, color)` paints. Its pixels must depend on the colour
+    // channel by channel: `draw` paints with opaque `color` and with opaque
+    // greys alone. A picture in a colour whose every channel is either full or
+    // none (red, yellow, cyan...) is then put together from the picture in
+    // white and the one in black, so that the six colours of the game cost two
+    // drawings.
+    static void drawInColor(QPainter &painter, const QRectF &box, std::uint32_t kind,
+                            const QColor &color,
+                            const std::function<void(QPainter &, const QColor &)> &draw);
 
     // The same for a drawing that covers every device pixel it touches
     // wholly, such as a frame of strips on whole pixels: its picture is drawn

@@ -153,34 +153,39 @@ void tst_BevelCache::viewsInAParentAsDrawn()
 
 // One ring picture serves every view that shows the same thing over the same
 // pixels; another colour, another scale or another background is a picture
-// of its own. The frame is one picture for every view of its size and scale,
-// whatever lies under it.
+// of its own. A colour of full and empty channels is put together from the
+// pictures in white and in black, which are kept too. The frame is one
+// picture for every view of its size and scale, whatever lies under it.
 void tst_BevelCache::picturesKeptByWhatTheyShowAndWhatLiesUnder()
 {
     CacheSwitch on(true);
     const QColor red = Peg::colorOfCode(4);
     renderPeg(red, 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 2);
+    // white, black, red and the frame
+    QCOMPARE(BevelCache::pictureCount(), 4);
     renderPeg(red, 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 2);
+    QCOMPARE(BevelCache::pictureCount(), 4);
     renderPeg(Peg::colorOfCode(2), 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 3);
-    renderPeg(red, 2.0);
     QCOMPARE(BevelCache::pictureCount(), 5);
+    renderPeg(red, 2.0);
+    QCOMPARE(BevelCache::pictureCount(), 9);
     renderPeg(QColor(), 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 6);
+    QCOMPARE(BevelCache::pictureCount(), 10);
+    // A colour with a channel neither full nor empty is drawn as it is.
+    renderPeg(QColor::fromRgbF(1, 0.5f, 0, 1), 1.0);
+    QCOMPARE(BevelCache::pictureCount(), 11);
 
     Peg peg(QPointF(0, 0), nullptr);
     peg.setColor(red);
     QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     peg.render(&image);
-    QCOMPARE(BevelCache::pictureCount(), 7);
+    QCOMPARE(BevelCache::pictureCount(), 14);
 
     // A key peg of the same colour is smaller: a picture of its own, shared
     // by the places of a score.
     renderResult(4, 0, 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 8);
+    QCOMPARE(BevelCache::pictureCount(), 15);
 }
 
 void tst_BevelCache::drawnDirectlyWhenNotOnWholePixels_data()
@@ -237,8 +242,9 @@ void tst_BevelCache::nothingDrawnAheadOrKeptWhenOff()
         renderView(result);
         QCOMPARE(BevelCache::pictureCount(), 0);
     }
+    // The peg's cyan, from white and black, and its frame.
     renderView(peg);
-    QCOMPARE(BevelCache::pictureCount(), 2);
+    QCOMPARE(BevelCache::pictureCount(), 4);
 }
 
 void tst_BevelCache::init()
