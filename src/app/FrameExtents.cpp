@@ -3,13 +3,17 @@
 #include <QGuiApplication>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <xcb/xcb.h>
 
 namespace
 {
 
+// None without an application, as when a question outlives it.
 xcb_connection_t *x11Connection()
 {
+    if (!qGuiApp)
+        return nullptr;
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
 }
