@@ -151,6 +151,24 @@ bool copyToDevice(QPainter &painter, const QImage &drawn, QPoint topLeft,
 namespace
 {
 
+// The setting of a picture of `key` drawn by `painter` into the pixels
+// `rect` of `image`.
+Setting settingOf(BevelCache::Key key, const QRect &rect, const QPainter &painter,
+                  const QImage &image)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    return {
+        key, rect.size(), toDevice.m11(), toDevice.m22(), image.format(), painter.renderHints()};
+}
+
+// Whether every pixel of `image` is one 0xAARRGGBB word whose opaque value is
+// copied as it is.
+bool holdsRgbWords(const QImage &image)
+{
+    return image.format() == QImage::Format_RGB32 ||
+           image.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
 // The kept picture of `setting` over the pixels `rect` of `image`, if any.
 const Picture *keptPicture(const QImage &image, const QRect &rect, const Setting &setting,
                            std::size_t underHash)
@@ -234,9 +252,7 @@ void BevelCache::draw(QPainter &painter, const QRectF &box, Key key,
         return;
     }
     const QRect rect = *found;
-    const QTransform toDevice = painter.deviceTransform();
-    const Setting setting{
-        key, rect.size(), toDevice.m11(), toDevice.m22(), image->format(), painter.renderHints()};
+    const Setting setting = settingOf(key, rect, painter, *image);
     const QImage drawn = pictureOver(painter, *image, rect, setting, hashOf(*image, rect), draw);
     if (copyToDevice(painter, drawn, rect.topLeft(), QPainter::CompositionMode_Source))
         ++copies;
@@ -254,19 +270,15 @@ void BevelCache::drawInColor(QPainter &painter, const QRectF &box, std::uint32_t
     QImage *image = enabled ? targetImage(painter) : nullptr;
     const std::optional<QRect> found = deviceRect(painter, image, box);
     const std::optional<QRgb> mask = fullChannels(color);
-    // Pixels are 0xAARRGGBB words only in these formats.
-    const bool mixable = image && mask && *mask != 0 && *mask != 0x00ffffff &&
-                         (image->format() == QImage::Format_RGB32 ||
-                          image->format() == QImage::Format_ARGB32_Premultiplied);
+    const bool mixable =
+        image && mask && *mask != 0 && *mask != 0x00ffffff && holdsRgbWords(*image);
     if (!found || !mixable) {
         BevelCache::draw(painter, box, {kind, color.rgba64()}, drawIn(color));
         return;
     }
     const QRect rect = *found;
-    const QTransform toDevice = painter.deviceTransform();
     const auto settingIn = [&](const QColor &ink) {
-        return Setting{{kind, ink.rgba64()}, rect.size(),     toDevice.m11(),
-                       toDevice.m22(),       image->format(), painter.renderHints()};
+        return settingOf({kind, ink.rgba64()}, rect, painter, *image);
     };
     const Setting setting = settingIn(color);
     const std::size_t underHash = hashOf(*image, rect);
@@ -295,20 +307,14 @@ void BevelCache::drawOpaque(QPainter &painter, const QRectF &box, Key key,
                             const std::function<void(QPainter &)> &draw)
 {
     QImage *image = enabled ? targetImage(painter) : nullptr;
-    // An opaque pixel of the transparent picture is copied as it is only into
-    // these formats.
-    const bool copiesExactly = image && (image->format() == QImage::Format_RGB32 ||
-                                         image->format() == QImage::Format_ARGB32_Premultiplied);
     const std::optional<QRect> found =
-        copiesExactly ? deviceRect(painter, image, box) : std::nullopt;
+        image && holdsRgbWords(*image) ? deviceRect(painter, image, box) : std::nullopt;
     if (!found) {
         draw(painter);
         return;
     }
     const QRect rect = *found;
-    const QTransform toDevice = painter.deviceTransform();
-    const Setting setting{
-        key, rect.size(), toDevice.m11(), toDevice.m22(), image->format(), painter.renderHints()};
+    const Setting setting = settingOf(key, rect, painter, *image);
     auto layer = layers.begin();
     while (layer != layers.end() && !(layer->setting == setting))
         ++layer;
