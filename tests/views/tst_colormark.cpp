@@ -1,4 +1,5 @@
 #include "ColorVision.h"
+#include "CountingRepaints.h"
 #include "ViewImages.h"
 #include "views/ColorMark.h"
 #include "views/Peg.h"
@@ -70,25 +71,8 @@ std::vector<bool> inkMask(const QImage &image, const QColor &ink)
     return mask;
 }
 
-class CountingPeg : public Peg
-{
-public:
-    using Peg::Peg;
-    int repaints = 0;
-
-protected:
-    void requestRepaint() override { ++repaints; }
-};
-
-class CountingResult : public Result
-{
-public:
-    using Result::Result;
-    int repaints = 0;
-
-protected:
-    void requestRepaint() override { ++repaints; }
-};
+using CountingPeg = CountingRepaints<Peg>;
+using CountingResult = CountingRepaints<Result>;
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "CountingRepaints.h"
 #include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/Peg.h"
@@ -8,15 +9,7 @@
 namespace
 {
 
-class CountingPeg : public Peg
-{
-public:
-    using Peg::Peg;
-    int repaints = 0;
-
-protected:
-    void requestRepaint() override { ++repaints; }
-};
+using CountingPeg = CountingRepaints<Peg>;
 
 bool sameRgba(const QColor &a, const QColor &b)
 {

@@ -1,3 +1,4 @@
+#include "CountingRepaints.h"
 #include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/Result.h"
@@ -7,15 +8,7 @@
 namespace
 {
 
-class CountingResult : public Result
-{
-public:
-    using Result::Result;
-    int repaints = 0;
-
-protected:
-    void requestRepaint() override { ++repaints; }
-};
+using CountingResult = CountingRepaints<Result>;
 
 } // namespace
 
