@@ -4,6 +4,7 @@
 // under the pointer, read off the screen, with its hot spot.
 
 #include "FailOnWarnings.h"
+#include "GameBesideHelper.h"
 #include "dnd/SourcePeg.h"
 #include "e2e/GameDriver.h"
 #include "rules/ColorCode.h"
@@ -12,16 +13,11 @@
 #include <QTest>
 #include <map>
 
-#ifndef HUERIDDLE_HOSTILE_DRAG
-#error "HUERIDDLE_HOSTILE_DRAG must name the helper program"
-#endif
-
 using namespace e2e;
 
 namespace
 {
 
-const QString kHelper = QStringLiteral(HUERIDDLE_HOSTILE_DRAG);
 const QPoint kReceiverAt(900, 400);
 
 // Runs `xdotool` with each argument list in turn; false at the first failure.
@@ -54,36 +50,17 @@ private slots:
     void offersACopyWithTheDragImage();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_config;
-    std::unique_ptr<ProgramRun> m_run;
-    QString m_board;
-    QString m_palette;
+    GameBesideHelper m_game;
 };
 
 void TestDragToAnotherProgram::initTestCase()
 {
-    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
-             "xdotool is needed (scripts/install-deps.sh installs it)");
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    QVERIFY(QFileInfo(kHelper).isExecutable());
-
-    m_config = std::make_unique<QTemporaryDir>();
-    m_run = std::make_unique<ProgramRun>(kProgram, m_config->path());
-    const std::optional<QString> board = m_run->waitForWindow(kWithReplacement);
-    const std::optional<QString> palette = m_run->waitForWindow(kPaletteTitle);
-    QVERIFY2(board && palette, qPrintable(m_run->output()));
-    m_board = *board;
-    m_palette = *palette;
-    QVERIFY(moveWindow(m_board, QPoint(100, 100)));
-    QVERIFY(moveWindow(m_palette, QPoint(600, 100)));
+    m_game.start();
 }
 
 void TestDragToAnotherProgram::cleanupTestCase()
 {
-    if (!m_run)
-        return;
-    const QString failure = quitWithCtrlQ(*m_run, m_board);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_game.quit();
 }
 
 void TestDragToAnotherProgram::offersACopyWithTheDragImage_data()
@@ -127,7 +104,7 @@ void TestDragToAnotherProgram::offersACopyWithTheDragImage()
 
     // Press on the palette peg, carry the colour over the receiver in steps
     // and rest there until it has read what it is offered; then drop.
-    const QRect palette = windowGeometry(m_palette).value_or(QRect());
+    const QRect palette = windowGeometry(m_game.palette).value_or(QRect());
     const QPoint press = palettePeg(palette, code) + pressInPeg;
     const QPoint over = kReceiverAt + QPoint(100, 100);
     QList<QStringList> steps = {moveTo(press), {QStringLiteral("mousedown"), QStringLiteral("1")}};

@@ -4,20 +4,16 @@
 // the helper's drags do reach the peg and would change it.
 
 #include "FailOnWarnings.h"
+#include "GameBesideHelper.h"
 #include "e2e/GameDriver.h"
 
 #include <QTest>
-
-#ifndef HUERIDDLE_HOSTILE_DRAG
-#error "HUERIDDLE_HOSTILE_DRAG must name the helper program"
-#endif
 
 using namespace e2e;
 
 namespace
 {
 
-const QString kHelper = QStringLiteral(HUERIDDLE_HOSTILE_DRAG);
 const QPoint kHelperAt(1000, 100);
 
 // What the helper reported about one drag.
@@ -50,31 +46,17 @@ private:
     // real pointer events.
     DragOutcome dragFromHelper(const QString &payload, QPoint target);
 
-    std::unique_ptr<QTemporaryDir> m_config;
-    std::unique_ptr<ProgramRun> m_run;
-    QString m_board;
-    QString m_palette;
+    GameBesideHelper m_game;
     QRect m_boardRect;
     BoardLayout m_layout;
 };
 
 void TestHostileDrags::initTestCase()
 {
-    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
-             "xdotool is needed (scripts/install-deps.sh installs it)");
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    QVERIFY(QFileInfo(kHelper).isExecutable());
-
-    m_config = std::make_unique<QTemporaryDir>();
-    m_run = std::make_unique<ProgramRun>(kProgram, m_config->path());
-    const std::optional<QString> board = m_run->waitForWindow(kWithReplacement);
-    const std::optional<QString> palette = m_run->waitForWindow(kPaletteTitle);
-    QVERIFY2(board && palette, qPrintable(m_run->output()));
-    m_board = *board;
-    m_palette = *palette;
-    QVERIFY(moveWindow(m_board, QPoint(100, 100)));
-    QVERIFY(moveWindow(m_palette, QPoint(600, 100)));
-    m_boardRect = windowGeometry(m_board).value_or(QRect());
+    m_game.start();
+    if (QTest::currentTestFailed())
+        return;
+    m_boardRect = windowGeometry(m_game.board).value_or(QRect());
     std::optional<BoardLayout> found;
     QVERIFY(
         pollUntil([&] { return (found = locateBoard(screenshot(), m_boardRect)).has_value(); }));
@@ -84,10 +66,7 @@ void TestHostileDrags::initTestCase()
 
 void TestHostileDrags::cleanupTestCase()
 {
-    if (!m_run)
-        return;
-    const QString failure = quitWithCtrlQ(*m_run, m_board);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_game.quit();
 }
 
 DragOutcome TestHostileDrags::dragFromHelper(const QString &payload, QPoint target)
@@ -153,7 +132,7 @@ void TestHostileDrags::wellFormedColoursArrive()
     QVERIFY(pollUntil([&] { return codeAt(screenshot(), peg) == code; }));
 
     // A new game clears the board for the next drag.
-    QVERIFY(typeInto(m_palette, QStringLiteral("ctrl+n")));
+    QVERIFY(typeInto(m_game.palette, QStringLiteral("ctrl+n")));
     QVERIFY(pollUntil([&] { return codeAt(screenshot(), peg) == 0; }));
 }
 
@@ -196,7 +175,7 @@ void TestHostileDrags::hostilePayloadsAreRefused()
     QVERIFY2(!outcome.dropAccepted, qPrintable(outcome.transcript));
     QVERIFY2(!outcome.everAccepted, qPrintable(outcome.transcript));
 
-    QVERIFY2(m_run->alive(), qPrintable(m_run->output()));
+    QVERIFY2(m_game.run->alive(), qPrintable(m_game.run->output()));
     // The drop has been answered, and a taken colour repaints the peg at once;
     // the board stays pixel for pixel as it was.
     const QImage after = screenshot();
@@ -207,12 +186,14 @@ void TestHostileDrags::hostilePayloadsAreRefused()
 
 void TestHostileDrags::gameStillAnswers()
 {
-    QVERIFY(typeInto(m_palette, QStringLiteral("ctrl+shift+n")));
-    QVERIFY(pollUntil(
-        [&] { return windowName(m_board) == QStringLiteral("Hueriddle (without replacement)"); }));
-    QVERIFY(typeInto(m_palette, QStringLiteral("ctrl+n")));
-    QVERIFY(pollUntil(
-        [&] { return windowName(m_board) == QStringLiteral("Hueriddle (with replacement)"); }));
+    QVERIFY(typeInto(m_game.palette, QStringLiteral("ctrl+shift+n")));
+    QVERIFY(pollUntil([&] {
+        return windowName(m_game.board) == QStringLiteral("Hueriddle (without replacement)");
+    }));
+    QVERIFY(typeInto(m_game.palette, QStringLiteral("ctrl+n")));
+    QVERIFY(pollUntil([&] {
+        return windowName(m_game.board) == QStringLiteral("Hueriddle (with replacement)");
+    }));
 }
 
 void TestHostileDrags::init()
