@@ -7,7 +7,6 @@
 #include "e2e/XSession.h"
 
 #include <QMargins>
-#include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
 #include <QString>
@@ -16,26 +15,11 @@
 namespace desktops
 {
 
-// Runs `program` with `arguments` and returns what it wrote; nothing when it
-// failed.
-inline std::optional<QString> output(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return std::nullopt;
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
 // The inside of `window` in root coordinates.
 inline std::optional<QRect> insideOf(const QString &window)
 {
-    const std::optional<QString> info = output(QStringLiteral("xwininfo"), {"-id", window});
+    const std::optional<QString> info =
+        e2e::programOutput(QStringLiteral("xwininfo"), {"-id", window});
     if (!info)
         return std::nullopt;
     auto field = [&](const char *name) {
@@ -64,7 +48,7 @@ inline bool moveInside(const QString &window, QPoint position)
 inline std::optional<QMargins> frameExtents(const QString &window)
 {
     const std::optional<QString> property =
-        output(QStringLiteral("xprop"), {"-id", window, "_NET_FRAME_EXTENTS"});
+        e2e::programOutput(QStringLiteral("xprop"), {"-id", window, "_NET_FRAME_EXTENTS"});
     static const QRegularExpression values(
         QStringLiteral("= ([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+)"));
     const QRegularExpressionMatch match = values.match(property.value_or(QString()));
@@ -88,7 +72,7 @@ inline std::optional<QRect> frameOf(const QString &window)
 // Whether the window manager keeps `window` minimised (WM_STATE Iconic).
 inline bool iconic(const QString &window)
 {
-    return output(QStringLiteral("xprop"), {"-id", window, "WM_STATE"})
+    return e2e::programOutput(QStringLiteral("xprop"), {"-id", window, "WM_STATE"})
         .value_or(QString())
         .contains(QStringLiteral("Iconic"));
 }
@@ -96,7 +80,7 @@ inline bool iconic(const QString &window)
 // Whether `window` is shown (WM_STATE Normal).
 inline bool shownNormal(const QString &window)
 {
-    return output(QStringLiteral("xprop"), {"-id", window, "WM_STATE"})
+    return e2e::programOutput(QStringLiteral("xprop"), {"-id", window, "WM_STATE"})
         .value_or(QString())
         .contains(QStringLiteral("window state: Normal"));
 }

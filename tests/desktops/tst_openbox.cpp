@@ -255,7 +255,7 @@ void TestOpenbox::hideThenRestore()
 
     // As a taskbar or a window list does: the window manager activates one.
     const QString restored = restoreBoard ? windows->board : windows->palette;
-    QVERIFY(output(QStringLiteral("wmctrl"), {"-i", "-a", restored}));
+    QVERIFY(programOutput(QStringLiteral("wmctrl"), {"-i", "-a", restored}));
     QVERIFY2(
         pollUntil([&] { return shownNormal(windows->board) && shownNormal(windows->palette); }),
         qPrintable(QStringLiteral("board %1, palette %2")

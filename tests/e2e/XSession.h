@@ -37,12 +37,12 @@ inline bool pollUntil(const std::function<bool()> &done, int timeoutMs = kWaitMs
     return true;
 }
 
-// Runs xdotool with `arguments` and returns what it wrote, trimmed; nothing
-// when it failed or took longer than five seconds.
-inline std::optional<QString> xdotool(const QStringList &arguments)
+// Runs `program` with `arguments` and returns what it wrote; nothing when it
+// failed or took longer than five seconds.
+inline std::optional<QString> programOutput(const QString &program, const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(5000)) {
         process.kill();
         process.waitForFinished(1000);
@@ -50,7 +50,15 @@ inline std::optional<QString> xdotool(const QStringList &arguments)
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return std::nullopt;
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// Runs xdotool with `arguments` and returns what it wrote, trimmed; nothing
+// when it failed or took longer than five seconds.
+inline std::optional<QString> xdotool(const QStringList &arguments)
+{
+    const std::optional<QString> written = programOutput(QStringLiteral("xdotool"), arguments);
+    return written ? std::optional<QString>(written->trimmed()) : std::nullopt;
 }
 
 // A short pause between the steps of a gesture, so that the program sees each
