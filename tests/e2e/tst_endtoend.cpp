@@ -30,6 +30,17 @@ private:
     // Answers the alert titled by `titlePattern` with Enter; returns its title.
     QString answerAlert(ProgramRun &run, const QString &titlePattern);
     void quit(ProgramRun &run, const QString &window);
+
+    // A started game's windows, the palette moved beside the board so that
+    // it covers nothing, and the board found on screen.
+    struct Shown {
+        QString board;
+        QString palette;
+        QRect boardRect;
+        QRect paletteRect;
+        BoardLayout layout;
+    };
+    void showBesideEachOther(ProgramRun &run, Shown &shown);
 };
 
 void TestEndToEnd::initTestCase()
@@ -64,25 +75,37 @@ void TestEndToEnd::quit(ProgramRun &run, const QString &window)
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void TestEndToEnd::playAGame()
+void TestEndToEnd::showBesideEachOther(ProgramRun &run, Shown &shown)
 {
-    QTemporaryDir config;
-    ProgramRun run(kProgram, config.path());
     const std::optional<QString> board = run.waitForWindow(kWithReplacement);
-    const std::optional<QString> palette = run.waitForWindow(QStringLiteral("^Palette$"));
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
     QVERIFY2(board && palette, qPrintable(run.output()));
+    shown.board = *board;
+    shown.palette = *palette;
 
-    // The palette goes beside the board, so that it covers nothing.
     const std::optional<QRect> boardRect = windowGeometry(*board);
     QVERIFY(boardRect);
+    shown.boardRect = *boardRect;
     QVERIFY(moveWindow(*palette, QPoint(boardRect->right() + 40, boardRect->top() + 100)));
     const std::optional<QRect> paletteRect = windowGeometry(*palette);
     QVERIFY(paletteRect);
+    shown.paletteRect = *paletteRect;
 
     std::optional<BoardLayout> found;
     QVERIFY2(pollUntil([&] { return (found = locateBoard(screenshot(), *boardRect)).has_value(); }),
              "no board of eight rows with their scores and the answer row below");
-    const BoardLayout layout = *found;
+    shown.layout = *found;
+}
+
+void TestEndToEnd::playAGame()
+{
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    Shown game;
+    showBesideEachOther(run, game);
+    if (QTest::currentTestFailed())
+        return;
+    const BoardLayout &layout = game.layout;
     // Each score stands 60 pixels right of its row; the answer row is flush
     // with the rows, below them.
     QCOMPARE(layout.scores.x() - (layout.topRow.x() + rules::kPositions * kPeg), 60);
@@ -96,25 +119,25 @@ void TestEndToEnd::playAGame()
     bool playedOn = false;
     for (int attempt = 0; attempt < 3 && !playedOn; ++attempt) {
         for (int position = 0; position < 3; ++position)
-            dropColour(*paletteRect, hand[position], layout.peg(7, position));
+            dropColour(game.paletteRect, hand[position], layout.peg(7, position));
 
         // Three pegs are not a row: the alert is answered with Enter, and the
         // row stays as it was.
-        QVERIFY(typeInto(*palette, QStringLiteral("ctrl+c")));
+        QVERIFY(typeInto(game.palette, QStringLiteral("ctrl+c")));
         QCOMPARE(answerAlert(run, kAlert), QStringLiteral("Alert"));
         QImage shot = screenshot();
         QCOMPARE(codesAt(shot, layout, 7), (rules::Combination{4, 2, 1, 0}));
         QCOMPARE(activeRow(shot, layout), 7);
         QCOMPARE(scoreAt(shot, layout, 7), std::optional<rules::Score>(rules::Score{0, 0}));
 
-        dropColour(*paletteRect, hand[3], layout.peg(7, 3));
-        QVERIFY(typeInto(*palette, QStringLiteral("ctrl+c")));
+        dropColour(game.paletteRect, hand[3], layout.peg(7, 3));
+        QVERIFY(typeInto(game.palette, QStringLiteral("ctrl+c")));
         QVERIFY(pollUntil([&] {
             return activeRow(screenshot(), layout) == 6 || run.findWindow(kGameEnd).has_value();
         }));
         if (run.findWindow(kGameEnd)) {
             QCOMPARE(answerAlert(run, kGameEnd), QStringLiteral("Congratulations!"));
-            QVERIFY(typeInto(*palette, QStringLiteral("ctrl+n")));
+            QVERIFY(typeInto(game.palette, QStringLiteral("ctrl+n")));
             QVERIFY(pollUntil([&] { return activeRow(screenshot(), layout) == 7; }));
             continue;
         }
@@ -136,7 +159,7 @@ void TestEndToEnd::playAGame()
     for (int move = 0; move < 7 && ending.isEmpty(); ++move) {
         const int row = activeRow(screenshot(), layout);
         QVERIFY(row >= 0);
-        chooseFromGameMenu(run, *boardRect, QStringLiteral("Move"));
+        chooseFromGameMenu(run, game.boardRect, QStringLiteral("Move"));
         // Either the next row becomes active, or the game ends with an alert.
         QVERIFY2(pollUntil([&] {
                      const int now = activeRow(screenshot(), layout);
@@ -175,9 +198,10 @@ void TestEndToEnd::playAGame()
 
     // A new game without replacement from the keyboard: the title says so and
     // the board is clear.
-    QVERIFY(typeInto(*palette, QStringLiteral("ctrl+shift+n")));
-    QVERIFY(pollUntil(
-        [&] { return windowName(*board) == QStringLiteral("Hueriddle (without replacement)"); }));
+    QVERIFY(typeInto(game.palette, QStringLiteral("ctrl+shift+n")));
+    QVERIFY(pollUntil([&] {
+        return windowName(game.board) == QStringLiteral("Hueriddle (without replacement)");
+    }));
     QVERIFY(pollUntil([&] { return activeRow(screenshot(), layout) == 7; }));
     shot = screenshot();
     for (int row = -1; row < rules::kRows; ++row)
@@ -185,7 +209,7 @@ void TestEndToEnd::playAGame()
     for (int row = 0; row < rules::kRows; ++row)
         QCOMPARE(scoreAt(shot, layout, row), std::optional<rules::Score>(rules::Score{0, 0}));
 
-    quit(run, *palette);
+    quit(run, game.palette);
     for (const QString &key :
          {QStringLiteral("HueRiddlesMain"), QStringLiteral("HueRiddlesPalette")})
         QVERIFY2(savedPosition(run.settingsFile(), key).has_value(), qPrintable(key));
@@ -237,21 +261,15 @@ void TestEndToEnd::keysFollowThePalette()
 {
     QTemporaryDir config;
     ProgramRun run(kProgram, config.path());
-    const std::optional<QString> board = run.waitForWindow(kWithReplacement);
-    const std::optional<QString> palette = run.waitForWindow(QStringLiteral("^Palette$"));
-    QVERIFY2(board && palette, qPrintable(run.output()));
-    const std::optional<QRect> boardRect = windowGeometry(*board);
-    QVERIFY(boardRect);
-    QVERIFY(moveWindow(*palette, QPoint(boardRect->right() + 40, boardRect->top() + 100)));
-    const std::optional<QRect> paletteRect = windowGeometry(*palette);
-    QVERIFY(paletteRect);
-    std::optional<BoardLayout> found;
-    QVERIFY(pollUntil([&] { return (found = locateBoard(screenshot(), *boardRect)).has_value(); }));
-    const BoardLayout layout = *found;
+    Shown game;
+    showBesideEachOther(run, game);
+    if (QTest::currentTestFailed())
+        return;
+    const BoardLayout &layout = game.layout;
 
     // What the palette shows, upper row left to right, then the lower row.
     const QImage shown = screenshot();
-    const QPoint upperLeft = paletteRect->topLeft();
+    const QPoint upperLeft = game.paletteRect.topLeft();
     std::array<int, 6> shownInReadingOrder{};
     for (int place = 0; place < 6; ++place)
         shownInReadingOrder[place] =
@@ -270,11 +288,11 @@ void TestEndToEnd::keysFollowThePalette()
     };
     for (const auto &each : typed) {
         for (const QString &key : QString::fromLatin1(each.keys).split(u' '))
-            QVERIFY(typeInto(*palette, key));
+            QVERIFY(typeInto(game.palette, key));
         QVERIFY2(pollUntil([&] { return codesAt(screenshot(), layout, 7) == each.row; }),
                  each.keys);
     }
-    quit(run, *palette);
+    quit(run, game.palette);
 }
 
 void TestEndToEnd::noDisplay_data()
