@@ -1,6 +1,7 @@
 #include "views/ColorMark.h"
 
 #include "rules/ColorCode.h"
+#include "views/Peg.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -12,21 +13,6 @@ namespace
 
 // The shapes are laid out for a disc of this radius and scaled to the one given.
 constexpr qreal kLayoutRadius = 15.0;
-
-// The code of one of the six playable colours; 0 for any other colour.
-std::int32_t playableCode(const QColor &color)
-{
-    if (!color.isValid())
-        return 0;
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    float alpha = 0.0f;
-    color.getRgbF(&red, &green, &blue, &alpha);
-    if (!rules::isPlayableColor(red, green, blue, alpha))
-        return 0;
-    return rules::codeOfComponents(red, green, blue);
-}
 
 QPainterPath polygon(std::initializer_list<QPointF> corners)
 {
@@ -97,7 +83,7 @@ double linearComponent(float encoded)
 
 bool hasColorMark(const QColor &color)
 {
-    return playableCode(color) != 0;
+    return Peg::playableCodeOf(color) != 0;
 }
 
 QColor colorMarkInk(const QColor &color)
@@ -109,7 +95,7 @@ QColor colorMarkInk(const QColor &color)
 
 void drawColorMark(QPainter &painter, const QColor &color, QPointF centre, qreal discRadius)
 {
-    const std::int32_t code = playableCode(color);
+    const std::int32_t code = Peg::playableCodeOf(color);
     if (code == 0)
         return;
     painter.save();

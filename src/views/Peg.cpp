@@ -45,17 +45,31 @@ std::int32_t Peg::codeOfColor(const QColor &color)
     return rules::codeOfComponents(red, green, blue);
 }
 
-QString Peg::describeColor(const QColor &color)
+std::int32_t Peg::playableCodeOf(const QColor &color)
 {
     if (!color.isValid())
-        return GameText::tr("empty");
+        return 0;
     float red = 0.0f;
     float green = 0.0f;
     float blue = 0.0f;
     float alpha = 0.0f;
     color.getRgbF(&red, &green, &blue, &alpha);
-    if (rules::isPlayableColor(red, green, blue, alpha))
-        return GameText::tr(rules::playableColor(rules::codeOfComponents(red, green, blue)).name);
+    if (!rules::isPlayableColor(red, green, blue, alpha))
+        return 0;
+    return rules::codeOfComponents(red, green, blue);
+}
+
+QString Peg::describeColor(const QColor &color)
+{
+    if (!color.isValid())
+        return GameText::tr("empty");
+    if (const std::int32_t code = playableCodeOf(color))
+        return GameText::tr(rules::playableColor(code).name);
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+    float alpha = 0.0f;
+    color.getRgbF(&red, &green, &blue, &alpha);
     // The two other colours of full primaries: none lit, or all three.
     if (alpha == 1.0f && red == green && green == blue && (red == 0.0f || red == 1.0f))
         return red == 0.0f ? GameText::tr("black") : GameText::tr("white");

@@ -40,6 +40,9 @@ public:
     // The code of a colour: a bit for each primary at exactly 1.0 (read at
     // float precision); 0 for an invalid colour. Alpha is ignored.
     static std::int32_t codeOfColor(const QColor &color);
+    // The code of one of the six playable colours, exactly as the rules state
+    // them and opaque; 0 for any other colour.
+    static std::int32_t playableCodeOf(const QColor &color);
 
     QString accessibleDetails() const override;
     // Replaces the description derived from the colour with `details`, for a
