@@ -24,6 +24,7 @@ libxkbcommon-dev
 libx11-dev
 libxcb1-dev
 libxcb-damage0-dev
+libxcb-shm0-dev
 libbenchmark-dev
 xvfb
 xauth
