@@ -1,0 +1,35 @@
+#include "app/FixedWindow.h"
+
+#include "app/MemoryPages.h"
+
+#include <QBackingStore>
+#include <QImage>
+#include <QShowEvent>
+
+FixedWindow::FixedWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+}
+
+void FixedWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    prepareBackingStore();
+}
+
+void FixedWindow::prepareBackingStore()
+{
+    QBackingStore *store = backingStore();
+    if (!store || store->size() == size())
+        return;
+    store->resize(size());
+    // Painting nothing makes the store's paint device valid, at the device
+    // pixel ratio the window paints at, without drawing into it.
+    store->beginPaint(QRegion());
+    const QPaintDevice *device = store->paintDevice();
+    if (device && device->devType() == QInternal::Image) {
+        const auto *image = static_cast<const QImage *>(device);
+        MemoryPages::makePresent(image->constBits(), std::size_t(image->sizeInBytes()));
+    }
+    store->endPaint();
+}
