@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "app/PaletteWindow.h"
 #include "app/PreferencesWindow.h"
+#include "desktop/UserSettings.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -48,8 +49,8 @@ void AppController::makeGameWindow()
 
     board->installEventFilter(this);
     m_keyboard.attachTo(board);
-    m_frames.restoreFrame(board, WindowFrames::kMainKey);
-    m_frames.autosaveFrame(board, WindowFrames::kMainKey);
+    m_frames.restoreFrame(board, UserSettings::kBoardFrameKey);
+    m_frames.autosaveFrame(board, UserSettings::kBoardFrameKey);
     board->show();
 }
 
@@ -60,8 +61,8 @@ void AppController::makeColorPalette()
 
     paletteWindow->installEventFilter(this);
     m_keyboard.attachTo(paletteWindow);
-    m_frames.restoreFrame(paletteWindow, WindowFrames::kPaletteKey);
-    m_frames.autosaveFrame(paletteWindow, WindowFrames::kPaletteKey);
+    m_frames.restoreFrame(paletteWindow, UserSettings::kPaletteFrameKey);
+    m_frames.autosaveFrame(paletteWindow, UserSettings::kPaletteFrameKey);
     paletteWindow->show();
     paletteWindow->raise();
     paletteWindow->activateWindow();

@@ -2,7 +2,7 @@
 
 #include "app/KeyboardPlay.h"
 #include "app/Preferences.h"
-#include "app/WindowFrames.h"
+#include "desktop/WindowFrames.h"
 #include "game/Controller.h"
 
 #include <QPointer>

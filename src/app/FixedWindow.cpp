@@ -1,6 +1,6 @@
 #include "app/FixedWindow.h"
 
-#include "app/MemoryPages.h"
+#include "desktop/MemoryPages.h"
 
 #include <QBackingStore>
 #include <QImage>

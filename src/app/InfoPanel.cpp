@@ -1,15 +1,12 @@
 #include "app/InfoPanel.h"
 
 #include "app/SingleDialog.h"
+#include "app/Version.h"
 #include "views/GameText.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
-
-#ifndef HUERIDDLE_VERSION
-#error "HUERIDDLE_VERSION must be defined by the build (the CMake project version)"
-#endif
 
 InfoPanel::InfoPanel(QWidget *parent) : QDialog(parent)
 {
@@ -56,5 +53,5 @@ InfoPanel *InfoPanel::showFor(QWidget *parent)
 
 QString InfoPanel::version()
 {
-    return QStringLiteral(HUERIDDLE_VERSION);
+    return QString::fromLatin1(kHueriddleVersion);
 }

@@ -1,18 +1,9 @@
 #include "app/Preferences.h"
 
+#include "desktop/UserSettings.h"
 #include "views/ViewOptions.h"
 
 #include <QSettings>
-
-namespace
-{
-
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"));
-}
-
-} // namespace
 
 Preferences::Preferences(QObject *parent) : QObject(parent)
 {
@@ -21,11 +12,11 @@ Preferences::Preferences(QObject *parent) : QObject(parent)
 
 void Preferences::load()
 {
-    const QSettings settings = userSettings();
+    const QSettings settings = UserSettings::open();
     ViewOptions &options = ViewOptions::instance();
     m_loading = true;
-    options.setColorMarks(isOn(settings.value(kColorMarksKey)));
-    options.setOutlinedKeyPegs(isOn(settings.value(kOutlinedKeyPegsKey)));
+    options.setColorMarks(isOn(settings.value(UserSettings::kColorMarksKey)));
+    options.setOutlinedKeyPegs(isOn(settings.value(UserSettings::kOutlinedKeyPegsKey)));
     m_loading = false;
 }
 
@@ -40,8 +31,8 @@ void Preferences::save()
 {
     if (m_loading)
         return;
-    QSettings settings = userSettings();
+    QSettings settings = UserSettings::open();
     const ViewOptions &options = ViewOptions::instance();
-    settings.setValue(kColorMarksKey, options.colorMarks());
-    settings.setValue(kOutlinedKeyPegsKey, options.outlinedKeyPegs());
+    settings.setValue(UserSettings::kColorMarksKey, options.colorMarks());
+    settings.setValue(UserSettings::kOutlinedKeyPegsKey, options.outlinedKeyPegs());
 }

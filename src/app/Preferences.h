@@ -13,9 +13,6 @@ class Preferences : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString kColorMarksKey = QStringLiteral("Preferences/ColorMarks");
-    static inline const QString kOutlinedKeyPegsKey = QStringLiteral("Preferences/OutlinedKeyPegs");
-
     // From its construction on, every change of an option is written to the
     // settings at once. A settings file that cannot be written costs the
     // remembered value, never the game.

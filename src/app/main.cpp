@@ -1,7 +1,9 @@
 #include "app/AppController.h"
-#include "app/DisplayGuard.h"
-#include "app/TerminationSignals.h"
-#include "app/Translations.h"
+#include "app/Version.h"
+#include "desktop/DisplayGuard.h"
+#include "desktop/TerminationSignals.h"
+#include "desktop/Translations.h"
+#include "desktop/UserSettings.h"
 
 #include <QApplication>
 #include <malloc.h>
@@ -50,9 +52,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     guard.release();
 
-    QCoreApplication::setOrganizationName(QStringLiteral("Hueriddle"));
-    QCoreApplication::setApplicationName(QStringLiteral("Hueriddle"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(HUERIDDLE_VERSION));
+    QCoreApplication::setOrganizationName(UserSettings::kOrganization);
+    QCoreApplication::setApplicationName(UserSettings::kApplication);
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kHueriddleVersion));
     // Matches the installed desktop entry, so Wayland shows the launcher's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hueriddle.Hueriddle"));
     // The palette never closes; the program ends by "Quit" or by closing the

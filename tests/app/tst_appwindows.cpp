@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
 #include "app/MainMenu.h"
+#include "desktop/UserSettings.h"
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
 #include "rules/SecretDraw.h"
@@ -454,9 +455,9 @@ void TestAppWindows::quitEndsTheEventLoop()
 
     QVERIFY(controller.applicationWillTerminate());
     QSettings written(m_settings->filePath(), QSettings::IniFormat);
-    QCOMPARE(WindowFrames::savedPosition(written.value(WindowFrames::kMainKey)),
+    QCOMPARE(WindowFrames::savedPosition(written.value(UserSettings::kBoardFrameKey)),
              std::optional<QPoint>(QPoint(200, 40)));
-    QCOMPARE(WindowFrames::savedPosition(written.value(WindowFrames::kPaletteKey)),
+    QCOMPARE(WindowFrames::savedPosition(written.value(UserSettings::kPaletteFrameKey)),
              std::optional<QPoint>(QPoint(30, 40)));
 }
 

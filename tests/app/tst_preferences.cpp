@@ -2,6 +2,7 @@
 #include "app/MainMenu.h"
 #include "app/Preferences.h"
 #include "app/PreferencesWindow.h"
+#include "desktop/UserSettings.h"
 #include "dnd/DestinationPeg.h"
 #include "views/Result.h"
 #include "views/ViewOptions.h"
@@ -232,9 +233,9 @@ void TestPreferences::optionsSurviveARestart()
     window->outlinedKeyPegs()->setChecked(outlines);
     m_controller->terminate();
     QVERIFY(m_controller->applicationWillTerminate());
-    QCOMPARE(savedValue(*m_settings, Preferences::kColorMarksKey).toString(),
+    QCOMPARE(savedValue(*m_settings, UserSettings::kColorMarksKey).toString(),
              marks ? QStringLiteral("true") : QStringLiteral("false"));
-    QCOMPARE(savedValue(*m_settings, Preferences::kOutlinedKeyPegsKey).toString(),
+    QCOMPARE(savedValue(*m_settings, UserSettings::kOutlinedKeyPegsKey).toString(),
              outlines ? QStringLiteral("true") : QStringLiteral("false"));
     QCOMPARE(savedValue(*m_settings, QStringLiteral("HueRiddlesMain")), mainFrame);
     QCOMPARE(savedValue(*m_settings, QStringLiteral("HueRiddlesPalette")), paletteFrame);

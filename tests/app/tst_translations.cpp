@@ -3,7 +3,7 @@
 #include "FailOnWarnings.h"
 #include "app/AppController.h"
 #include "app/MainMenu.h"
-#include "app/Translations.h"
+#include "desktop/Translations.h"
 #include "game/Controller.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
+#include "desktop/UserSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,7 +110,8 @@ void TestWindowFrames::restoredAtTheNextStart()
         QCOMPARE(first.window->windowTitle(), QStringLiteral("Hueriddle (without replacement)"));
         QVERIFY(first.applicationWillTerminate());
     }
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional<QPoint>(boardAt));
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kBoardFrameKey),
+             std::optional<QPoint>(boardAt));
 
     RecordingAppController second;
     second.applicationDidFinishLaunching();
@@ -128,7 +130,7 @@ void TestWindowFrames::savedOnEveryMove()
     for (const QPoint &position : {QPoint(300, 100), QPoint(10, 450), QPoint(640, 30)}) {
         moveInside(controller.palette, position);
         // Written out by the event loop, with no help from the program's end.
-        QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
+        QTRY_COMPARE(positionOnDisk(*m_settings, UserSettings::kPaletteFrameKey),
                      std::optional<QPoint>(position));
     }
 }
@@ -166,8 +168,8 @@ void TestWindowFrames::ignoredValues()
     {
         QSettings settings(m_settings->filePath(), QSettings::IniFormat);
         if (value.isValid())
-            settings.setValue(WindowFrames::kMainKey, value);
-        settings.setValue(WindowFrames::kPaletteKey,
+            settings.setValue(UserSettings::kBoardFrameKey, value);
+        settings.setValue(UserSettings::kPaletteFrameKey,
                           geometryData(QRect(400, 200, 144, 96), Qt::WindowNoState, kTitleBarOnly));
     }
 
@@ -183,7 +185,7 @@ void TestWindowFrames::ignoredValues()
 
     // At the end, the value is replaced by the frame the window has.
     QVERIFY(controller.applicationWillTerminate());
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey),
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kBoardFrameKey),
              std::optional<QPoint>(window->geometry().topLeft()));
 }
 
@@ -220,9 +222,9 @@ void TestWindowFrames::garbledFile()
 
     moveInside(controller.palette, QPoint(250, 120));
     controller.applicationWillTerminate();
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kPaletteFrameKey),
              std::optional<QPoint>(QPoint(250, 120)));
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey),
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kBoardFrameKey),
              std::optional<QPoint>(controller.window->geometry().topLeft()));
 }
 
@@ -248,10 +250,10 @@ void TestWindowFrames::offScreenFrames()
     }();
     {
         QSettings settings(m_settings->filePath(), QSettings::IniFormat);
-        settings.setValue(WindowFrames::kMainKey,
+        settings.setValue(UserSettings::kBoardFrameKey,
                           geometryData(QRect(saved, boardSize), Qt::WindowNoState, kTitleBarOnly));
         settings.setValue(
-            WindowFrames::kPaletteKey,
+            UserSettings::kPaletteFrameKey,
             geometryData(QRect(saved, QSize(144, 96)), Qt::WindowNoState, kTitleBarOnly));
     }
 
@@ -271,12 +273,12 @@ void TestWindowFrames::offScreenFrames()
     // showing the windows reports, until the player moves a window.
     QVERIFY(QTest::qWaitForWindowExposed(controller.palette));
     QVERIFY(controller.applicationWillTerminate());
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional(saved));
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey), std::optional(saved));
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kBoardFrameKey), std::optional(saved));
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kPaletteFrameKey), std::optional(saved));
     moveInside(controller.palette, QPoint(300, 100));
-    QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
+    QTRY_COMPARE(positionOnDisk(*m_settings, UserSettings::kPaletteFrameKey),
                  std::optional<QPoint>(QPoint(300, 100)));
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey), std::optional(saved));
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kBoardFrameKey), std::optional(saved));
 }
 
 void TestWindowFrames::unwritableSettings_data()
@@ -317,9 +319,9 @@ void TestWindowFrames::unwritableSettings()
     else
         QVERIFY(QDir(obstacle).removeRecursively());
     moveInside(controller.window, QPoint(360, 30));
-    QTRY_COMPARE(positionOnDisk(*m_settings, WindowFrames::kMainKey),
+    QTRY_COMPARE(positionOnDisk(*m_settings, UserSettings::kBoardFrameKey),
                  std::optional<QPoint>(QPoint(360, 30)));
-    QCOMPARE(positionOnDisk(*m_settings, WindowFrames::kPaletteKey),
+    QCOMPARE(positionOnDisk(*m_settings, UserSettings::kPaletteFrameKey),
              std::optional<QPoint>(QPoint(300, 50)));
     QVERIFY(controller.applicationWillTerminate());
 }

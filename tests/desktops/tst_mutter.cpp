@@ -6,6 +6,7 @@
 #include "FrameProbe.h"
 #include "MutterDesktop.h"
 #include "RemoteKeyboard.h"
+#include "desktop/UserSettings.h"
 #include "e2e/GameDriver.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ void TestMutter::x11ChosenThroughXwayland()
         QVERIFY2(palette, qPrintable(first.output()));
         QVERIFY(moveInside(*palette, paletteAt));
         quit(first, *palette);
-        QCOMPARE(savedPosition(first.settingsFile(), WindowFrames::kPaletteKey),
+        QCOMPARE(savedPosition(first.settingsFile(), UserSettings::kPaletteFrameKey),
                  std::optional(paletteAt));
     }
 
@@ -174,8 +175,8 @@ void TestMutter::waylandKeepsSavedFrames()
     const QString settingsFile = config.filePath(QStringLiteral("Hueriddle/Hueriddle.conf"));
     {
         QSettings settings(settingsFile, QSettings::IniFormat);
-        settings.setValue(WindowFrames::kMainKey, frameRecord(QRect(100, 50, 322, 551)));
-        settings.setValue(WindowFrames::kPaletteKey, frameRecord(QRect(600, 400, 144, 96)));
+        settings.setValue(UserSettings::kBoardFrameKey, frameRecord(QRect(100, 50, 322, 551)));
+        settings.setValue(UserSettings::kPaletteFrameKey, frameRecord(QRect(600, 400, 144, 96)));
     }
     const QByteArray saved = fileContents(settingsFile);
     QVERIFY(!saved.isEmpty());

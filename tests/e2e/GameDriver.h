@@ -6,7 +6,7 @@
 
 #include "BoardReader.h"
 #include "XSession.h"
-#include "app/WindowFrames.h"
+#include "desktop/WindowFrames.h"
 
 #include <QFile>
 #include <QMenu>

@@ -5,8 +5,8 @@
 // Whatever the input, reading must not crash, and a record it gives must come
 // from a whole record of a version it knows, with a valid geometry.
 
-#include "app/FrameRecord.h"
-#include "app/WindowFrames.h"
+#include "desktop/FrameRecord.h"
+#include "desktop/WindowFrames.h"
 
 #include <QByteArray>
 #include <QVariant>

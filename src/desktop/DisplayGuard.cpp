@@ -1,4 +1,4 @@
-#include "app/DisplayGuard.h"
+#include "desktop/DisplayGuard.h"
 
 #include <QByteArray>
 #include <cstdio>

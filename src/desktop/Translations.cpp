@@ -1,4 +1,6 @@
-#include "app/Translations.h"
+#include "desktop/Translations.h"
+
+#include "desktop/InstallLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,12 +9,6 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <memory>
-
-// The installed translations directory relative to the installed program,
-// for instance "../share/hueriddle/translations" from bin or games.
-#ifndef HUERIDDLE_TRANSLATIONS_FROM_BINDIR
-#error "HUERIDDLE_TRANSLATIONS_FROM_BINDIR must be defined by the build"
-#endif
 
 namespace
 {
@@ -36,7 +32,7 @@ QStringList Translations::searchPaths()
     QStringList paths = {
         programDir,
         programDir + QStringLiteral("/translations"),
-        programDir + QStringLiteral("/" HUERIDDLE_TRANSLATIONS_FROM_BINDIR),
+        programDir + QLatin1Char('/') + QString::fromLatin1(kTranslationsFromBinDir),
     };
     paths += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                        QStringLiteral("hueriddle/translations"),

@@ -1,5 +1,5 @@
 #include "FailOnWarnings.h"
-#include "app/TerminationSignals.h"
+#include "desktop/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

@@ -35,9 +35,6 @@ class WindowFrames : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString kMainKey = QStringLiteral("HueRiddlesMain");
-    static inline const QString kPaletteKey = QStringLiteral("HueRiddlesPalette");
-
     explicit WindowFrames(QObject *parent = nullptr);
     ~WindowFrames() override;
 

@@ -1,4 +1,4 @@
-#include "app/FrameRecord.h"
+#include "desktop/FrameRecord.h"
 
 #include <QDataStream>
 

@@ -1,8 +1,9 @@
-#include "app/WindowFrames.h"
+#include "desktop/WindowFrames.h"
 
-#include "app/FrameExtents.h"
-#include "app/FramePlacement.h"
-#include "app/FrameRecord.h"
+#include "desktop/FrameExtents.h"
+#include "desktop/FramePlacement.h"
+#include "desktop/FrameRecord.h"
+#include "desktop/UserSettings.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -23,11 +24,6 @@ QPoint bounded(QPoint point)
 {
     constexpr int kFar = 1 << 28;
     return QPoint(std::clamp(point.x(), -kFar, kFar), std::clamp(point.y(), -kFar, kFar));
-}
-
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("Hueriddle"), QStringLiteral("Hueriddle"));
 }
 
 // The available areas of all screens, the primary screen's first.
@@ -83,7 +79,7 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
         window->winId();
     const QMargins margins =
         window->windowHandle() ? FrameExtents(window->windowHandle()).margins() : QMargins();
-    const QVariant value = userSettings().value(key);
+    const QVariant value = UserSettings::open().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
     const QPoint inside = placeInside(window, saved, margins);
     window->setGeometry(QRect(inside, window->size()));
@@ -212,7 +208,7 @@ bool WindowFrames::write()
         return true;
     // A settings object of its own for each write, so that its status tells
     // about this write alone.
-    QSettings settings = userSettings();
+    QSettings settings = UserSettings::open();
     for (auto frame = m_frames.cbegin(); frame != m_frames.cend(); ++frame)
         settings.setValue(frame.key(), frame.value());
     settings.sync();

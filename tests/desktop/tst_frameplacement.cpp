@@ -1,5 +1,5 @@
 #include "FailOnWarnings.h"
-#include "app/FramePlacement.h"
+#include "desktop/FramePlacement.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/TerminationSignals.h"
+#include "desktop/TerminationSignals.h"
 
 #include <QSocketNotifier>
 #include <cerrno>

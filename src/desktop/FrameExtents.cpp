@@ -1,4 +1,4 @@
-#include "app/FrameExtents.h"
+#include "desktop/FrameExtents.h"
 
 #include <QGuiApplication>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/MemoryPages.h"
+#include "desktop/MemoryPages.h"
 
 #include <cstdint>
 

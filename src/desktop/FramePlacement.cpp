@@ -1,4 +1,4 @@
-#include "app/FramePlacement.h"
+#include "desktop/FramePlacement.h"
 
 #include <algorithm>
 

@@ -1,0 +1,6 @@
+#include "desktop/UserSettings.h"
+
+QSettings UserSettings::open()
+{
+    return QSettings(kOrganization, kApplication);
+}
