@@ -20,6 +20,7 @@ inline const QString kPaletteFrameKey = QStringLiteral("HueRiddlesPalette");
 // The player's preferences, each a boolean.
 inline const QString kColorMarksKey = QStringLiteral("Preferences/ColorMarks");
 inline const QString kOutlinedKeyPegsKey = QStringLiteral("Preferences/OutlinedKeyPegs");
+inline const QString kPossibleSecretsKey = QStringLiteral("Preferences/ShowPossibleSecrets");
 
 // The settings file, whatever the application's names are set to.
 QSettings open();
