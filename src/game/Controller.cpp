@@ -35,6 +35,10 @@ void Controller::evalCombos(const rules::Combination &first, const rules::Combin
 
 void Controller::newGameUnique(bool withoutReplacement)
 {
+    if (m_started && isPlaying() && currentRow < kFirstRow)
+        emit gameEnded(rules::GameResult::Abandoned);
+    m_started = true;
+    m_byMove = {};
     for (std::int32_t row = 0; row < rules::kRows; ++row) {
         if (res[row])
             res[row]->setBlackAndWhite(0, 0);
@@ -101,9 +105,11 @@ void Controller::commit()
     activateRow(row - 1);
     if (res[row])
         res[row]->setBlackAndWhite(black, white);
+    emit rowCommitted();
     if (!done)
         return;
 
+    emit gameEnded(won ? rules::GameResult::Won : rules::GameResult::Lost);
     emit gameStateChanged();
     if (won)
         alert(GameText::tr("Congratulations!"), GameText::tr("You win."));
@@ -139,6 +145,7 @@ void Controller::move()
     for (int position = 0; position < rules::kPositions; ++position)
         if (pegs[currentRow][position])
             pegs[currentRow][position]->setCValue(candidate[position]);
+    m_byMove[static_cast<std::size_t>(currentRow)] = true;
     commit();
 }
 
@@ -190,6 +197,22 @@ void Controller::activateRow(std::int32_t row)
 void Controller::alert(const QString &title, const QString &message)
 {
     runAlertPanel(title, message, GameText::tr("OK"));
+}
+
+std::vector<rules::PlayedRow> Controller::committedRows() const
+{
+    std::vector<rules::PlayedRow> rows;
+    for (std::int32_t row = kFirstRow; row > currentRow && row >= 0; --row) {
+        rules::PlayedRow &played = rows.emplace_back();
+        for (int position = 0; position < rules::kPositions; ++position) {
+            const QPointer<DestinationPeg> &peg = pegs[row][position];
+            played.scored.guess[position] = peg ? peg->cvalue() : 0;
+        }
+        if (res[row])
+            res[row]->getBlackAndWhite(played.scored.score.black, played.scored.score.white);
+        played.byMove = m_byMove[static_cast<std::size_t>(row)];
+    }
+    return rows;
 }
 
 bool Controller::validateMenuItem(int tag) const

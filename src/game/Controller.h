@@ -1,12 +1,14 @@
 #pragma once
 
 #include "rules/Combination.h"
+#include "rules/GameRecord.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class DestinationPeg;
 class Peg;
@@ -71,6 +73,10 @@ public:
     // Shows an alert with one "OK" button and returns once it is dismissed.
     void alert(const QString &title, const QString &message);
 
+    // The rows committed in this game, in the order they were played, each
+    // with the score its view shows and whether "Move" played it.
+    std::vector<rules::PlayedRow> committedRows() const;
+
     // Fields. The views live in the windows' view trees; these only refer to them.
     QPointer<QWidget> window;
     QPointer<QWidget> palette;
@@ -85,9 +91,22 @@ public:
 signals:
     // Emitted whenever validateMenuItem() may answer differently.
     void gameStateChanged();
+    // A row was scored; the game may have ended with it.
+    void rowCommitted();
+    // A game ended: won or lost, or abandoned for a new game once a row had
+    // been committed. Sent while the board still shows it (before the end
+    // alert, before a new game clears it), so `combo`, `unique` and
+    // committedRows() describe the game that ended.
+    void gameEnded(rules::GameResult result);
 
 protected:
     // The one way the game speaks to the player: a modal alert with a title, a
     // message and one button, returning when it is dismissed.
     virtual void runAlertPanel(const QString &title, const QString &message, const QString &button);
+
+private:
+    // Whether a game has been started, so that there is one to abandon.
+    bool m_started = false;
+    // The rows that "Move" played in this game.
+    std::array<bool, rules::kRows> m_byMove{};
 };
