@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "app/PaletteWindow.h"
 #include "app/PreferencesWindow.h"
+#include "app/StatisticsWindow.h"
 #include "desktop/UserSettings.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,8 @@ void AppController::makeGameWindow()
     m_menu = board->mainMenu();
     connect(m_menu, &MainMenu::infoPanelRequested, this,
             &AppController::orderFrontStandardInfoPanel);
+    connect(m_menu, &MainMenu::statisticsRequested, this,
+            &AppController::orderFrontStatisticsPanel);
     connect(m_menu, &MainMenu::preferencesRequested, this, &AppController::runPreferencesPanel);
     connect(m_menu, &MainMenu::helpRequested, this, &AppController::orderFrontHelpPanel);
     connect(m_menu, &MainMenu::hideRequested, this, &AppController::hide);
@@ -98,6 +101,11 @@ void AppController::hide()
 void AppController::orderFrontStandardInfoPanel()
 {
     InfoPanel::showFor(window);
+}
+
+void AppController::orderFrontStatisticsPanel()
+{
+    StatisticsWindow::showFor(window, m_gameLog);
 }
 
 void AppController::runPreferencesPanel()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/GameLog.h"
+#include "app/Hindsight.h"
 #include "app/KeyboardPlay.h"
 #include "app/Preferences.h"
 #include "desktop/WindowFrames.h"
@@ -48,6 +50,8 @@ public:
     void hide();
 
     void orderFrontStandardInfoPanel();
+    // Shows the statistics window with the history of games.
+    void orderFrontStatisticsPanel();
     // Shows the preferences window beside the board.
     void runPreferencesPanel();
     void orderFrontHelpPanel();
@@ -55,6 +59,7 @@ public:
     MainMenu *mainMenu() const;
     WindowFrames &frames() { return m_frames; }
     KeyboardPlay &keyboard() { return m_keyboard; }
+    GameLog &gameLog() { return m_gameLog; }
 
 signals:
     // The program is about to end (terminate() was called).
@@ -72,6 +77,10 @@ private:
     WindowFrames m_frames;
     Preferences m_preferences;
     KeyboardPlay m_keyboard{*this};
+    // Every game that ends goes into the history; once over, its rows are
+    // explained.
+    GameLog m_gameLog{*this};
+    Hindsight m_hindsight{*this};
     QPointer<MainMenu> m_menu;
     bool m_terminating = false;
 };

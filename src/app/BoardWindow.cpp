@@ -114,6 +114,7 @@ void BoardWindow::setupWidgets()
     m_content = new QWidget(this);
     QGroupBox *answerBox = makeAnswerBox(m_content);
     QGroupBox *boardBox = makeBoardBox(m_content);
+    m_boardBox = boardBox;
 
     // Room for the bounding box of the box title's font above the board box.
     const int titleHeight = fontBoundingHeight(boardBox->font());
@@ -127,6 +128,18 @@ void BoardWindow::setupWidgets()
     placeAtLowerLeft(*boardBox, QPointF(0, boardBoxY));
     placeAtLowerLeft(*answerBox, QPointF(0, 0));
     m_content->setAccessibleName(GameText::tr("Board and answer"));
+}
+
+void BoardWindow::setPossibleSecrets(std::optional<std::int32_t> count)
+{
+    const QString title =
+        count
+            //: The board box's title while the preference "Show how many secrets are still
+            //: possible" is on; %1 is the number of secrets that agree with every scored row.
+            ? GameText::tr("Board: %1 secrets still possible").arg(*count)
+            : GameText::tr("Board");
+    m_boardBox->setTitle(title);
+    m_boardBox->setAccessibleName(title);
 }
 
 // The menu bar takes the content's width and the height it needs for it; the

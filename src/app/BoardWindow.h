@@ -5,6 +5,8 @@
 
 #include <QPointer>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class Controller;
 class DestinationPeg;
@@ -36,6 +38,11 @@ public:
     const AnswerRow &answer() const { return m_answer; }
     MainMenu *mainMenu() const { return m_menu; }
 
+    // Names in the board box's title how many secrets are still possible, or
+    // nothing; the box keeps its size, so no view moves.
+    void setPossibleSecrets(std::optional<std::int32_t> count);
+    QGroupBox *boardBox() const { return m_boardBox; }
+
 private:
     void setupWidgets();
     void setupMenus(Controller &controller);
@@ -44,6 +51,7 @@ private:
 
     QWidget *m_content = nullptr;
     MainMenu *m_menu = nullptr;
+    QGroupBox *m_boardBox = nullptr;
     PegRows m_pegs;
     Scores m_scores;
     AnswerRow m_answer;

@@ -27,6 +27,9 @@ MainMenu::MainMenu(Controller &controller, QWidget *parent)
     QMenu *info = addMenu(GameText::tr("Info"));
     QAction *infoPanel = info->addAction(GameText::tr("Info Panel..."));
     connect(infoPanel, &QAction::triggered, this, &MainMenu::infoPanelRequested);
+    //: The Info menu's item that opens the statistics window.
+    QAction *statistics = info->addAction(GameText::tr("Statistics..."));
+    connect(statistics, &QAction::triggered, this, &MainMenu::statisticsRequested);
     QAction *preferences = info->addAction(GameText::tr("Preferences..."));
     connect(preferences, &QAction::triggered, this, &MainMenu::preferencesRequested);
     QAction *help = info->addAction(GameText::tr("Help..."));

@@ -7,7 +7,7 @@ class QAction;
 
 // The program's main menu, shown as the menu bar of the board window:
 //
-//   "Info"  > "Info Panel...", "Preferences...", "Help..."  Ctrl+?
+//   "Info"  > "Info Panel...", "Statistics...", "Preferences...", "Help..."  Ctrl+?
 //   "Game"  > "New game" > "With replacement"      Ctrl+N        tag 500
 //                          "Without replacement"   Ctrl+Shift+N  tag 501
 //             "Commit"                             Ctrl+C        tag 502
@@ -36,6 +36,7 @@ public:
 
 signals:
     void infoPanelRequested();
+    void statisticsRequested();
     void preferencesRequested();
     void helpRequested();
     void hideRequested();

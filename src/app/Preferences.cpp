@@ -17,6 +17,7 @@ void Preferences::load()
     m_loading = true;
     options.setColorMarks(isOn(settings.value(UserSettings::kColorMarksKey)));
     options.setOutlinedKeyPegs(isOn(settings.value(UserSettings::kOutlinedKeyPegsKey)));
+    options.setPossibleSecrets(isOn(settings.value(UserSettings::kPossibleSecretsKey)));
     m_loading = false;
 }
 
@@ -35,4 +36,5 @@ void Preferences::save()
     const ViewOptions &options = ViewOptions::instance();
     settings.setValue(UserSettings::kColorMarksKey, options.colorMarks());
     settings.setValue(UserSettings::kOutlinedKeyPegsKey, options.outlinedKeyPegs());
+    settings.setValue(UserSettings::kPossibleSecretsKey, options.possibleSecrets());
 }

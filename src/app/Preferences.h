@@ -7,7 +7,7 @@ class QVariant;
 
 // Keeps the player's display options (ViewOptions) in the user settings, each
 // under a key of its own beside the saved window frames, which it never
-// touches. Both options are off until the player turns them on.
+// touches. Every option is off until the player turns it on.
 class Preferences : public QObject
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     // remembered value, never the game.
     explicit Preferences(QObject *parent = nullptr);
 
-    // Sets both options from the settings, writing nothing. A missing or
+    // Sets every option from the settings, writing nothing. A missing or
     // foreign value counts as off.
     void load();
 

@@ -46,6 +46,13 @@ PreferencesWindow::PreferencesWindow(QWidget *parent) : QDialog(parent)
         layout, GameText::tr("&Outlined key pegs"),
         GameText::tr("White key pegs get a dark outline, so that they stand out from empty "
                      "places."));
+    m_possibleSecrets = addOption(
+        layout,
+        //: A preference, off by default; the count shows in the title of the board's box.
+        GameText::tr("&Show how many secrets are still possible"),
+        //: Explains the preference "Show how many secrets are still possible".
+        GameText::tr("During a game, the board's title tells how many secrets still agree "
+                     "with every scored row."));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addSpacing(8);
@@ -55,6 +62,7 @@ PreferencesWindow::PreferencesWindow(QWidget *parent) : QDialog(parent)
     ViewOptions &options = ViewOptions::instance();
     connect(m_colorMarks, &QCheckBox::toggled, &options, &ViewOptions::setColorMarks);
     connect(m_outlinedKeyPegs, &QCheckBox::toggled, &options, &ViewOptions::setOutlinedKeyPegs);
+    connect(m_possibleSecrets, &QCheckBox::toggled, &options, &ViewOptions::setPossibleSecrets);
     connect(&options, &ViewOptions::changed, this, &PreferencesWindow::showOptions);
 
     setFixedWidth(360);
@@ -71,4 +79,5 @@ void PreferencesWindow::showOptions()
     const ViewOptions &options = ViewOptions::instance();
     m_colorMarks->setChecked(options.colorMarks());
     m_outlinedKeyPegs->setChecked(options.outlinedKeyPegs());
+    m_possibleSecrets->setChecked(options.possibleSecrets());
 }

@@ -4,7 +4,7 @@
 
 class QCheckBox;
 
-// The preferences window: two display options, both off by default, that
+// The preferences window: display options, all off by default, that
 // apply to every view as soon as they are ticked. It is not modal, and each
 // option is a check box that the keyboard (Tab, Space, or its Alt mnemonic)
 // and a screen reader reach with its name and a description.
@@ -22,6 +22,7 @@ public:
 
     QCheckBox *colorMarks() const { return m_colorMarks; }
     QCheckBox *outlinedKeyPegs() const { return m_outlinedKeyPegs; }
+    QCheckBox *possibleSecrets() const { return m_possibleSecrets; }
 
 private:
     // Ticks the boxes as the options stand, for options set elsewhere.
@@ -29,4 +30,5 @@ private:
 
     QCheckBox *m_colorMarks;
     QCheckBox *m_outlinedKeyPegs;
+    QCheckBox *m_possibleSecrets;
 };

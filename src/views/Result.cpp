@@ -31,8 +31,17 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
 {
     m_black = black;
     m_white = white;
+    m_note.clear();
+    setToolTip(QString());
     AccessibleView::notifyChanged(this);
     requestRepaint();
+}
+
+void Result::setNote(const QString &note)
+{
+    m_note = note;
+    setToolTip(note);
+    AccessibleView::notifyChanged(this);
 }
 
 QString Result::shownText() const
@@ -42,7 +51,9 @@ QString Result::shownText() const
 
 QString Result::accessibleDetails() const
 {
-    return GameText::tr("%1 in the right place, %2 in another place").arg(m_black).arg(m_white);
+    const QString details =
+        GameText::tr("%1 in the right place, %2 in another place").arg(m_black).arg(m_white);
+    return m_note.isEmpty() ? details : details + QStringLiteral(". ") + m_note;
 }
 
 void Result::paintEvent(QPaintEvent *)

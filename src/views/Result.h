@@ -22,6 +22,11 @@ public:
     std::int32_t black() const { return m_black; }
     std::int32_t white() const { return m_white; }
 
+    // A remark on the score, such as what it told the player, shown as the
+    // view's tooltip and read after its description. A new score drops it.
+    void setNote(const QString &note);
+    QString note() const { return m_note; }
+
     QString accessibleDetails() const override;
 
 protected:
@@ -31,4 +36,5 @@ protected:
 private:
     std::int32_t m_black = 0;
     std::int32_t m_white = 0;
+    QString m_note;
 };

@@ -14,6 +14,14 @@ void ViewOptions::setColorMarks(bool on)
     emit changed();
 }
 
+void ViewOptions::setPossibleSecrets(bool on)
+{
+    if (on == m_possibleSecrets)
+        return;
+    m_possibleSecrets = on;
+    emit changed();
+}
+
 void ViewOptions::setOutlinedKeyPegs(bool on)
 {
     if (on == m_outlinedKeyPegs)

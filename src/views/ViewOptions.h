@@ -2,10 +2,9 @@
 
 #include <QObject>
 
-// The player's display options, shared by every peg-like view of the
-// process. Both are off at start, and with both off the views draw their
-// standard look, pixel for pixel. Every view repaints as soon as an option
-// changes.
+// The player's display options, shared by every view of the process. Both are off at start, and
+// with both off the views draw their standard look, pixel for pixel. Every view repaints as soon as
+// an option changes.
 class ViewOptions : public QObject
 {
     Q_OBJECT
@@ -23,6 +22,11 @@ public:
     bool outlinedKeyPegs() const { return m_outlinedKeyPegs; }
     void setOutlinedKeyPegs(bool on);
 
+    // During a game, the board tells how many secrets still agree with every
+    // scored row.
+    bool possibleSecrets() const { return m_possibleSecrets; }
+    void setPossibleSecrets(bool on);
+
 signals:
     // Sent once for each option that takes a new value, never for a set to
     // the value it has.
@@ -33,4 +37,5 @@ private:
 
     bool m_colorMarks = false;
     bool m_outlinedKeyPegs = false;
+    bool m_possibleSecrets = false;
 };

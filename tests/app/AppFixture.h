@@ -7,6 +7,7 @@
 #include "AlertRecorder.h"
 #include "app/AppController.h"
 
+#include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,22 +19,33 @@ using RecordingAppController = AlertRecorder<AppController>;
 
 // Points the user and system settings at a fresh directory; the program's
 // settings file is then filePath(). Settings objects made before it keep their
-// old place.
+// old place. The user's data directory, where the history of games goes, is
+// dataHome() for controllers made while it lives.
 class IsolatedSettings
 {
 public:
-    IsolatedSettings()
+    IsolatedSettings() : m_savedDataHome(qgetenv("XDG_DATA_HOME"))
     {
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(format, QSettings::UserScope, dir.path());
             QSettings::setPath(format, QSettings::SystemScope, dir.filePath("system"));
         }
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
     }
+    ~IsolatedSettings() { qputenv("XDG_DATA_HOME", m_savedDataHome); }
+    IsolatedSettings(const IsolatedSettings &) = delete;
+    IsolatedSettings &operator=(const IsolatedSettings &) = delete;
+
+    QString dataHome() const { return dir.filePath("data"); }
+    QString historyPath() const { return dir.filePath("data/hueriddle/history"); }
 
     QString directory() const { return dir.filePath("Hueriddle"); }
     QString filePath() const { return dir.filePath("Hueriddle/Hueriddle.conf"); }
 
     QTemporaryDir dir;
+
+private:
+    QByteArray m_savedDataHome;
 };
 
 // Moves `window` so that its inside (QWidget::geometry(), what the saved

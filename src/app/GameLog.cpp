@@ -1,0 +1,48 @@
+#include "app/GameLog.h"
+
+#include "game/Controller.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+GameLog::GameLog(Controller &controller, const QString &directory, QObject *parent)
+    : QObject(parent), m_controller(controller), m_history(directory)
+{
+    connect(&controller, &Controller::gameEnded, this, &GameLog::record);
+}
+
+HistoryStatistics GameLog::statistics() const
+{
+    const QByteArray bytes = m_history.read();
+    return HistoryStatistics::fromHistory(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool GameLog::reset()
+{
+    // An absent history has nothing to keep; there is nothing to move then.
+    if (m_history.keepAside().isEmpty() && QFileInfo::exists(m_history.filePath()))
+        return false;
+    emit wasReset();
+    return true;
+}
+
+rules::GameRecord GameLog::recordOf(const Controller &controller, rules::GameResult result)
+{
+    rules::GameRecord game;
+    game.endedAt = QDateTime::currentSecsSinceEpoch();
+    game.unique = controller.unique;
+    game.result = result;
+    game.secret = controller.combo;
+    for (const rules::PlayedRow &row : controller.committedRows())
+        if (game.rowCount < rules::kRows)
+            game.rows[static_cast<std::size_t>(game.rowCount++)] = row;
+    return game;
+}
+
+void GameLog::record(rules::GameResult result)
+{
+    const rules::GameRecord game = recordOf(m_controller, result);
+    m_history.append(QByteArray::fromStdString(rules::formatHistoryLine(game)));
+    emit recorded(game);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rules/GameRecord.h"
+#include "rules/SecretCount.h"
+
+#include <QObject>
+#include <QString>
+
+class Controller;
+
+// What the board's rows told the player. Once a game is won or lost, each
+// scored row's view carries a note (its tooltip and the end of its
+// description for screen readers): how many secrets were still possible
+// before and after it, and whether its guess could have been the secret.
+// During a game nothing is said, unless the preference "Show how many
+// secrets are still possible" is on: then the board box's title names the
+// count for the active row.
+class Hindsight : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Hindsight(Controller &controller, QObject *parent = nullptr);
+
+    // The note of one row, in the player's words.
+    static QString note(const rules::RowHindsight &row);
+
+    // Shows or hides the count in the board box's title, as the game and
+    // the preference stand.
+    void showCount();
+
+private:
+    void explainEnd(rules::GameResult result);
+
+    Controller &m_controller;
+};
