@@ -32,7 +32,8 @@ bool GameHistory::append(const QByteArray &line)
         return false;
     }
     const QByteArray path = QFile::encodeName(filePath());
-    const int fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Read and write: the last byte tells whether the file ends a line.
+    const int fd = ::open(path.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         warnOnce(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
