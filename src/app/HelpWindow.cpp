@@ -147,12 +147,13 @@ QString HelpWindow::html()
                 {QT_TRANSLATE_NOOP("Hueriddle", "Game"), QT_TRANSLATE_NOOP("Hueriddle", "Move")})));
 
     text += heading(GameText::tr("Preferences"));
-    text += paragraph(GameText::tr("%1 has two options, both off at first. They apply at once "
+    //: Help text; %1 is the menu path Info > Preferences...
+    text += paragraph(GameText::tr("%1 has three options, all off at first. They apply at once "
                                    "and are kept for the next start.")
                           .toHtmlEscaped()
                           .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
                                          QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
-    text += QStringLiteral("<ul><li>%1</li><li>%2</li></ul>")
+    text += QStringLiteral("<ul><li>%1</li><li>%2</li><li>%3</li></ul>")
                 .arg(GameText::tr(
                          "%1: every colored peg carries a black or white mark whose shape tells "
                          "its color, for players who tell some of the colors apart poorly. Red "
@@ -164,7 +165,32 @@ QString HelpWindow::html()
                      GameText::tr("%1: every white key peg gets a dark outline, so "
                                   "that it stands out from an empty place.")
                          .toHtmlEscaped()
-                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs"))));
+                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs"))),
+                     //: Help text; %1 is the name of the preference.
+                     GameText::tr("%1: during a game, the title of the board's box tells how "
+                                  "many secrets still agree with every scored row.")
+                         .toHtmlEscaped()
+                         .arg(optionName(QT_TRANSLATE_NOOP(
+                             "Hueriddle", "&Show how many secrets are still possible"))));
+
+    //: Help heading of the part on the statistics window.
+    text += heading(GameText::tr("Statistics"));
+    //: Help text; %1 is the menu path Info > Statistics...
+    text += paragraph(
+        GameText::tr("Every game that ends is kept in the history of your games. %1 shows, for "
+                     "each variant, the games played, won, lost and abandoned, the win rate, "
+                     "the winning streaks, the average rows of a win and the wins without "
+                     "Move, with a chart of wins by the number of rows beside the losses; and it "
+                     "looks back at the last game row by row. Reset statistics moves the "
+                     "history aside into a file of its own; nothing is deleted.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
+                           QT_TRANSLATE_NOOP("Hueriddle", "Statistics...")})));
+    //: Help text on the tooltips of the scores once a game is over.
+    text += paragraph(GameText::tr("Once a game is over, each score's tooltip tells how many "
+                                   "secrets were still possible before and after its row, and "
+                                   "whether the row's guess could have been the secret.")
+                          .toHtmlEscaped());
 
     text += heading(GameText::tr("Keys"));
     text += paragraph(

@@ -120,7 +120,7 @@ void TestHelpWindow::explainsHowToPlay_data()
     QTest::newRow("starting a game") << "Start a game of either kind from Game > New game";
     QTest::newRow("the computer's move") << "Game > Move plays the active row for you";
     QTest::newRow("where the preferences are")
-        << "Info > Preferences... has two options, both off at first";
+        << "Info > Preferences... has three options, all off at first";
     QTest::newRow("colour marks, with every shape")
         << "Color marks: every colored peg carries a black or white mark whose shape tells its "
            "color, for players who tell some of the colors apart poorly. Red has a triangle "
@@ -128,6 +128,13 @@ void TestHelpWindow::explainsHowToPlay_data()
            "bars, magenta a ring and cyan two vertical bars.";
     QTest::newRow("outlined key pegs")
         << "Outlined key pegs: every white key peg gets a dark outline";
+    QTest::newRow("the count of possible secrets")
+        << "Show how many secrets are still possible: during a game, the title of the board's "
+           "box tells how many secrets still agree";
+    QTest::newRow("the statistics window") << "Info > Statistics... shows, for each variant";
+    QTest::newRow("the reset keeps the history") << "moves the history aside";
+    QTest::newRow("the scores explain a finished game")
+        << "each score's tooltip tells how many secrets were still possible";
 }
 
 void TestHelpWindow::explainsHowToPlay()

@@ -103,6 +103,7 @@ void TestMainMenu::menuTree_data()
     };
     row("Info", "", -1, true);
     row("Info > Info Panel...", "", -1, false);
+    row("Info > Statistics...", "", -1, false);
     row("Info > Preferences...", "", -1, false);
     row("Info > Help...", "Ctrl+?", -1, false);
     row("Game", "", -1, true);
@@ -270,6 +271,10 @@ void TestMainMenu::infoPreferencesAndHelpOpenTheirWindows()
     QVERIFY(!openWindowTitles().contains("Info Panel"));
     actionAt(*m_controller, "Info > Info Panel...")->trigger();
     QVERIFY(openWindowTitles().contains("Info Panel"));
+
+    QVERIFY(!openWindowTitles().contains("Hueriddle Statistics"));
+    actionAt(*m_controller, "Info > Statistics...")->trigger();
+    QVERIFY(openWindowTitles().contains("Hueriddle Statistics"));
 
     QAction *preferences = actionAt(*m_controller, "Info > Preferences...");
     QVERIFY(preferences);

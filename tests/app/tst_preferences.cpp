@@ -94,6 +94,7 @@ void TestPreferences::cleanup()
     m_settings.reset();
     ViewOptions::instance().setColorMarks(false);
     ViewOptions::instance().setOutlinedKeyPegs(false);
+    ViewOptions::instance().setPossibleSecrets(false);
 }
 
 void TestPreferences::launch()
@@ -109,9 +110,11 @@ void TestPreferences::offByDefaultAndNothingWritten()
     // Left on by an earlier window of this process: the settings rule.
     ViewOptions::instance().setColorMarks(true);
     ViewOptions::instance().setOutlinedKeyPegs(true);
+    ViewOptions::instance().setPossibleSecrets(true);
     launch();
     QVERIFY(!ViewOptions::instance().colorMarks());
     QVERIFY(!ViewOptions::instance().outlinedKeyPegs());
+    QVERIFY(!ViewOptions::instance().possibleSecrets());
     QVERIFY(!QFile::exists(m_settings->filePath()));
 
     PreferencesWindow *window = openPreferences(*m_controller);
@@ -120,6 +123,7 @@ void TestPreferences::offByDefaultAndNothingWritten()
     QVERIFY(!window->isModal());
     QVERIFY(!window->colorMarks()->isChecked());
     QVERIFY(!window->outlinedKeyPegs()->isChecked());
+    QVERIFY(!window->possibleSecrets()->isChecked());
     // The game goes on while it is open.
     QVERIFY(m_controller->window->isEnabled());
     QVERIFY(m_controller->palette->isEnabled());
@@ -178,18 +182,25 @@ void TestPreferences::keyboardAndScreenReaderReachBoth()
     QCOMPARE(QApplication::focusWidget(), window->outlinedKeyPegs());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(ViewOptions::instance().outlinedKeyPegs());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window->possibleSecrets());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(ViewOptions::instance().possibleSecrets());
     // Each also has a mnemonic, which clicks its box as a button does, when
     // the events of the press have been handled.
     QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!ViewOptions::instance().colorMarks());
     QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
     QTRY_VERIFY(!ViewOptions::instance().outlinedKeyPegs());
+    QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(!ViewOptions::instance().possibleSecrets());
 
     const struct {
         QCheckBox *box;
         const char *name;
     } options[] = {{window->colorMarks(), "Color marks"},
-                   {window->outlinedKeyPegs(), "Outlined key pegs"}};
+                   {window->outlinedKeyPegs(), "Outlined key pegs"},
+                   {window->possibleSecrets(), "Show how many secrets are still possible"}};
     for (const auto &option : options) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(option.box);
         QVERIFY(accessible);
@@ -207,10 +218,12 @@ void TestPreferences::optionsSurviveARestart_data()
 {
     QTest::addColumn<bool>("marks");
     QTest::addColumn<bool>("outlines");
-    QTest::newRow("color marks") << true << false;
-    QTest::newRow("outlined key pegs") << false << true;
-    QTest::newRow("both") << true << true;
-    QTest::newRow("both turned on and off again") << false << false;
+    QTest::addColumn<bool>("counts");
+    QTest::newRow("color marks") << true << false << false;
+    QTest::newRow("outlined key pegs") << false << true << false;
+    QTest::newRow("possible secrets") << false << false << true;
+    QTest::newRow("all three") << true << true << true;
+    QTest::newRow("all turned on and off again") << false << false << false;
 }
 
 // The options are kept under their own keys; the saved frames stay as they
@@ -219,6 +232,7 @@ void TestPreferences::optionsSurviveARestart()
 {
     QFETCH(bool, marks);
     QFETCH(bool, outlines);
+    QFETCH(bool, counts);
     launch();
     QVERIFY(m_controller->applicationWillTerminate());
     const QVariant mainFrame = savedValue(*m_settings, QStringLiteral("HueRiddlesMain"));
@@ -229,14 +243,18 @@ void TestPreferences::optionsSurviveARestart()
     QVERIFY(window);
     window->colorMarks()->setChecked(true);
     window->outlinedKeyPegs()->setChecked(true);
+    window->possibleSecrets()->setChecked(true);
     window->colorMarks()->setChecked(marks);
     window->outlinedKeyPegs()->setChecked(outlines);
+    window->possibleSecrets()->setChecked(counts);
     m_controller->terminate();
     QVERIFY(m_controller->applicationWillTerminate());
     QCOMPARE(savedValue(*m_settings, UserSettings::kColorMarksKey).toString(),
              marks ? QStringLiteral("true") : QStringLiteral("false"));
     QCOMPARE(savedValue(*m_settings, UserSettings::kOutlinedKeyPegsKey).toString(),
              outlines ? QStringLiteral("true") : QStringLiteral("false"));
+    QCOMPARE(savedValue(*m_settings, UserSettings::kPossibleSecretsKey).toString(),
+             counts ? QStringLiteral("true") : QStringLiteral("false"));
     QCOMPARE(savedValue(*m_settings, QStringLiteral("HueRiddlesMain")), mainFrame);
     QCOMPARE(savedValue(*m_settings, QStringLiteral("HueRiddlesPalette")), paletteFrame);
 
@@ -245,13 +263,16 @@ void TestPreferences::optionsSurviveARestart()
     m_controller.reset();
     ViewOptions::instance().setColorMarks(!marks);
     ViewOptions::instance().setOutlinedKeyPegs(!outlines);
+    ViewOptions::instance().setPossibleSecrets(!counts);
     launch();
     QCOMPARE(ViewOptions::instance().colorMarks(), marks);
     QCOMPARE(ViewOptions::instance().outlinedKeyPegs(), outlines);
+    QCOMPARE(ViewOptions::instance().possibleSecrets(), counts);
     window = openPreferences(*m_controller);
     QVERIFY(window);
     QCOMPARE(window->colorMarks()->isChecked(), marks);
     QCOMPARE(window->outlinedKeyPegs()->isChecked(), outlines);
+    QCOMPARE(window->possibleSecrets()->isChecked(), counts);
 }
 
 void TestPreferences::savedValuesReadStrictly_data()
@@ -272,12 +293,14 @@ void TestPreferences::savedValuesReadStrictly()
 {
     QFETCH(QByteArray, value);
     QFETCH(bool, on);
-    const QByteArray contents =
-        "[Preferences]\nColorMarks=" + value + "\nOutlinedKeyPegs=" + value + "\n";
+    const QByteArray contents = "[Preferences]\nColorMarks=" + value +
+                                "\nOutlinedKeyPegs=" + value + "\nShowPossibleSecrets=" + value +
+                                "\n";
     writeFile(m_settings->filePath(), contents);
     launch();
     QCOMPARE(ViewOptions::instance().colorMarks(), on);
     QCOMPARE(ViewOptions::instance().outlinedKeyPegs(), on);
+    QCOMPARE(ViewOptions::instance().possibleSecrets(), on);
     QCOMPARE(fileContents(m_settings->filePath()), contents);
 }
 
