@@ -1,5 +1,6 @@
 #include "app/PaletteWindow.h"
 
+#include "app/CommandTable.h"
 #include "dnd/SourcePeg.h"
 #include "rules/ColorCode.h"
 #include "views/GameText.h"
@@ -32,7 +33,7 @@ void PaletteWindow::setupWidgets()
         peg->setColor(Peg::colorOfCode(color.code));
         // The key that places the colour, shown on hovering and read out.
         const QString name = GameText::tr(color.name);
-        const int key = rules::paletteOrder(color);
+        const QString key = CommandTable::keyPlacing(color.code);
         peg->setToolTip(GameText::tr("Key %1: %2").arg(key).arg(name));
         peg->setAccessibleDetails(GameText::tr("A %1 peg, key %2").arg(name).arg(key));
     }
