@@ -3,6 +3,7 @@
 #include "app/CommandTable.h"
 #include "dnd/SourcePeg.h"
 #include "rules/ColorCode.h"
+#include "views/ColorCodes.h"
 #include "views/GameText.h"
 
 namespace
@@ -30,7 +31,7 @@ void PaletteWindow::setupWidgets()
         const QPointF corner(kPegSize * color.paletteColumn, kPegSize * color.paletteRow);
         auto *peg = new SourcePeg(corner, paletteView);
         peg->setAccessibleLabel(GameText::tr("Palette"));
-        peg->setColor(Peg::colorOfCode(color.code));
+        peg->setColor(ColorCodes::colorOfCode(color.code));
         // The key that places the colour, shown on hovering and read out.
         const QString name = GameText::tr(color.name);
         const QString key = CommandTable::keyPlacing(color.code);
