@@ -203,6 +203,10 @@ HistoryLineKind parseHistoryLine(std::string_view line, GameRecord &record)
         fnv1a(line.substr(0, mark)) != checksum)
         return HistoryLineKind::Unreadable;
     rest.remove_suffix(kTail);
+    // Fields are parted by single blanks; one more at the end would be
+    // dropped unseen by the reading below.
+    if (rest.ends_with(' '))
+        return HistoryLineKind::Unreadable;
 
     GameRecord read;
     if (!readNumber(nextField(rest), kMaxTimeDigits, read.endedAt))

@@ -3,6 +3,7 @@
 #include "rules/GameRecord.h"
 
 #include <QtTest>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,22 @@ void TestGameRecord::linesThatAreNotGames_data()
         QTest::newRow("checksum in capitals") << bytes(upper) << HistoryLineKind::Unreadable;
     QTest::newRow("carriage return kept at the end")
         << bytes(good + "\r") << HistoryLineKind::Unreadable;
+    std::string spaced = good.substr(0, good.size() - 10) + " ";
+    spaced += good.substr(good.size() - 10);
+    QTest::newRow("two blanks before the checksum, sealed again")
+        << bytes(spaced.substr(0, spaced.size() - 8) +
+                 [&] {
+                     // The right checksum of the line with the extra blank.
+                     std::uint32_t hash = 2166136261u;
+                     for (const char byte : spaced.substr(0, spaced.size() - 10)) {
+                         hash ^= static_cast<unsigned char>(byte);
+                         hash *= 16777619u;
+                     }
+                     char hex[9];
+                     std::snprintf(hex, sizeof hex, "%08x", hash);
+                     return std::string(hex);
+                 }())
+        << HistoryLineKind::Unreadable;
     QTest::newRow("a later version")
         << QByteArray("hueriddle 2 anything at all") << HistoryLineKind::LaterVersion;
     QTest::newRow("a much later version")
