@@ -1,8 +1,13 @@
 // The game with its real windows (Qt's offscreen platform): one "Move" through
 // the controller and the board's views against the window-free search alone
-// on the same boards, and a full repaint of the board window.
+// on the same boards, a full repaint of the board window, and the statistics
+// window opening on a history of 100,000 games.
 
+#include "HistoryMaker.h"
 #include "app/AppController.h"
+#include "app/StatisticsWindow.h"
+#include "app/WinsChart.h"
+#include "desktop/GameHistory.h"
 #include "dnd/DestinationPeg.h"
 #include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
@@ -11,6 +16,8 @@
 #include "views/Result.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QWindow>
@@ -188,6 +195,34 @@ void BM_RepaintBoard(benchmark::State &state)
         window->repaint();
 }
 
+constexpr int kHistoryGames = 100000;
+
+// The statistics window opened on a history of 100,000 games, until it shows
+// their numbers: the file read and parsed, every game counted, the last one
+// looked back on, the window laid out and shown. Wall-clock time: reading the
+// file is part of it.
+QString statisticsDirectory;
+
+void BM_OpenStatistics(benchmark::State &state)
+{
+    // A history of its own, which the games the other benchmarks end do not
+    // reach: a controller that plays none.
+    Controller idle;
+    GameLog log(idle, statisticsDirectory);
+    std::int64_t shown = 0;
+    for (auto _ : state) {
+        StatisticsWindow *window = StatisticsWindow::showFor(controller->window, log);
+        state.PauseTiming();
+        shown = window->statistics().variant(false).played() +
+                window->statistics().variant(true).played();
+        delete window;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (shown != kHistoryGames)
+        state.SkipWithError("the window did not count every game of the history");
+}
+
 } // namespace
 
 BENCHMARK(BM_RepaintBoard)->ArgName("coloured")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -203,6 +238,20 @@ int main(int argc, char **argv)
     if (!home.isValid())
         return 1;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    // So does the history of the games the benchmarks end.
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    // The statistics window's history, made here.
+    statisticsDirectory = home.filePath(QStringLiteral("statistics"));
+    {
+        const std::string history = makeHistory(kHistoryGames);
+        QDir().mkpath(statisticsDirectory);
+        QFile file(GameHistory(statisticsDirectory).filePath());
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(history.data(), qint64(history.size())) != qint64(history.size())) {
+            std::fputs("bench_gui: cannot write the history of games\n", stderr);
+            return 1;
+        }
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
@@ -227,6 +276,9 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("BM_SearchSevenRows", BM_SearchSevenRows)
         ->Iterations(kRunsPerBoard * boardCount)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_OpenStatistics", BM_OpenStatistics)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -44,16 +44,18 @@ QJsonObject readJson(const QString &path)
     return document.object();
 }
 
-// The median CPU time, in nanoseconds, of the benchmark whose run name starts
-// with `name` (an "/iterations:N" suffix is allowed).
-double medianNanoseconds(const QJsonObject &results, const QString &name)
+// The median CPU time (or, with `wallClock`, real time), in nanoseconds, of
+// the benchmark whose run name starts with `name` (an "/iterations:N" or
+// "/real_time" suffix is allowed).
+double medianNanoseconds(const QJsonObject &results, const QString &name, bool wallClock = false)
 {
     for (const QJsonValue &value : results.value(QStringLiteral("benchmarks")).toArray()) {
         const QJsonObject entry = value.toObject();
         const QString runName = entry.value(QStringLiteral("run_name")).toString();
         if (entry.value(QStringLiteral("aggregate_name")).toString() != QStringLiteral("median"))
             continue;
-        if (runName != name && !runName.startsWith(name + QStringLiteral("/iterations:")))
+        if (runName != name && !runName.startsWith(name + QStringLiteral("/iterations:")) &&
+            runName != name + QStringLiteral("/real_time"))
             continue;
         if (entry.contains(QStringLiteral("error_occurred")))
             fail(QStringLiteral("%1 failed: %2")
@@ -63,7 +65,9 @@ double medianNanoseconds(const QJsonObject &results, const QString &name)
                              : unit == QStringLiteral("us") ? 1e3
                              : unit == QStringLiteral("s")  ? 1e9
                                                             : 1.0;
-        return entry.value(QStringLiteral("cpu_time")).toDouble() * scale;
+        return entry.value(wallClock ? QStringLiteral("real_time") : QStringLiteral("cpu_time"))
+                   .toDouble() *
+               scale;
     }
     fail(QStringLiteral("no median of %1 (did it run with repetitions?)").arg(name));
 }
@@ -146,7 +150,9 @@ int main(int argc, char **argv)
     const double floorStart = medianOf(startup, floor, QStringLiteral("startup_ms")) * 1e6;
     const double startRatio = gameStart / floorStart;
     rows.push_back(
-        {QStringLiteral("Start-up to both windows shown, palette active (%1 runs)").arg(runs),
+        {QStringLiteral("Start-up to both windows shown, palette active, with a history of "
+                        "100,000 games (%1 runs)")
+             .arg(runs),
          duration(gameStart), QStringLiteral("≤ 1.10 × floor"),
          QStringLiteral("%1 × floor: %2")
              .arg(QString::number(startRatio, 'f', 3), verdict(startRatio <= 1.10))});
@@ -226,6 +232,15 @@ int main(int argc, char **argv)
             {QStringLiteral("Repaint of the board window, every peg empty, scale %1").arg(scale),
              duration(empty), goal, judged(empty)});
     }
+
+    const double statistics =
+        medianNanoseconds(gui, QStringLiteral("BM_OpenStatistics"), /*wallClock=*/true);
+    rows.push_back(
+        {QStringLiteral("Statistics window open with its numbers, 100,000 games "
+                        "(wall clock)"),
+         duration(statistics), QStringLiteral("≤ 100 ms"),
+         QStringLiteral("%1 ms: %2")
+             .arg(QString::number(statistics / 1e6, 'f', 1), verdict(statistics <= 1e8))});
 
     const int idleSeconds = startup.value(QStringLiteral("idle_seconds")).toInt();
     const double gameIdle = medianOf(startup, game, QStringLiteral("idle_cpu_ms")) * 1e6;

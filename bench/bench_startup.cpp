@@ -15,6 +15,10 @@
 // been reported for the settle period, which is not counted. A drawing that
 // leaves the pixels as they were does not make a new frame.
 //
+// Every program starts with a history of 100,000 finished games in its data
+// directory, made by the harness, as a player of long standing has it: the
+// game must not read it to start.
+//
 // Idle: the CPU time (all threads, user and system) a program uses over a
 // stretch of seconds in which nothing happens, once its windows are shown.
 //
@@ -33,6 +37,8 @@
 //   bench_startup --game PATH --floor PATH --out FILE.json
 //                 [--runs N] [--warmup N] [--frame-runs N] [--settle-ms MS]
 //                 [--idle-runs N] [--idle-seconds S] [--display NAME]
+
+#include "HistoryMaker.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -208,7 +214,8 @@ struct Launched {
 class Harness
 {
 public:
-    explicit Harness(const std::string &display) : m_display(display)
+    explicit Harness(const std::string &display, const std::string &history)
+        : m_display(display), m_history(history)
     {
         int screenNumber = 0;
         m_connection = xcb_connect(display.c_str(), &screenNumber);
@@ -256,6 +263,14 @@ public:
         launched.home = pattern;
         const std::string config = launched.home + "/.config";
         mkdir(config.c_str(), 0700);
+        // The history of games, linked in: the same bytes for every run,
+        // which a program that starts never writes to.
+        const std::string data = launched.home + "/.local/share/hueriddle";
+        mkdir((launched.home + "/.local").c_str(), 0700);
+        mkdir((launched.home + "/.local/share").c_str(), 0700);
+        mkdir(data.c_str(), 0700);
+        if (link(m_history.c_str(), (data + "/history").c_str()) != 0)
+            fail("cannot link the history of games into the program's HOME");
 
         // The environment is prepared before the clock starts.
         std::vector<std::string> variables;
@@ -580,6 +595,7 @@ private:
     }
 
     std::string m_display;
+    std::string m_history;
     xcb_connection_t *m_connection = nullptr;
     xcb_window_t m_root = XCB_NONE;
     xcb_atom_t m_wmName = XCB_NONE;
@@ -595,6 +611,32 @@ private:
     std::size_t m_windowBytes = 0;
     // The last grab, packed; its capacity, written once, is kept across runs.
     std::vector<std::uint8_t> m_shown;
+};
+
+// The history of 100,000 games in a file of the harness, removed at the end.
+struct HistoryFile {
+    std::string path;
+
+    HistoryFile()
+    {
+        char pattern[] = "/tmp/hueriddle-bench-history-XXXXXX";
+        const int fd = mkstemp(pattern);
+        if (fd < 0)
+            fail("mkstemp failed");
+        path = pattern;
+        const std::string history = makeHistory(100000);
+        std::size_t written = 0;
+        while (written < history.size()) {
+            const ssize_t got = write(fd, history.data() + written, history.size() - written);
+            if (got <= 0)
+                fail("cannot write the history of games");
+            written += std::size_t(got);
+        }
+        close(fd);
+    }
+    ~HistoryFile() { unlink(path.c_str()); }
+    HistoryFile(const HistoryFile &) = delete;
+    HistoryFile &operator=(const HistoryFile &) = delete;
 };
 
 long residentKiB(pid_t pid)
@@ -682,11 +724,12 @@ int main(int argc, char **argv)
         display = server.display;
     }
 
+    HistoryFile historyFile;
     Program game{"game", options.game, {}, {}, {}, {}, {}};
     Program floor{"floor", options.floor, {}, {}, {}, {}, {}};
     int status = 0;
     {
-        Harness harness(display);
+        Harness harness(display, historyFile.path);
 
         // Start-up, alternating which program goes first in each pair.
         for (int round = 0; round < options.warmup + options.runs; ++round) {

@@ -11,6 +11,11 @@ GameLog::GameLog(Controller &controller, const QString &directory, QObject *pare
     connect(&controller, &Controller::gameEnded, this, &GameLog::record);
 }
 
+GameLog::~GameLog()
+{
+    writeWaiting(false);
+}
+
 HistoryStatistics GameLog::statistics() const
 {
     const QByteArray bytes = m_history.read();
@@ -42,7 +47,19 @@ rules::GameRecord GameLog::recordOf(const Controller &controller, rules::GameRes
 
 void GameLog::record(rules::GameResult result)
 {
-    const rules::GameRecord game = recordOf(m_controller, result);
-    m_history.append(QByteArray::fromStdString(rules::formatHistoryLine(game)));
-    emit recorded(game);
+    m_waiting.push_back(recordOf(m_controller, result));
+    if (m_waiting.size() == 1)
+        QMetaObject::invokeMethod(
+            this, [this] { writeWaiting(true); }, Qt::QueuedConnection);
+}
+
+void GameLog::writeWaiting(bool announce)
+{
+    const std::vector<rules::GameRecord> games = std::move(m_waiting);
+    m_waiting.clear();
+    for (const rules::GameRecord &game : games) {
+        m_history.append(QByteArray::fromStdString(rules::formatHistoryLine(game)));
+        if (announce)
+            emit recorded(game);
+    }
 }

@@ -10,7 +10,10 @@ class Controller;
 
 // Writes every game that ends into the history of games (GameHistory): won,
 // lost, or abandoned for a new game after at least one committed row. The
-// history is read only when asked for, by the statistics window.
+// game is taken from the board as it ends, and written once control is back
+// in the event loop, so that the move or commit that ended it is not slowed
+// by the file. The history is read only when asked for, by the statistics
+// window.
 class GameLog : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,8 @@ class GameLog : public QObject
 public:
     GameLog(Controller &controller, const QString &directory = GameHistory::defaultDirectory(),
             QObject *parent = nullptr);
+    // Writes the games still waiting.
+    ~GameLog() override;
 
     // The statistics of the whole history, read now.
     HistoryStatistics statistics() const;
@@ -32,14 +37,18 @@ public:
     static rules::GameRecord recordOf(const Controller &controller, rules::GameResult result);
 
 signals:
-    // A game ended and was counted, whether or not the file could take it.
+    // A game ended and was written, or counted where the file could not take it.
     void recorded(const rules::GameRecord &game);
     // The history was moved aside: there are no games any more.
     void wasReset();
 
 private:
     void record(rules::GameResult result);
+    // Writes the games waiting, in the order they ended; with `announce`,
+    // tells of each.
+    void writeWaiting(bool announce);
 
     Controller &m_controller;
     GameHistory m_history;
+    std::vector<rules::GameRecord> m_waiting;
 };

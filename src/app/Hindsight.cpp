@@ -50,6 +50,8 @@ QString Hindsight::note(const rules::RowHindsight &row)
 void Hindsight::showCount()
 {
     auto *board = qobject_cast<BoardWindow *>(m_controller.window.data());
+    if (m_controller.isPlaying())
+        m_ended.clear();
     if (!board)
         return;
     if (!ViewOptions::instance().possibleSecrets() || !m_controller.isPlaying()) {
@@ -64,8 +66,21 @@ void Hindsight::explainEnd(rules::GameResult result)
 {
     if (result == rules::GameResult::Abandoned)
         return;
-    const std::vector<rules::ScoredRow> rows = scoredRows(m_controller.committedRows());
-    const std::vector<rules::RowHindsight> hindsight = rules::lookBack(rows, m_controller.unique);
+    m_ended = scoredRows(m_controller.committedRows());
+    m_unique = m_controller.unique;
+    if (!m_notesDue) {
+        m_notesDue = true;
+        QMetaObject::invokeMethod(this, &Hindsight::writeNotes, Qt::QueuedConnection);
+    }
+}
+
+void Hindsight::writeNotes()
+{
+    m_notesDue = false;
+    if (m_ended.empty())
+        return;
+    const std::vector<rules::RowHindsight> hindsight = rules::lookBack(m_ended, m_unique);
+    m_ended.clear();
     // committedRows() runs from the top row, row 7, down.
     for (std::size_t played = 0; played < hindsight.size(); ++played) {
         const std::size_t row = rules::kRows - 1 - played;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class Controller;
 
@@ -12,7 +13,9 @@ class Controller;
 // scored row's view carries a note (its tooltip and the end of its
 // description for screen readers): how many secrets were still possible
 // before and after it, and whether its guess could have been the secret.
-// During a game nothing is said, unless the preference "Show how many
+// The notes are worked out once control is back in the event loop, so that
+// the move or commit that ended the game is not slowed by them. During a
+// game nothing is said, unless the preference "Show how many
 // secrets are still possible" is on: then the board box's title names the
 // count for the active row.
 class Hindsight : public QObject
@@ -31,6 +34,12 @@ public:
 
 private:
     void explainEnd(rules::GameResult result);
+    void writeNotes();
 
     Controller &m_controller;
+    // The rows of the game that just ended, until their notes are written; a
+    // new game or row drops them.
+    std::vector<rules::ScoredRow> m_ended;
+    bool m_unique = false;
+    bool m_notesDue = false;
 };

@@ -31,8 +31,10 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
 {
     m_black = black;
     m_white = white;
-    m_note.clear();
-    setToolTip(QString());
+    if (!m_note.isEmpty()) {
+        m_note.clear();
+        setToolTip(QString());
+    }
     AccessibleView::notifyChanged(this);
     requestRepaint();
 }

@@ -103,7 +103,8 @@ private:
     StatisticsWindow *openStatistics();
     // Starts a game and puts `secret` behind the board.
     void startGame(bool unique, const Combination &secret);
-    // Plays Move until the game is over.
+    // Plays Move until the game is over, and lets the event loop write the
+    // game down and its notes.
     void playToTheEnd();
 
     std::unique_ptr<IsolatedSettings> m_settings;
@@ -156,6 +157,7 @@ void TestStatistics::playToTheEnd()
     for (int row = 0; row < rules::kRows && m_controller->isPlaying(); ++row)
         m_controller->move();
     QVERIFY(!m_controller->isPlaying());
+    QCoreApplication::processEvents();
 }
 
 void TestStatistics::statisticsOfAHandMadeHistory_data()
@@ -343,6 +345,8 @@ void TestStatistics::windowFollowsTheGamesThatEnd()
     startGame(false, {4, 5, 6, 5});
     m_controller->move();
     startGame(true, {1, 2, 3, 4});
+    QCOMPARE(window->fieldText(false, StatisticsWindow::Abandoned), QStringLiteral("0"));
+    QCoreApplication::processEvents();
     QCOMPARE(window->fieldText(false, StatisticsWindow::Abandoned), QStringLiteral("1"));
     QCOMPARE(window->fieldText(false, StatisticsWindow::Played), QStringLiteral("2"));
     QCOMPARE(window->lastGameTable()->rowCount(), 1);
@@ -363,6 +367,7 @@ void TestStatistics::scoreViewsExplainTheFinishedGame()
     launch();
     startGame(false, {4, 5, 6, 5});
     m_controller->move();
+    QCoreApplication::processEvents();
     // During a game the scores tell nothing more.
     QCOMPARE(m_controller->res[7]->toolTip(), QString());
     QCOMPARE(description(m_controller->res[7]),
@@ -381,8 +386,17 @@ void TestStatistics::scoreViewsExplainTheFinishedGame()
     for (int row = 0; row < rules::kRows; ++row)
         QVERIFY(!m_controller->res[row]->note().isEmpty());
 
-    // A new game starts with nothing to explain.
+    // A new game starts with nothing to explain, even one started before the
+    // notes of the last were written.
     startGame(false, {1, 2, 3, 4});
+    QCoreApplication::processEvents();
+    for (int row = 0; row < rules::kRows; ++row)
+        QCOMPARE(m_controller->res[row]->note(), QString());
+    startGame(false, {4, 5, 6, 5});
+    for (int row = 0; row < rules::kRows && m_controller->isPlaying(); ++row)
+        m_controller->move();
+    startGame(false, {1, 2, 3, 4});
+    QCoreApplication::processEvents();
     for (int row = 0; row < rules::kRows; ++row) {
         QCOMPARE(m_controller->res[row]->note(), QString());
         QCOMPARE(m_controller->res[row]->toolTip(), QString());
