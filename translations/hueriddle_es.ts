@@ -25,6 +25,7 @@
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+287"/>
         <source>Row %1</source>
         <translation>Fila %1</translation>
     </message>
@@ -35,21 +36,28 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+31"/>
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="-10"/>
         <source>Board and answer</source>
         <translation>Tablero y solución</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Board: %1 secrets still possible</source>
+        <extracomment>The board box&apos;s title while the preference &quot;Show how many secrets are still possible&quot; is on; %1 is the number of secrets that agree with every scored row.</extracomment>
+        <translation>Tablero: aún %1 combinaciones posibles</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Main menu</source>
         <translation>Menú principal</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-81"/>
         <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
@@ -60,7 +68,7 @@
         <translation>Tablero de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+28"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Colores</translation>
     </message>
@@ -185,7 +193,7 @@
         <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastra un color de la ventana %1 a cada uno de sus cuatro huecos, y suelta otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elige %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/CommandTable.cpp" line="+43"/>
         <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+22"/>
         <location line="+10"/>
@@ -194,7 +202,7 @@
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location line="-86"/>
         <location filename="../src/app/HelpWindow.cpp" line="-31"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
@@ -218,6 +226,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-18"/>
         <location filename="../src/app/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-221"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reposición</translation>
@@ -230,6 +239,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+9"/>
         <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sin reposición</translation>
@@ -240,7 +250,7 @@
         <translation>Empieza una partida de cualquiera de los dos tipos desde %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/CommandTable.cpp" line="+97"/>
         <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
@@ -269,9 +279,10 @@
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
-        <translation>%1 tiene dos opciones, ambas desactivadas al principio. Se aplican al instante y se conservan para el próximo inicio.</translation>
+        <location line="+2"/>
+        <source>%1 has three options, all off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>Help text; %1 is the menu path Info &gt; Preferences...</extracomment>
+        <translation>%1 tiene tres opciones, todas desactivadas al principio. Se aplican al momento y se guardan para la próxima vez.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -297,6 +308,37 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
+        <extracomment>Help text; %1 is the name of the preference.</extracomment>
+        <translation>%1: durante una partida, el título del tablero indica cuántas combinaciones secretas concuerdan aún con todas las filas puntuadas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+6"/>
+        <source>&amp;Show how many secrets are still possible</source>
+        <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
+        <translation>Mostrar cuántas combinaciones &amp;quedan posibles</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Statistics</source>
+        <extracomment>Help heading of the part on the statistics window.</extracomment>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every game that ends is kept in the history of your games. %1 shows, for each variant, the games played, won, lost and abandoned, the win rate, the winning streaks, the average rows of a win and the wins without Move, with a chart of wins by the number of rows beside the losses; and it looks back at the last game row by row. Reset statistics moves the history aside into a file of its own; nothing is deleted.</source>
+        <extracomment>Help text; %1 is the menu path Info &gt; Statistics...</extracomment>
+        <translation>Cada partida que termina se guarda en el historial de tus partidas. %1 muestra, para cada variante, las partidas jugadas, ganadas, perdidas y abandonadas, el porcentaje de victorias, las rachas de victorias, las filas medias de una victoria y las victorias sin Jugada, con un gráfico de victorias según el número de filas junto a las derrotas; y repasa la última partida fila a fila. Reiniciar estadísticas aparta el historial en un archivo propio; no se borra nada.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Once a game is over, each score&apos;s tooltip tells how many secrets were still possible before and after its row, and whether the row&apos;s guess could have been the secret.</source>
+        <extracomment>Help text on the tooltips of the scores once a game is over.</extracomment>
+        <translation>Al terminar una partida, la descripción emergente de cada puntuación indica cuántas combinaciones secretas eran aún posibles antes y después de su fila, y si la jugada de la fila podía haber sido la combinación secreta.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
@@ -322,13 +364,14 @@
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-43"/>
+        <location line="+33"/>
         <source>Info</source>
-        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
+        <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-28"/>
         <source>Info Panel...</source>
         <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Panel de información...</translation>
@@ -342,12 +385,19 @@
     <message>
         <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <source>Statistics...</source>
+        <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
+        <translation>Estadísticas...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-33"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferencias...</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-43"/>
         <source>Help...</source>
         <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Ayuda...</translation>
@@ -359,7 +409,7 @@
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+60"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sin reposición)</translation>
     </message>
@@ -380,17 +430,17 @@
         <translation>Hay que poner los cuatro colores.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation>Sin colores repetidos, por favor.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Congratulations!</source>
         <translation>¡Enhorabuena!</translation>
     </message>
@@ -410,12 +460,12 @@
         <translation>Has perdido.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>negro</translation>
     </message>
@@ -445,17 +495,212 @@
         <translation>Un hueco vacío</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+40"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <source>Games played</source>
+        <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Won</source>
+        <extracomment>Statistics: games won.</extracomment>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lost</source>
+        <extracomment>Statistics: games lost (eight rows without finding the secret).</extracomment>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Abandoned</source>
+        <extracomment>Statistics: games given up by starting a new game.</extracomment>
+        <translation>Abandonadas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Win rate</source>
+        <extracomment>Statistics: won games out of those played, in percent.</extracomment>
+        <translation>Porcentaje de victorias</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Current winning streak</source>
+        <extracomment>Statistics: wins in a row up to the last game.</extracomment>
+        <translation>Racha actual de victorias</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Best winning streak</source>
+        <extracomment>Statistics: the most wins in a row.</extracomment>
+        <translation>Mejor racha de victorias</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average rows of a win</source>
+        <extracomment>Statistics: the mean number of rows of a won game.</extracomment>
+        <translation>Filas medias por victoria</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wins without Move</source>
+        <extracomment>Statistics: games won without using the &quot;Move&quot; command.</extracomment>
+        <translation>Victorias sin Jugada</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Hueriddle Statistics</source>
+        <extracomment>The title of the statistics window.</extracomment>
+        <translation>Estadísticas de Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Last game</source>
+        <extracomment>The box that looks back at the last game, row by row.</extracomment>
+        <translation>Última partida</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Guess</source>
+        <extracomment>Column of the last game&apos;s table: the colors of a row&apos;s guess.</extracomment>
+        <translation>Jugada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Score</source>
+        <extracomment>Column of the last game&apos;s table: the row&apos;s score.</extracomment>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Possible before</source>
+        <extracomment>Column of the last game&apos;s table: secrets still possible before the row.</extracomment>
+        <translation>Posibles antes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Possible after</source>
+        <extracomment>Column of the last game&apos;s table: secrets still possible after the row.</extracomment>
+        <translation>Posibles después</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could win</source>
+        <extracomment>Column of the last game&apos;s table: whether the guess could have been the secret.</extracomment>
+        <translation>Podía ganar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rows of the last game</source>
+        <extracomment>The accessible name of the table that looks back at the last game.</extracomment>
+        <translation>Filas de la última partida</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Reset statistics...</source>
+        <extracomment>Button of the statistics window; it asks before moving the history aside.</extracomment>
+        <translation>&amp;Reiniciar estadísticas...</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>%1 %</source>
+        <extracomment>A win rate; %1 is the percentage, written with the locale&apos;s digits.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 damaged or unknown lines of the history were skipped; the file keeps them.</source>
+        <extracomment>%1 is a number of lines of the history file that could not be read.</extracomment>
+        <translation>Se omitieron %1 líneas dañadas o desconocidas del historial; el archivo las conserva.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 games of a later version of Hueriddle are kept but not counted.</source>
+        <extracomment>%1 is a number of games written by a newer version of the program.</extracomment>
+        <translation>%1 partidas de una versión posterior de Hueriddle se conservan pero no se cuentan.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No game has ended yet.</source>
+        <extracomment>Shown in the &quot;Last game&quot; box before any game has ended.</extracomment>
+        <translation>Aún no ha terminado ninguna partida.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Won on row %1.</source>
+        <extracomment>The last game&apos;s result; %1 is the number of rows it took.</extracomment>
+        <translation>Ganada en la fila %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lost.</source>
+        <translation>Perdida.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Abandoned after %1 rows.</source>
+        <extracomment>The last game&apos;s result; %1 is the number of rows committed before a new game.</extracomment>
+        <translation>Abandonada tras %1 filas.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, %2. %3 The secret: %4.</source>
+        <extracomment>The last game in a sentence: %1 the variant, %2 the date and time, %3 its result, %4 the secret&apos;s colors.</extracomment>
+        <translation>%1, %2. %3 La combinación secreta: %4.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (Move)</source>
+        <extracomment>A guess the computer played; %1 lists its colors.</extracomment>
+        <translation>%1 (Jugada)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/views/Result.cpp" line="+51"/>
         <source>%1 black, %2 white</source>
         <translation>negros: %1, blancos: %2</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reset statistics</source>
+        <extracomment>Title of the question asked before the statistics are reset.</extracomment>
+        <translation>Reiniciar estadísticas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start the statistics afresh? The history of your games is kept in a file of its own, not deleted.</source>
+        <extracomment>The question asked before the statistics are reset.</extracomment>
+        <translation>¿Empezar las estadísticas de nuevo? El historial de tus partidas se guarda en un archivo propio, no se borra.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reset</source>
+        <extracomment>The button that confirms the reset of the statistics.</extracomment>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Result.cpp" line="+6"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>%1 en su sitio, %2 en otro sitio</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-16"/>
         <source>Hueriddle Preferences</source>
         <translation>Preferencias de Hueriddle</translation>
     </message>
@@ -468,6 +713,47 @@
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation>Los marcadores blancos llevan un contorno oscuro, para que se distingan de los huecos vacíos.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
+        <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
+        <translation>Durante una partida, el título del tablero indica cuántas combinaciones secretas concuerdan aún con todas las filas puntuadas.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Hindsight.cpp" line="+39"/>
+        <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
+        <translation>Antes de esta fila aún eran posibles %1 combinaciones secretas; después, %2. Esta jugada podía haber sido la combinación secreta.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Before this row %1 secrets were still possible, after it %2. This guess could no longer be the secret.</source>
+        <extracomment>As above, for a guess that no longer agreed with the earlier rows.</extracomment>
+        <translation>Antes de esta fila aún eran posibles %1 combinaciones secretas; después, %2. Esta jugada ya no podía ser la combinación secreta.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <source>Wins by rows</source>
+        <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
+        <translation>Victorias por filas</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 rows: %2</source>
+        <extracomment>One entry of the chart&apos;s text: %1 rows played, %2 games won with that many.</extracomment>
+        <translation>%1 filas: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wins by the number of rows: %1. Lost: %2.</source>
+        <extracomment>The chart of wins by rows as text for screen readers; %1 lists &quot;rows: wins&quot; entries, %2 is the number of games lost.</extracomment>
+        <translation>Victorias según el número de filas: %1. Perdidas: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>lost</source>
+        <extracomment>Label under the bar of lost games in the chart of wins by rows; keep it short.</extracomment>
+        <translation>perd.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,7 @@
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+287"/>
         <source>Row %1</source>
         <translation>Riga %1</translation>
     </message>
@@ -35,21 +36,28 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+31"/>
         <source>Board</source>
         <translation>Plancia</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="-10"/>
         <source>Board and answer</source>
         <translation>Plancia e soluzione</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Board: %1 secrets still possible</source>
+        <extracomment>The board box&apos;s title while the preference &quot;Show how many secrets are still possible&quot; is on; %1 is the number of secrets that agree with every scored row.</extracomment>
+        <translation>Plancia: ancora %1 codici possibili</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Main menu</source>
         <translation>Menu principale</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-81"/>
         <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
@@ -60,7 +68,7 @@
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+28"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Colori</translation>
     </message>
@@ -185,7 +193,7 @@
         <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/CommandTable.cpp" line="+43"/>
         <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+22"/>
         <location line="+10"/>
@@ -194,7 +202,7 @@
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location line="-86"/>
         <location filename="../src/app/HelpWindow.cpp" line="-31"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
@@ -218,6 +226,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-18"/>
         <location filename="../src/app/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-221"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reinserimento</translation>
@@ -230,6 +239,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+9"/>
         <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Senza reinserimento</translation>
@@ -240,7 +250,7 @@
         <translation>Inizia una partita dell&apos;uno o dell&apos;altro tipo da %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/CommandTable.cpp" line="+97"/>
         <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
@@ -269,9 +279,10 @@
         <translation>Preferenze</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
-        <translation>%1 ha due opzioni, entrambe disattivate all’inizio. Si applicano subito e restano per il prossimo avvio.</translation>
+        <location line="+2"/>
+        <source>%1 has three options, all off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>Help text; %1 is the menu path Info &gt; Preferences...</extracomment>
+        <translation>%1 ha tre opzioni, tutte disattivate all’inizio. Si applicano subito e restano per il prossimo avvio.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -297,6 +308,37 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
+        <extracomment>Help text; %1 is the name of the preference.</extracomment>
+        <translation>%1: durante una partita, il titolo della plancia indica quanti codici segreti concordano ancora con tutte le righe valutate.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+6"/>
+        <source>&amp;Show how many secrets are still possible</source>
+        <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
+        <translation>&amp;Mostrare quanti codici sono ancora possibili</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Statistics</source>
+        <extracomment>Help heading of the part on the statistics window.</extracomment>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every game that ends is kept in the history of your games. %1 shows, for each variant, the games played, won, lost and abandoned, the win rate, the winning streaks, the average rows of a win and the wins without Move, with a chart of wins by the number of rows beside the losses; and it looks back at the last game row by row. Reset statistics moves the history aside into a file of its own; nothing is deleted.</source>
+        <extracomment>Help text; %1 is the menu path Info &gt; Statistics...</extracomment>
+        <translation>Ogni partita che finisce viene conservata nella cronologia delle tue partite. %1 mostra, per ogni variante, le partite giocate, vinte, perse e abbandonate, la percentuale di vittorie, le serie di vittorie, le righe medie di una vittoria e le vittorie senza Mossa, con un grafico delle vittorie per numero di righe accanto alle sconfitte; e ripercorre l’ultima partita riga per riga. Azzera statistiche mette da parte la cronologia in un file a sé; non si cancella nulla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Once a game is over, each score&apos;s tooltip tells how many secrets were still possible before and after its row, and whether the row&apos;s guess could have been the secret.</source>
+        <extracomment>Help text on the tooltips of the scores once a game is over.</extracomment>
+        <translation>A partita finita, il suggerimento di ogni valutazione indica quanti codici segreti erano ancora possibili prima e dopo la sua riga, e se il tentativo della riga poteva essere il codice segreto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Tasti</translation>
     </message>
@@ -322,13 +364,14 @@
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-43"/>
+        <location line="+33"/>
         <source>Info</source>
-        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
+        <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-28"/>
         <source>Info Panel...</source>
         <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Pannello informazioni...</translation>
@@ -342,12 +385,19 @@
     <message>
         <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <source>Statistics...</source>
+        <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
+        <translation>Statistiche...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-33"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferenze...</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-43"/>
         <source>Help...</source>
         <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Guida...</translation>
@@ -359,7 +409,7 @@
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+60"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (senza reinserimento)</translation>
     </message>
@@ -380,17 +430,17 @@
         <translation>Bisogna mettere tutti e quattro i colori.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation>Niente colori doppi, per favore.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Congratulations!</source>
         <translation>Complimenti!</translation>
     </message>
@@ -410,12 +460,12 @@
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>nero</translation>
     </message>
@@ -445,17 +495,212 @@
         <translation>Un foro vuoto</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+40"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <source>Games played</source>
+        <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
+        <translation>Partite giocate</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Won</source>
+        <extracomment>Statistics: games won.</extracomment>
+        <translation>Vinte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lost</source>
+        <extracomment>Statistics: games lost (eight rows without finding the secret).</extracomment>
+        <translation>Perse</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Abandoned</source>
+        <extracomment>Statistics: games given up by starting a new game.</extracomment>
+        <translation>Abbandonate</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Win rate</source>
+        <extracomment>Statistics: won games out of those played, in percent.</extracomment>
+        <translation>Percentuale di vittorie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Current winning streak</source>
+        <extracomment>Statistics: wins in a row up to the last game.</extracomment>
+        <translation>Serie di vittorie attuale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Best winning streak</source>
+        <extracomment>Statistics: the most wins in a row.</extracomment>
+        <translation>Miglior serie di vittorie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average rows of a win</source>
+        <extracomment>Statistics: the mean number of rows of a won game.</extracomment>
+        <translation>Righe medie per vittoria</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wins without Move</source>
+        <extracomment>Statistics: games won without using the &quot;Move&quot; command.</extracomment>
+        <translation>Vittorie senza Mossa</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Hueriddle Statistics</source>
+        <extracomment>The title of the statistics window.</extracomment>
+        <translation>Statistiche di Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Last game</source>
+        <extracomment>The box that looks back at the last game, row by row.</extracomment>
+        <translation>Ultima partita</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Guess</source>
+        <extracomment>Column of the last game&apos;s table: the colors of a row&apos;s guess.</extracomment>
+        <translation>Tentativo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Score</source>
+        <extracomment>Column of the last game&apos;s table: the row&apos;s score.</extracomment>
+        <translation>Valutazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Possible before</source>
+        <extracomment>Column of the last game&apos;s table: secrets still possible before the row.</extracomment>
+        <translation>Possibili prima</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Possible after</source>
+        <extracomment>Column of the last game&apos;s table: secrets still possible after the row.</extracomment>
+        <translation>Possibili dopo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could win</source>
+        <extracomment>Column of the last game&apos;s table: whether the guess could have been the secret.</extracomment>
+        <translation>Poteva vincere</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rows of the last game</source>
+        <extracomment>The accessible name of the table that looks back at the last game.</extracomment>
+        <translation>Righe dell’ultima partita</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Reset statistics...</source>
+        <extracomment>Button of the statistics window; it asks before moving the history aside.</extracomment>
+        <translation>&amp;Azzera statistiche...</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>%1 %</source>
+        <extracomment>A win rate; %1 is the percentage, written with the locale&apos;s digits.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 damaged or unknown lines of the history were skipped; the file keeps them.</source>
+        <extracomment>%1 is a number of lines of the history file that could not be read.</extracomment>
+        <translation>%1 righe danneggiate o sconosciute della cronologia sono state saltate; il file le conserva.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 games of a later version of Hueriddle are kept but not counted.</source>
+        <extracomment>%1 is a number of games written by a newer version of the program.</extracomment>
+        <translation>%1 partite di una versione più recente di Hueriddle sono conservate ma non contate.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No game has ended yet.</source>
+        <extracomment>Shown in the &quot;Last game&quot; box before any game has ended.</extracomment>
+        <translation>Nessuna partita è ancora finita.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Won on row %1.</source>
+        <extracomment>The last game&apos;s result; %1 is the number of rows it took.</extracomment>
+        <translation>Vinta alla riga %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lost.</source>
+        <translation>Persa.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Abandoned after %1 rows.</source>
+        <extracomment>The last game&apos;s result; %1 is the number of rows committed before a new game.</extracomment>
+        <translation>Abbandonata dopo %1 righe.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, %2. %3 The secret: %4.</source>
+        <extracomment>The last game in a sentence: %1 the variant, %2 the date and time, %3 its result, %4 the secret&apos;s colors.</extracomment>
+        <translation>%1, %2. %3 Il codice segreto: %4.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (Move)</source>
+        <extracomment>A guess the computer played; %1 lists its colors.</extracomment>
+        <translation>%1 (Mossa)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/views/Result.cpp" line="+51"/>
         <source>%1 black, %2 white</source>
         <translation>neri: %1, bianchi: %2</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reset statistics</source>
+        <extracomment>Title of the question asked before the statistics are reset.</extracomment>
+        <translation>Azzera statistiche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start the statistics afresh? The history of your games is kept in a file of its own, not deleted.</source>
+        <extracomment>The question asked before the statistics are reset.</extracomment>
+        <translation>Ricominciare le statistiche da capo? La cronologia delle tue partite viene conservata in un file a sé, non cancellata.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reset</source>
+        <extracomment>The button that confirms the reset of the statistics.</extracomment>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Result.cpp" line="+6"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>%1 al posto giusto, %2 in un altro posto</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-16"/>
         <source>Hueriddle Preferences</source>
         <translation>Preferenze di Hueriddle</translation>
     </message>
@@ -468,6 +713,47 @@
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation>I piolini bianchi ricevono un contorno scuro, così da distinguersi dai posti vuoti.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
+        <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
+        <translation>Durante una partita, il titolo della plancia indica quanti codici segreti concordano ancora con tutte le righe valutate.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Hindsight.cpp" line="+39"/>
+        <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
+        <translation>Prima di questa riga erano ancora possibili %1 codici segreti, dopo %2. Questo tentativo poteva essere il codice segreto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Before this row %1 secrets were still possible, after it %2. This guess could no longer be the secret.</source>
+        <extracomment>As above, for a guess that no longer agreed with the earlier rows.</extracomment>
+        <translation>Prima di questa riga erano ancora possibili %1 codici segreti, dopo %2. Questo tentativo non poteva più essere il codice segreto.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <source>Wins by rows</source>
+        <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
+        <translation>Vittorie per righe</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 rows: %2</source>
+        <extracomment>One entry of the chart&apos;s text: %1 rows played, %2 games won with that many.</extracomment>
+        <translation>%1 righe: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wins by the number of rows: %1. Lost: %2.</source>
+        <extracomment>The chart of wins by rows as text for screen readers; %1 lists &quot;rows: wins&quot; entries, %2 is the number of games lost.</extracomment>
+        <translation>Vittorie per numero di righe: %1. Perse: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>lost</source>
+        <extracomment>Label under the bar of lost games in the chart of wins by rows; keep it short.</extracomment>
+        <translation>perse</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,7 @@
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+287"/>
         <source>Row %1</source>
         <translation>Linha %1</translation>
     </message>
@@ -35,21 +36,28 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+31"/>
         <source>Board</source>
         <translation>Tabuleiro</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="-10"/>
         <source>Board and answer</source>
         <translation>Tabuleiro e resposta</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Board: %1 secrets still possible</source>
+        <extracomment>The board box&apos;s title while the preference &quot;Show how many secrets are still possible&quot; is on; %1 is the number of secrets that agree with every scored row.</extracomment>
+        <translation>Tabuleiro: ainda %1 senhas possíveis</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Main menu</source>
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-81"/>
         <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
@@ -60,7 +68,7 @@
         <translation>Tabuleiro do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+28"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Cores</translation>
     </message>
@@ -185,7 +193,7 @@
         <translation>O jogo começa na linha de cima do tabuleiro e vai descendo; os furos da linha ativa têm uma segunda moldura. Arraste uma cor da janela %1 para cada um dos seus quatro furos, e solte outra cor sobre um pino para trocá-lo. Quando a linha estiver completa, escolha %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/CommandTable.cpp" line="+43"/>
         <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+22"/>
         <location line="+10"/>
@@ -194,7 +202,7 @@
         <translation>Jogo</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location line="-86"/>
         <location filename="../src/app/HelpWindow.cpp" line="-31"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
@@ -218,6 +226,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-18"/>
         <location filename="../src/app/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-221"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Com reposição</translation>
@@ -230,6 +239,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+9"/>
         <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sem reposição</translation>
@@ -240,7 +250,7 @@
         <translation>Comece um jogo de qualquer um dos dois tipos em %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/CommandTable.cpp" line="+97"/>
         <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
@@ -269,9 +279,10 @@
         <translation>Preferências</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
-        <translation>%1 tem duas opções, ambas desligadas no início. Elas valem na hora e ficam guardadas para a próxima vez.</translation>
+        <location line="+2"/>
+        <source>%1 has three options, all off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>Help text; %1 is the menu path Info &gt; Preferences...</extracomment>
+        <translation>%1 tem três opções, todas desligadas no início. Elas valem na hora e ficam guardadas para a próxima vez.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -297,6 +308,37 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
+        <extracomment>Help text; %1 is the name of the preference.</extracomment>
+        <translation>%1: durante um jogo, o título do tabuleiro mostra quantas senhas secretas ainda combinam com todas as linhas avaliadas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+6"/>
+        <source>&amp;Show how many secrets are still possible</source>
+        <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
+        <translation>Mostrar quantas senhas ainda são &amp;possíveis</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Statistics</source>
+        <extracomment>Help heading of the part on the statistics window.</extracomment>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every game that ends is kept in the history of your games. %1 shows, for each variant, the games played, won, lost and abandoned, the win rate, the winning streaks, the average rows of a win and the wins without Move, with a chart of wins by the number of rows beside the losses; and it looks back at the last game row by row. Reset statistics moves the history aside into a file of its own; nothing is deleted.</source>
+        <extracomment>Help text; %1 is the menu path Info &gt; Statistics...</extracomment>
+        <translation>Cada jogo que termina fica guardado no histórico dos seus jogos. %1 mostra, para cada variante, os jogos jogados, ganhos, perdidos e abandonados, a taxa de vitórias, as sequências de vitórias, a média de linhas de uma vitória e as vitórias sem Jogada, com um gráfico das vitórias pelo número de linhas ao lado das derrotas; e revê o último jogo linha por linha. Zerar estatísticas guarda o histórico à parte num arquivo próprio; nada é apagado.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Once a game is over, each score&apos;s tooltip tells how many secrets were still possible before and after its row, and whether the row&apos;s guess could have been the secret.</source>
+        <extracomment>Help text on the tooltips of the scores once a game is over.</extracomment>
+        <translation>Depois que um jogo termina, a dica de cada avaliação mostra quantas senhas secretas ainda eram possíveis antes e depois da sua linha, e se o palpite da linha poderia ter sido a senha secreta.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
@@ -322,13 +364,14 @@
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-43"/>
+        <location line="+33"/>
         <source>Info</source>
-        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
+        <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-28"/>
         <source>Info Panel...</source>
         <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Painel de informações...</translation>
@@ -342,12 +385,19 @@
     <message>
         <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <source>Statistics...</source>
+        <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
+        <translation>Estatísticas...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-33"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferências...</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-43"/>
         <source>Help...</source>
         <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Ajuda...</translation>
@@ -359,7 +409,7 @@
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+60"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sem reposição)</translation>
     </message>
@@ -380,17 +430,17 @@
         <translation>As quatro cores precisam estar colocadas.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation>Sem cores repetidas, por favor.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Congratulations!</source>
         <translation>Parabéns!</translation>
     </message>
@@ -410,12 +460,12 @@
         <translation>Você perdeu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vazio</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>preto</translation>
     </message>
@@ -445,17 +495,212 @@
         <translation>Um furo vazio</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+40"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <source>Games played</source>
+        <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
+        <translation>Jogos jogados</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Won</source>
+        <extracomment>Statistics: games won.</extracomment>
+        <translation>Ganhos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lost</source>
+        <extracomment>Statistics: games lost (eight rows without finding the secret).</extracomment>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Abandoned</source>
+        <extracomment>Statistics: games given up by starting a new game.</extracomment>
+        <translation>Abandonados</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Win rate</source>
+        <extracomment>Statistics: won games out of those played, in percent.</extracomment>
+        <translation>Taxa de vitórias</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Current winning streak</source>
+        <extracomment>Statistics: wins in a row up to the last game.</extracomment>
+        <translation>Sequência atual de vitórias</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Best winning streak</source>
+        <extracomment>Statistics: the most wins in a row.</extracomment>
+        <translation>Melhor sequência de vitórias</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average rows of a win</source>
+        <extracomment>Statistics: the mean number of rows of a won game.</extracomment>
+        <translation>Média de linhas por vitória</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wins without Move</source>
+        <extracomment>Statistics: games won without using the &quot;Move&quot; command.</extracomment>
+        <translation>Vitórias sem Jogada</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Hueriddle Statistics</source>
+        <extracomment>The title of the statistics window.</extracomment>
+        <translation>Estatísticas do Hueriddle</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Last game</source>
+        <extracomment>The box that looks back at the last game, row by row.</extracomment>
+        <translation>Último jogo</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Guess</source>
+        <extracomment>Column of the last game&apos;s table: the colors of a row&apos;s guess.</extracomment>
+        <translation>Palpite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Score</source>
+        <extracomment>Column of the last game&apos;s table: the row&apos;s score.</extracomment>
+        <translation>Avaliação</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Possible before</source>
+        <extracomment>Column of the last game&apos;s table: secrets still possible before the row.</extracomment>
+        <translation>Possíveis antes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Possible after</source>
+        <extracomment>Column of the last game&apos;s table: secrets still possible after the row.</extracomment>
+        <translation>Possíveis depois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could win</source>
+        <extracomment>Column of the last game&apos;s table: whether the guess could have been the secret.</extracomment>
+        <translation>Podia ganhar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rows of the last game</source>
+        <extracomment>The accessible name of the table that looks back at the last game.</extracomment>
+        <translation>Linhas do último jogo</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Reset statistics...</source>
+        <extracomment>Button of the statistics window; it asks before moving the history aside.</extracomment>
+        <translation>&amp;Zerar estatísticas...</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>%1 %</source>
+        <extracomment>A win rate; %1 is the percentage, written with the locale&apos;s digits.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 damaged or unknown lines of the history were skipped; the file keeps them.</source>
+        <extracomment>%1 is a number of lines of the history file that could not be read.</extracomment>
+        <translation>%1 linhas danificadas ou desconhecidas do histórico foram puladas; o arquivo as mantém.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 games of a later version of Hueriddle are kept but not counted.</source>
+        <extracomment>%1 is a number of games written by a newer version of the program.</extracomment>
+        <translation>%1 jogos de uma versão mais nova do Hueriddle são mantidos, mas não contados.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No game has ended yet.</source>
+        <extracomment>Shown in the &quot;Last game&quot; box before any game has ended.</extracomment>
+        <translation>Nenhum jogo terminou ainda.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Won on row %1.</source>
+        <extracomment>The last game&apos;s result; %1 is the number of rows it took.</extracomment>
+        <translation>Ganho na linha %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lost.</source>
+        <translation>Perdido.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Abandoned after %1 rows.</source>
+        <extracomment>The last game&apos;s result; %1 is the number of rows committed before a new game.</extracomment>
+        <translation>Abandonado após %1 linhas.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, %2. %3 The secret: %4.</source>
+        <extracomment>The last game in a sentence: %1 the variant, %2 the date and time, %3 its result, %4 the secret&apos;s colors.</extracomment>
+        <translation>%1, %2. %3 A senha secreta: %4.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (Move)</source>
+        <extracomment>A guess the computer played; %1 lists its colors.</extracomment>
+        <translation>%1 (Jogada)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/views/Result.cpp" line="+51"/>
         <source>%1 black, %2 white</source>
         <translation>pretos: %1, brancos: %2</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reset statistics</source>
+        <extracomment>Title of the question asked before the statistics are reset.</extracomment>
+        <translation>Zerar estatísticas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start the statistics afresh? The history of your games is kept in a file of its own, not deleted.</source>
+        <extracomment>The question asked before the statistics are reset.</extracomment>
+        <translation>Recomeçar as estatísticas do zero? O histórico dos seus jogos fica guardado num arquivo próprio, não é apagado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reset</source>
+        <extracomment>The button that confirms the reset of the statistics.</extracomment>
+        <translation>Zerar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Result.cpp" line="+6"/>
         <source>%1 in the right place, %2 in another place</source>
         <translation>%1 no lugar certo, %2 em outro lugar</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-16"/>
         <source>Hueriddle Preferences</source>
         <translation>Preferências do Hueriddle</translation>
     </message>
@@ -468,6 +713,47 @@
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation>Os pinos de avaliação brancos ganham um contorno escuro, para se destacar dos lugares vazios.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
+        <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
+        <translation>Durante um jogo, o título do tabuleiro mostra quantas senhas secretas ainda combinam com todas as linhas avaliadas.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Hindsight.cpp" line="+39"/>
+        <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
+        <translation>Antes desta linha ainda eram possíveis %1 senhas secretas; depois, %2. Este palpite poderia ter sido a senha secreta.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Before this row %1 secrets were still possible, after it %2. This guess could no longer be the secret.</source>
+        <extracomment>As above, for a guess that no longer agreed with the earlier rows.</extracomment>
+        <translation>Antes desta linha ainda eram possíveis %1 senhas secretas; depois, %2. Este palpite já não podia ser a senha secreta.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <source>Wins by rows</source>
+        <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
+        <translation>Vitórias por linhas</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 rows: %2</source>
+        <extracomment>One entry of the chart&apos;s text: %1 rows played, %2 games won with that many.</extracomment>
+        <translation>%1 linhas: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wins by the number of rows: %1. Lost: %2.</source>
+        <extracomment>The chart of wins by rows as text for screen readers; %1 lists &quot;rows: wins&quot; entries, %2 is the number of games lost.</extracomment>
+        <translation>Vitórias pelo número de linhas: %1. Perdidos: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>lost</source>
+        <extracomment>Label under the bar of lost games in the chart of wins by rows; keep it short.</extracomment>
+        <translation>perd.</translation>
     </message>
 </context>
 </TS>
