@@ -116,6 +116,15 @@ StatisticsWindow::StatisticsWindow(QWidget *parent) : QDialog(parent)
     m_lastGameRows->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lastGameRows->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_lastGameRows->horizontalHeader()->setStretchLastSection(true);
+    // Every row of a game and every column in view, without scrolling.
+    m_lastGameRows->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_lastGameRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lastGameRows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lastGameRows->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_lastGameRows->setMinimumHeight(m_lastGameRows->horizontalHeader()->sizeHint().height() +
+                                     rules::kRows *
+                                         m_lastGameRows->verticalHeader()->defaultSectionSize() +
+                                     2 * m_lastGameRows->frameWidth());
     lastLayout->addWidget(m_lastGameRows);
     layout->addWidget(lastBox);
 
