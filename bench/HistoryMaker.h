@@ -5,7 +5,7 @@
 // from a fixed seed, every row played by the computer move, so that wins on
 // every row, losses and streaks all occur.
 
-#include "rules/AutoPlay.h"
+#include "AutoPlay.h"
 #include "rules/GameRecord.h"
 
 #include <cstdint>

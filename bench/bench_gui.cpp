@@ -3,13 +3,13 @@
 // on the same boards, a full repaint of the board window, and the statistics
 // window opening on a history of 100,000 games.
 
+#include "AutoPlay.h"
 #include "HistoryMaker.h"
 #include "app/AppController.h"
 #include "app/StatisticsWindow.h"
 #include "app/WinsChart.h"
 #include "desktop/GameHistory.h"
 #include "dnd/DestinationPeg.h"
-#include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "views/ColorCodes.h"
 #include "views/Peg.h"
@@ -207,7 +207,7 @@ void BM_OpenStatistics(benchmark::State &state)
 {
     // A history of its own, which the games the other benchmarks end do not
     // reach: a controller that plays none.
-    Controller idle;
+    BenchController idle;
     GameLog log(idle, statisticsDirectory);
     std::int64_t shown = 0;
     for (auto _ : state) {

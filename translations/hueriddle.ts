@@ -123,7 +123,7 @@
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+287"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+296"/>
         <source>Row %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -220,7 +220,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-18"/>
         <location filename="../src/app/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-221"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-230"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation type="unfinished"></translation>
@@ -409,7 +409,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+60"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -597,7 +597,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+23"/>
         <source>&amp;Reset statistics...</source>
         <extracomment>Button of the statistics window; it asks before moving the history aside.</extracomment>
         <translation type="unfinished"></translation>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+287"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="+296"/>
         <source>Row %1</source>
         <translation>Fila %1</translation>
     </message>
@@ -226,7 +226,7 @@
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-18"/>
         <location filename="../src/app/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-221"/>
+        <location filename="../src/app/StatisticsWindow.cpp" line="-230"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reposición</translation>
@@ -409,7 +409,7 @@
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+60"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sin reposición)</translation>
     </message>
@@ -597,7 +597,7 @@
         <translation>Filas de la última partida</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+23"/>
         <source>&amp;Reset statistics...</source>
         <extracomment>Button of the statistics window; it asks before moving the history aside.</extracomment>
         <translation>&amp;Reiniciar estadísticas...</translation>
