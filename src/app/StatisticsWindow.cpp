@@ -21,6 +21,7 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
@@ -296,6 +297,13 @@ void StatisticsWindow::showLastGame()
         rowNames.append(GameText::tr("Row %1").arg(row + 1));
     }
     m_lastGameRows->setVerticalHeaderLabels(rowNames);
+    // Wide enough for every column, however long the colour names of the
+    // language are.
+    QTableWidget &table = *m_lastGameRows;
+    table.resizeColumnsToContents();
+    const int width = 2 * table.frameWidth() + table.verticalHeader()->sizeHint().width() +
+                      table.horizontalHeader()->length();
+    table.setMinimumWidth(width);
 }
 
 void StatisticsWindow::askReset()
