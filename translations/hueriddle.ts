@@ -81,7 +81,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
+        <source>Empty the rightmost filled peg of the active row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -130,32 +130,32 @@
     <message>
         <location filename="../src/rules/ColorCode.h" line="+74"/>
         <source>blue</source>
-        <translation>blau</translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>green</source>
-        <translation>grün</translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cyan</source>
-        <translation>cyan</translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>red</source>
-        <translation>rot</translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>magenta</source>
-        <translation>magenta</translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yellow</source>
-        <translation>gelb</translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+8"/>
@@ -164,8 +164,8 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Den zuletzt gesetzten Stecker der aktiven Reihe entfernen</translation>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <translation>Den am weitesten rechts stehenden Stecker der aktiven Reihe entfernen</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -175,12 +175,12 @@
     <message>
         <location line="+2"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
-        <translation>Der Computer versteckt einen Geheimcode aus vier von sechs Farben: Blau, Grün, Cyan, Rot, Magenta und Gelb. Knacke ihn mit höchstens acht Tipps.</translation>
+        <translation>Der Computer versteckt einen Geheimcode aus vier von sechs Farben: Blau, Grün, Cyan, Rot, Magenta und Gelb. Knacken Sie ihn mit höchstens acht Tipps.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
-        <translation>Gespielt wird von der obersten Reihe des Spielbretts nach unten; die Plätze der aktiven Reihe haben einen zweiten Rahmen. Zieh eine Farbe aus dem Fenster %1 auf jeden ihrer vier Plätze; um einen Stecker zu ändern, lass eine andere Farbe darauf fallen. Ist die Reihe voll, wähle %2.</translation>
+        <translation>Gespielt wird von der obersten Reihe des Spielbretts nach unten; die Plätze der aktiven Reihe haben einen zweiten Rahmen. Ziehen Sie eine Farbe aus dem Fenster %1 auf jeden ihrer vier Plätze; um einen Stecker zu ändern, lassen Sie eine andere Farbe darauf fallen. Ist die Reihe voll, wählen Sie %2.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+2"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Jede abgegebene Reihe bekommt daneben ihre Wertung: einen schwarzen Wertungsstecker für jeden Stecker der richtigen Farbe an der richtigen Stelle, einen weißen Wertungsstecker für jede weitere Farbe, die im Geheimcode an einer anderen Stelle vorkommt. Vier schwarze Wertungsstecker gewinnen; trifft auch die achte Reihe nicht, ist das Spiel verloren. In beiden Fällen erscheint der Geheimcode dann in der Lösungsreihe unter dem Spielbrett.</translation>
+        <translation>Jede abgegebene Reihe bekommt daneben ihre Wertung: einen schwarzen Wertungsstecker für jeden Stecker der richtigen Farbe an der richtigen Stelle, einen weißen Wertungsstecker für jede weitere Farbe, die im Geheimcode an einer anderen Stelle vorkommt. Mit vier schwarzen Wertungssteckern haben Sie gewonnen; trifft auch die achte Reihe nicht, ist das Spiel verloren. In beiden Fällen erscheint der Geheimcode dann in der Lösungsreihe unter dem Spielbrett.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>Start a game of either kind from %1.</source>
-        <translation>Ein Spiel jeder Art startest du über %1.</translation>
+        <translation>Ein Spiel jeder Art starten Sie über %1.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -247,7 +247,7 @@
     <message>
         <location line="+2"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 spielt die aktive Reihe für dich: Der Computer setzt die erste Kombination in einer festen Reihenfolge ein, die zu allen bisherigen Wertungen passt, und gibt sie ab. Du und der Computer könnt euch in einem Spiel abwechseln.</translation>
+        <translation>%1 spielt die aktive Reihe für Sie: Der Computer geht die Kombinationen in einer festen Reihenfolge durch, setzt die erste ein, die zu allen bisherigen Wertungen passt, und gibt sie ab. Sie und der Computer können sich in einem Spiel abwechseln.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -263,7 +263,7 @@
     <message>
         <location line="+1"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
-        <translation>%1 bietet zwei Optionen, anfangs beide aus. Sie wirken sofort und bleiben für den nächsten Start erhalten.</translation>
+        <translation>%1 bietet zwei Optionen, die anfangs beide ausgeschaltet sind. Sie wirken sofort und bleiben für den nächsten Start erhalten.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -295,7 +295,7 @@
     <message>
         <location line="+2"/>
         <source>The keys work whichever of the two windows is active.</source>
-        <translation>Die Tasten wirken in beiden Fenstern, egal welches aktiv ist.</translation>
+        <translation>Die Tasten wirken in beiden Fenstern, gleich welches gerade aktiv ist.</translation>
     </message>
     <message>
         <location filename="../src/app/InfoPanel.cpp" line="-4"/>
@@ -310,7 +310,7 @@
     <message>
         <location line="+4"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
-        <translation>Ein Codeknacker-Spiel: Finde vier versteckte Farben aus sechs möglichen.</translation>
+        <translation>Ein Codeknacker-Spiel: Finden Sie vier versteckte Farben aus sechs möglichen.</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
@@ -353,7 +353,7 @@
         <location line="+28"/>
         <location line="+6"/>
         <source>Alert</source>
-        <translation>Achtung</translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="-6"/>
@@ -373,22 +373,22 @@
     <message>
         <location line="+19"/>
         <source>Congratulations!</source>
-        <translation>Glückwunsch!</translation>
+        <translation>Herzlichen Glückwunsch!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>You win.</source>
-        <translation>Du hast gewonnen.</translation>
+        <translation>Sie haben gewonnen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Game over.</source>
-        <translation>Spiel vorbei.</translation>
+        <translation>Spiel beendet.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>You lose.</source>
-        <translation>Du hast verloren.</translation>
+        <translation>Sie haben verloren.</translation>
     </message>
     <message>
         <location filename="../src/views/Peg.cpp" line="+51"/>
@@ -398,12 +398,12 @@
     <message>
         <location line="+10"/>
         <source>black</source>
-        <translation>schwarz</translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>white</source>
-        <translation>weiß</translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -428,7 +428,7 @@
     <message>
         <location filename="../src/views/Result.cpp" line="+40"/>
         <source>%1 black, %2 white</source>
-        <translation>%1 schwarz, %2 weiß</translation>
+        <translation>Schwarz: %1, Weiß: %2</translation>
     </message>
     <message>
         <location line="+5"/>

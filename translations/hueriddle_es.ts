@@ -99,12 +99,12 @@
     <message>
         <location line="+20"/>
         <source>New game with replacement</source>
-        <translation>Partida nueva con reposición</translation>
+        <translation>Nueva partida con reposición</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>New game without replacement</source>
-        <translation>Partida nueva sin reposición</translation>
+        <translation>Nueva partida sin reposición</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -164,8 +164,8 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Quitar la última ficha puesta en la fila activa</translation>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <translation>Quitar la ficha situada más a la derecha en la fila activa</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -175,12 +175,12 @@
     <message>
         <location line="+2"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
-        <translation>El ordenador esconde una combinación secreta de cuatro colores de entre seis: azul, verde, cian, rojo, magenta y amarillo. Descúbrela en ocho intentos como máximo.</translation>
+        <translation>La máquina esconde una combinación secreta de cuatro colores de entre seis: azul, verde, cian, rojo, magenta y amarillo. Descúbrala en ocho intentos como máximo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
-        <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastra un color de la ventana %1 a cada uno de sus cuatro huecos, y suelta otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elige %2.</translation>
+        <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastre un color de la ventana %1 a cada uno de sus cuatro huecos, y suelte otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elija %2.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+2"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Cada fila confirmada recibe su puntuación al lado: un marcador negro por cada ficha del color correcto en el sitio correcto y un marcador blanco por cada otro color que está en la combinación secreta pero en otro sitio. Con cuatro marcadores negros ganas; si la octava fila no acierta, pierdes la partida. En ambos casos, la combinación secreta aparece entonces en la fila de la solución, debajo del tablero.</translation>
+        <translation>Cada fila confirmada recibe su puntuación al lado: un marcador negro por cada ficha del color correcto en el sitio correcto y un marcador blanco por cada otro color que está en la combinación secreta pero en otro sitio. Con cuatro marcadores negros se gana; si la octava fila tampoco acierta, la partida está perdida. En ambos casos, la combinación secreta aparece entonces en la fila de la solución, debajo del tablero.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -231,23 +231,23 @@
     <message>
         <location line="+1"/>
         <source>Start a game of either kind from %1.</source>
-        <translation>Empieza una partida de cualquiera de los dos tipos desde %1.</translation>
+        <translation>Empiece una partida de cualquiera de los dos tipos desde %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/app/MainMenu.cpp" line="-4"/>
         <source>New game</source>
-        <translation>Partida nueva</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Let the computer move</source>
-        <translation>Dejar jugar al ordenador</translation>
+        <translation>Dejar jugar a la máquina</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 juega la fila activa por ti: el ordenador pone la primera combinación, en un orden fijo, que encaja con todas las puntuaciones hasta ahora, y la confirma. Tú y el ordenador podéis jugar por turnos en una misma partida.</translation>
+        <translation>%1 juega la fila activa por usted: la máquina pone la primera combinación, en un orden fijo, que encaja con todas las puntuaciones obtenidas hasta ahora, y la confirma. Usted y la máquina pueden jugar por turnos en una misma partida.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -310,7 +310,7 @@
     <message>
         <location line="+4"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
-        <translation>Un juego de descifrar códigos: descubre cuatro colores escondidos de entre seis.</translation>
+        <translation>Un juego de descifrar códigos: descubra cuatro colores escondidos de entre seis.</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
@@ -373,12 +373,12 @@
     <message>
         <location line="+19"/>
         <source>Congratulations!</source>
-        <translation>¡Enhorabuena!</translation>
+        <translation>¡Felicidades!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>You win.</source>
-        <translation>Has ganado.</translation>
+        <translation>Ha ganado.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -388,7 +388,7 @@
     <message>
         <location line="+0"/>
         <source>You lose.</source>
-        <translation>Has perdido.</translation>
+        <translation>Ha perdido.</translation>
     </message>
     <message>
         <location filename="../src/views/Peg.cpp" line="+51"/>

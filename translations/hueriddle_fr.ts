@@ -67,7 +67,7 @@
     <message>
         <location line="+9"/>
         <source>Key %1: %2</source>
-        <translation>Touche %1 : %2</translation>
+        <translation>Touche %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -94,7 +94,7 @@
     <message>
         <location line="+5"/>
         <source>Help text</source>
-        <translation>Texte de l&apos;aide</translation>
+        <translation>Texte de l’aide</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -160,12 +160,12 @@
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+8"/>
         <source>Put %1 on the first empty peg of the active row</source>
-        <translation>Placer un pion %1 dans le premier trou libre de la rangée active</translation>
+        <translation>Placer un pion %1 dans le premier emplacement libre de la rangée active</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Retirer le dernier pion placé de la rangée active</translation>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <translation>Retirer le pion le plus à droite de la rangée active</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -175,12 +175,12 @@
     <message>
         <location line="+2"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
-        <translation>L&apos;ordinateur cache un code secret de quatre couleurs parmi six&#xa0;: bleu, vert, cyan, rouge, magenta et jaune. Trouvez-le en huit essais au plus.</translation>
+        <translation>L’ordinateur cache un code secret de quatre couleurs parmi six&#xa0;: bleu, vert, cyan, rouge, magenta et jaune. Trouvez-le en huit essais au plus.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
-        <translation>On commence par la rangée du haut du plateau et on descend&#xa0;; les trous de la rangée active ont un second cadre. Faites glisser une couleur de la fenêtre %1 sur chacun de ses quatre trous, et déposez une autre couleur sur un pion pour le changer. Quand la rangée est pleine, choisissez %2.</translation>
+        <translation>On commence par la rangée du haut du plateau et on descend&#xa0;; les emplacements de la rangée active ont un second cadre. Faites glisser une couleur de la fenêtre %1 sur chacun de ses quatre emplacements, et déposez une autre couleur sur un pion pour le changer. Quand la rangée est pleine, choisissez %2.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+2"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Chaque rangée validée reçoit sa marque à côté d&apos;elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente dans le code secret mais à une autre place. Quatre fiches noires, et c&apos;est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
+        <translation>Chaque rangée validée reçoit sa marque à côté d’elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente ailleurs dans le code secret. Quatre fiches noires, et c’est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -242,12 +242,12 @@
     <message>
         <location line="+2"/>
         <source>Let the computer move</source>
-        <translation>Laisser jouer l&apos;ordinateur</translation>
+        <translation>Laisser jouer l’ordinateur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 joue la rangée active à votre place&#xa0;: l&apos;ordinateur y place la première combinaison, dans un ordre fixe, qui s&apos;accorde avec toutes les marques obtenues jusque-là, et la valide. Vous et l&apos;ordinateur pouvez jouer à tour de rôle dans une même partie.</translation>
+        <translation>%1 joue la rangée active à votre place&#xa0;: l’ordinateur y place la première combinaison, dans un ordre fixe, qui s’accorde avec toutes les marques obtenues jusque-là, et la valide. Vous et l’ordinateur pouvez jouer à tour de rôle dans une même partie.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -268,18 +268,18 @@
     <message>
         <location line="+6"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
-        <translation>%1 : chaque pion de couleur porte une marque noire ou blanche dont la forme indique sa couleur, pour qui distingue mal certaines des couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
+        <translation>%1&#xa0;: chaque pion de couleur porte un symbole noir ou blanc dont la forme indique sa couleur, pour qui distingue mal certaines couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
         <source>&amp;Color marks</source>
-        <translation>&amp;Marques de couleur</translation>
+        <translation>&amp;Symboles de couleur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
-        <translation>%1 : chaque fiche blanche reçoit un contour sombre, pour se détacher d’une place vide.</translation>
+        <translation>%1&#xa0;: chaque fiche blanche reçoit un contour sombre, pour se détacher d’un emplacement vide.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -300,7 +300,7 @@
     <message>
         <location filename="../src/app/InfoPanel.cpp" line="-4"/>
         <source>Info Panel</source>
-        <translation>Panneau d&apos;informations</translation>
+        <translation>Panneau d’informations</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -310,7 +310,7 @@
     <message>
         <location line="+4"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
-        <translation>Un jeu de déchiffrage de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
+        <translation>Un jeu de déchiffrement de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
@@ -321,7 +321,7 @@
     <message>
         <location filename="../src/app/MainMenu.cpp" line="+1"/>
         <source>Info Panel...</source>
-        <translation>Panneau d&apos;informations...</translation>
+        <translation>Panneau d’informations...</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
@@ -353,7 +353,7 @@
         <location line="+28"/>
         <location line="+6"/>
         <source>Alert</source>
-        <translation>Attention</translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="-6"/>
@@ -423,7 +423,7 @@
     <message>
         <location line="+1"/>
         <source>An empty hole</source>
-        <translation>Un trou vide</translation>
+        <translation>Un emplacement vide</translation>
     </message>
     <message>
         <location filename="../src/views/Result.cpp" line="+40"/>
@@ -443,12 +443,12 @@
     <message>
         <location line="+7"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
-        <translation>Chaque pion de couleur porte une marque noire ou blanche dont la forme seule indique sa couleur.</translation>
+        <translation>Chaque pion de couleur porte un symbole noir ou blanc dont la seule forme indique sa couleur.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
-        <translation>Les fiches blanches reçoivent un contour sombre, pour se détacher des places vides.</translation>
+        <translation>Les fiches blanches reçoivent un contour sombre, pour se détacher des emplacements vides.</translation>
     </message>
 </context>
 </TS>

@@ -164,8 +164,8 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Togli l&apos;ultimo piolo messo nella riga attiva</translation>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <translation>Togli il piolo più a destra della riga attiva</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+2"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l&apos;ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
+        <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l’ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>Start a game of either kind from %1.</source>
-        <translation>Inizia una partita dell&apos;uno o dell&apos;altro tipo da %1.</translation>
+        <translation>Inizia una partita dell’uno o dell’altro tipo da %1.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -242,12 +242,12 @@
     <message>
         <location line="+2"/>
         <source>Let the computer move</source>
-        <translation>Lascia muovere il computer</translation>
+        <translation>Lascia giocare il computer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
+        <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni ottenute finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -295,7 +295,7 @@
     <message>
         <location line="+2"/>
         <source>The keys work whichever of the two windows is active.</source>
-        <translation>I tasti funzionano qualunque delle due finestre sia attiva.</translation>
+        <translation>I tasti funzionano in entrambe le finestre, qualunque sia quella attiva.</translation>
     </message>
     <message>
         <location filename="../src/app/InfoPanel.cpp" line="-4"/>
@@ -353,7 +353,7 @@
         <location line="+28"/>
         <location line="+6"/>
         <source>Alert</source>
-        <translation>Attenzione</translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <location line="-6"/>

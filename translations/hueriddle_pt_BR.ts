@@ -164,8 +164,8 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Tirar o último pino colocado na linha ativa</translation>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <translation>Tirar o pino mais à direita da linha ativa</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -175,7 +175,7 @@
     <message>
         <location line="+2"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
-        <translation>O computador esconde uma senha secreta de quatro cores entre seis: azul, verde, ciano, vermelho, magenta e amarelo. Descubra-a em até oito tentativas.</translation>
+        <translation>O computador esconde uma senha de quatro cores entre seis: azul, verde, ciano, vermelho, magenta e amarelo. Descubra-a em até oito tentativas.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+2"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Cada linha confirmada recebe sua avaliação ao lado: um pino de avaliação preto para cada pino da cor certa no lugar certo, um pino de avaliação branco para cada outra cor que está na senha secreta, mas em outro lugar. Quatro pinos de avaliação pretos vencem; se a oitava linha errar, o jogo está perdido. Nos dois casos a senha secreta aparece então na linha da resposta, abaixo do tabuleiro.</translation>
+        <translation>Cada linha confirmada recebe sua avaliação ao lado: um pino de avaliação preto para cada pino da cor certa no lugar certo, um pino de avaliação branco para cada outra cor que está na senha, mas em outro lugar. Com quatro pinos de avaliação pretos, você vence; se a oitava linha também errar, você perde. Nos dois casos a senha aparece então na linha da resposta, abaixo do tabuleiro.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -209,7 +209,7 @@
     <message>
         <location line="+2"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
-        <translation>%1: as cores podem se repetir na senha secreta e numa tentativa.</translation>
+        <translation>%1: as cores podem se repetir na senha e numa tentativa.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -220,7 +220,7 @@
     <message>
         <location line="+1"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
-        <translation>%1: a senha secreta tem quatro cores diferentes, e uma tentativa que repete uma cor é recusada.</translation>
+        <translation>%1: a senha tem quatro cores diferentes, e uma tentativa que repete uma cor é recusada.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -247,7 +247,7 @@
     <message>
         <location line="+2"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 joga a linha ativa por você: o computador coloca a primeira combinação, numa ordem fixa, que combina com todas as avaliações até agora, e a confirma. Você e o computador podem se revezar no mesmo jogo.</translation>
+        <translation>%1 joga a linha ativa por você: o computador coloca a primeira combinação, numa ordem fixa, que combina com todas as avaliações obtidas até agora, e a confirma. Você e o computador podem se revezar no mesmo jogo.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -295,7 +295,7 @@
     <message>
         <location line="+2"/>
         <source>The keys work whichever of the two windows is active.</source>
-        <translation>As teclas funcionam em qualquer uma das duas janelas que estiver ativa.</translation>
+        <translation>As teclas funcionam nas duas janelas, seja qual for a ativa.</translation>
     </message>
     <message>
         <location filename="../src/app/InfoPanel.cpp" line="-4"/>
@@ -310,7 +310,7 @@
     <message>
         <location line="+4"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
-        <translation>Um jogo de quebrar senhas: descubra quatro cores escondidas entre seis.</translation>
+        <translation>Um jogo de descobrir a senha: encontre quatro cores escondidas entre seis.</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
@@ -353,12 +353,12 @@
         <location line="+28"/>
         <location line="+6"/>
         <source>Alert</source>
-        <translation>Atenção</translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>All four colors must be set.</source>
-        <translation>As quatro cores precisam estar colocadas.</translation>
+        <translation>É preciso colocar as quatro cores.</translation>
     </message>
     <message>
         <location line="+108"/>

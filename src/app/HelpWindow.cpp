@@ -92,7 +92,7 @@ QList<HelpWindow::KeyHelp> HelpWindow::keyTable()
                           .arg(GameText::tr(color->name))});
     }
     table.append({keys(QKeySequence(Qt::Key_Backspace)),
-                  GameText::tr("Empty the last filled peg of the active row")});
+                  GameText::tr("Empty the rightmost filled peg of the active row")});
     return table;
 }
 

@@ -82,9 +82,9 @@ void TestHelpWindow::listsEveryKey_data()
                                     << "put magenta on the first empty peg";
     QTest::newRow("6 puts cyan") << "6"
                                  << "put cyan on the first empty peg";
-    QTest::newRow("Backspace empties the last filled peg")
+    QTest::newRow("Backspace empties the rightmost filled peg")
         << "Backspace"
-        << "empty the last filled peg of the active row";
+        << "empty the rightmost filled peg of the active row";
 }
 
 void TestHelpWindow::listsEveryKey()

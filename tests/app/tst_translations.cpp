@@ -325,7 +325,7 @@ void TestTranslations::shippedTranslationsNameMenusAndWindows_data()
                             << QStringList{"Hueriddle (avec remise)", "Palette"};
     QTest::newRow("Spanish") << "es_ES" << true
                              << QStringList{"Info",          "Partida",   "Ocultar", "Salir",
-                                            "Partida nueva", "Confirmar", "Jugada"}
+                                            "Nueva partida", "Confirmar", "Jugada"}
                              << QStringList{"Hueriddle (con reposición)", "Paleta"};
     QTest::newRow("Italian") << "it_IT" << true
                              << QStringList{"Info",          "Partita",  "Nascondi", "Esci",
