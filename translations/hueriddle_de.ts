@@ -4,86 +4,110 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+84"/>
         <source>Answer row</source>
+        <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Lösungsreihe</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Answer, position %1</source>
+        <extracomment>Read by screen readers before a peg of the answer row; %1 is its position, 1 to 4 from the left.</extracomment>
         <translation>Lösung, Position %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Answer</source>
+        <extracomment>Title of the box around the answer row.</extracomment>
         <translation>Lösung</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Rows and scores</source>
+        <extracomment>Read by screen readers: the board&apos;s eight rows with the score beside each.</extracomment>
         <translation>Reihen und Wertungen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Row %1</source>
+        <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Reihe %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Row %1, position %2</source>
+        <extracomment>Read by screen readers before a peg of the board; %1 is the row, 1 at the top, %2 the position, 1 to 4 from the left.</extracomment>
         <translation>Reihe %1, Position %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Board</source>
+        <extracomment>Title of the box around the eight rows of the board.</extracomment>
         <translation>Spielbrett</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Board and answer</source>
+        <extracomment>Read by screen readers: the board window&apos;s content.</extracomment>
         <translation>Spielbrett und Lösung</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Main menu</source>
+        <extracomment>Read by screen readers: the menu bar of the board window.</extracomment>
         <translation>Hauptmenü</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <location line="-82"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
+        <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
+----------
+The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Hueriddle board</source>
+        <extracomment>Read by screen readers: the name of the board window.</extracomment>
         <translation>Hueriddle-Spielbrett</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+31"/>
         <source>Colors</source>
+        <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Farben</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Palette</source>
+        <comment>label of a colour peg</comment>
+        <extracomment>Read by screen readers before a palette colour&apos;s name (&quot;Palette: red&quot;). The same word as the window&apos;s title, but it may need another form before a colour&apos;s name.</extracomment>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Key %1: %2</source>
+        <extracomment>Tool tip of a palette colour; %1 is the digit key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
         <translation>Taste %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A %1 peg, key %2</source>
+        <extracomment>Read by screen readers for a palette colour; %1 is the colour&apos;s name (translated alone), %2 the digit key that places it.</extracomment>
         <translation>Ein Stecker in %1, Taste %2</translation>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+114"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
-        <location line="+14"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
+        <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
         <translation>Palette</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="-13"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
         <source>Hueriddle palette</source>
+        <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Hueriddle-Palette</translation>
     </message>
     <message>
@@ -128,33 +152,39 @@
         <translation>Diese Hilfe anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+74"/>
+        <location filename="../src/rules/ColorCode.h" line="+76"/>
         <source>blue</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: blue&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>Blau</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>green</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: green&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>Grün</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>cyan</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: cyan&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>Cyan</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>red</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: red&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>Rot</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>magenta</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: magenta&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>Magenta</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>yellow</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: yellow&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>Gelb</translation>
     </message>
     <message>
@@ -272,8 +302,9 @@
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
+        <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Farbzeichen</translation>
     </message>
     <message>
@@ -283,8 +314,9 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
         <source>&amp;Outlined key pegs</source>
+        <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Umrandete Wertungsstecker</translation>
     </message>
     <message>
@@ -298,18 +330,21 @@
         <translation>Die Tasten wirken in beiden Fenstern, gleich welches gerade aktiv ist.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-4"/>
+        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
+        <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Info-Fenster</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Version %1</source>
+        <extracomment>%1 is the version number, such as 1.0.0.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
+        <extracomment>The about window&apos;s one-line description of the game; the desktop entry&apos;s GenericName says the same (&quot;Code-Breaking Game&quot;).</extracomment>
         <translation>Ein Codeknacker-Spiel: Finden Sie vier versteckte Farben aus sechs möglichen.</translation>
     </message>
     <message>
@@ -340,114 +375,136 @@
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
+        <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (ohne Zurücklegen)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Hueriddle (with replacement)</source>
+        <extracomment>The board window&apos;s title during a game where colours may repeat.</extracomment>
         <translation>Hueriddle (mit Zurücklegen)</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+6"/>
+        <location line="+32"/>
+        <location line="+9"/>
         <source>Alert</source>
+        <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
         <translation>Hinweis</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>All four colors must be set.</source>
+        <extracomment>Message of a notice: Commit was chosen before the four pegs of the active row had a colour.</extracomment>
         <translation>Alle vier Farben müssen gesetzt sein.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+121"/>
         <source>OK</source>
+        <extracomment>The one button of every alert.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-112"/>
         <source>No double colors, please.</source>
+        <extracomment>Message of a notice: a game without replacement refuses a row that has a colour twice.</extracomment>
         <translation>Bitte keine doppelten Farben.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Congratulations!</source>
+        <extracomment>Title of the alert that ends a won game.</extracomment>
         <translation>Herzlichen Glückwunsch!</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>You win.</source>
+        <extracomment>Message of the alert that ends a won game.</extracomment>
         <translation>Sie haben gewonnen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game over.</source>
+        <extracomment>Title of the alert that ends a game lost after the eighth row.</extracomment>
         <translation>Spiel beendet.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>You lose.</source>
+        <extracomment>Message of the alert that ends a lost game.</extracomment>
         <translation>Sie haben verloren.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+67"/>
         <source>empty</source>
+        <extracomment>Read by screen readers after a peg&apos;s label for a hole with no colour (&quot;Row 1, position 2: empty&quot;).</extracomment>
         <translation>leer</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>black</source>
+        <extracomment>Read by screen readers: the colour of a peg that is black.</extracomment>
         <translation>Schwarz</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>white</source>
+        <extracomment>Read by screen readers: the colour of a peg that is white.</extracomment>
         <translation>Weiß</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>color %1</source>
+        <extracomment>Read by screen readers for a colour that has no name; %1 is its hex code, such as #ff808080.</extracomment>
         <translation>Farbe %1</translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+27"/>
+        <location filename="../src/views/CellView.cpp" line="+30"/>
         <source>%1: %2</source>
+        <extracomment>Read by screen readers: a peg&apos;s label, then its colour or a score (&quot;Row 1, position 2: red&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+12"/>
+        <location filename="../src/views/Peg.cpp" line="+18"/>
         <source>A %1 peg</source>
+        <extracomment>Read by screen readers; %1 is a colour&apos;s name, translated alone (&quot;A red peg&quot;).</extracomment>
         <translation>Ein Stecker in %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>An empty hole</source>
+        <extracomment>Read by screen readers for a place of the board with no peg in it.</extracomment>
         <translation>Ein leerer Platz</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+40"/>
+        <location filename="../src/views/Result.cpp" line="+42"/>
         <source>%1 black, %2 white</source>
+        <extracomment>A row&apos;s score, shown and read: %1 black key pegs (right colour, right place), %2 white key pegs (right colour, other place).</extracomment>
         <translation>Schwarz: %1, Weiß: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1 in the right place, %2 in another place</source>
+        <extracomment>A row&apos;s score explained for screen readers: %1 pegs of the right colour in the right place, %2 of a right colour in another place.</extracomment>
         <translation>%1 an der richtigen Stelle, %2 an einer anderen Stelle</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-17"/>
         <source>Hueriddle Preferences</source>
+        <extracomment>Title of the preferences window.</extracomment>
         <translation>Hueriddle-Einstellungen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form allein seine Farbe verrät.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>Weiße Wertungsstecker bekommen einen dunklen Rand, damit sie sich von leeren Plätzen abheben.</translation>
     </message>
 </context>
