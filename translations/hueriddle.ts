@@ -41,7 +41,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Show this help</source>
+        <source>Show the help window</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

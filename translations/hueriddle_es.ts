@@ -148,8 +148,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show this help</source>
-        <translation>Mostrar esta ayuda</translation>
+        <source>Show the help window</source>
+        <translation>Mostrar la ventana de ayuda</translation>
     </message>
     <message>
         <location filename="../src/rules/ColorCode.h" line="+76"/>

@@ -148,8 +148,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show this help</source>
-        <translation>Afficher cette aide</translation>
+        <source>Show the help window</source>
+        <translation>Afficher la fenêtre d’aide</translation>
     </message>
     <message>
         <location filename="../src/rules/ColorCode.h" line="+76"/>

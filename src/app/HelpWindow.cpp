@@ -80,7 +80,7 @@ QList<HelpWindow::KeyHelp> HelpWindow::keyTable()
         {keys(QKeySequence(Qt::CTRL | Qt::Key_C)), GameText::tr("Commit the active row")},
         {keys(QKeySequence(Qt::CTRL | Qt::Key_H)), GameText::tr("Hide both windows")},
         {keys(QKeySequence(Qt::CTRL | Qt::Key_Q)), GameText::tr("Quit")},
-        {keys(QKeySequence(Qt::CTRL | Qt::Key_Question)), GameText::tr("Show this help")},
+        {keys(QKeySequence(Qt::CTRL | Qt::Key_Question)), GameText::tr("Show the help window")},
     };
     // The digit keys in their order, which is the palette's reading order.
     std::array<const rules::PlayableColor *, rules::kPlayableColors.size()> byKey{};
