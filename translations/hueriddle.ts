@@ -4,13 +4,15 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+52"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+54"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -91,18 +93,21 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>How to play Hueriddle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -205,31 +210,34 @@
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location line="+22"/>
-        <location line="+10"/>
+        <location line="+32"/>
+        <location line="+13"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-44"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -239,19 +247,21 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <location filename="../src/app/MainMenu.cpp" line="+3"/>
         <source>Without replacement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start a game of either kind from %1.</source>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -261,13 +271,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Let the computer move</source>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -277,30 +289,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -311,13 +327,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
+        <extracomment>The two windows: the board and the palette.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -348,7 +366,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation type="unfinished"></translation>

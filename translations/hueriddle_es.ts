@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Una ficha de color %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,13 +111,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Paleta de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation>Ayuda de Hueriddle</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation>Texto de ayuda</translation>
     </message>
     <message>
@@ -198,47 +200,53 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Quitar la ficha situada más a la derecha en la fila activa</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>How to play Hueriddle</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Cómo se juega a Hueriddle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
         <translation>La máquina esconde una combinación secreta de cuatro colores de entre seis: azul, verde, cian, rojo, magenta y amarillo. Descúbrala en ocho intentos como máximo.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
         <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastre un color de la ventana %1 a cada uno de sus cuatro huecos, y suelte otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elija %2.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+22"/>
-        <location line="+10"/>
+        <location line="+32"/>
+        <location line="+13"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-44"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada fila confirmada recibe su puntuación al lado: un marcador negro por cada ficha del color correcto en el sitio correcto y un marcador blanco por cada otro color que está en la combinación secreta pero en otro sitio. Con cuatro marcadores negros se gana; si la octava fila tampoco acierta, la partida está perdida. En ambos casos, la combinación secreta aparece entonces en la fila de la solución, debajo del tablero.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation>Dos variantes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation>%1: los colores pueden repetirse en la combinación secreta y en un intento.</translation>
     </message>
     <message>
@@ -248,19 +256,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Con reposición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: la combinación secreta tiene cuatro colores distintos, y se rechaza un intento que repita un color.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <location filename="../src/app/MainMenu.cpp" line="+3"/>
         <source>Without replacement</source>
         <translation>Sin reposición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start a game of either kind from %1.</source>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Empiece una partida de cualquiera de los dos tipos desde %1.</translation>
     </message>
     <message>
@@ -270,13 +280,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Nueva partida</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Let the computer move</source>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Dejar jugar a la máquina</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
         <translation>%1 juega la fila activa por usted: la máquina pone la primera combinación, en un orden fijo, que encaja con todas las puntuaciones obtenidas hasta ahora, y la confirma. Usted y la máquina pueden jugar por turnos en una misma partida.</translation>
     </message>
     <message>
@@ -286,30 +298,34 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Jugada</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation>%1 tiene dos opciones, ambas desactivadas al principio. Se aplican al instante y se conservan para el próximo inicio.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada ficha de color lleva una marca negra o blanca cuya forma indica su color, para quienes distinguen mal algunos de los colores. El rojo tiene un triángulo hacia arriba, el verde una cruz, el amarillo un triángulo hacia abajo, el azul dos barras horizontales, el magenta un anillo y el cian dos barras verticales.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Marcas de color</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada marcador blanco lleva un contorno oscuro, para que se distinga de un hueco vacío.</translation>
     </message>
     <message>
@@ -320,13 +336,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Marcadores con &amp;contorno</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation>Teclas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
+        <extracomment>The two windows: the board and the palette.</extracomment>
         <translation>Las teclas funcionan sea cual sea la ventana activa.</translation>
     </message>
     <message>
@@ -348,7 +366,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un juego de descifrar códigos: descubra cuatro colores escondidos de entre seis.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Info</translation>

@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un pion %1, touche %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,13 +111,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Palette de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation>Aide de Hueriddle</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation>Texte de l’aide</translation>
     </message>
     <message>
@@ -198,47 +200,53 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Retirer le pion le plus à droite de la rangée active</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>How to play Hueriddle</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Comment jouer à Hueriddle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
         <translation>L’ordinateur cache un code secret de quatre couleurs parmi six&#xa0;: bleu, vert, cyan, rouge, magenta et jaune. Trouvez-le en huit essais au plus.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
         <translation>On commence par la rangée du haut du plateau et on descend&#xa0;; les emplacements de la rangée active ont un second cadre. Faites glisser une couleur de la fenêtre %1 sur chacun de ses quatre emplacements, et déposez une autre couleur sur un pion pour le changer. Quand la rangée est pleine, choisissez %2.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+22"/>
-        <location line="+10"/>
+        <location line="+32"/>
+        <location line="+13"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-44"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation>Valider</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Chaque rangée validée reçoit sa marque à côté d’elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente ailleurs dans le code secret. Quatre fiches noires, et c’est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation>Deux variantes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation>%1&#xa0;: une couleur peut apparaître plusieurs fois dans le code secret et dans un essai.</translation>
     </message>
     <message>
@@ -248,19 +256,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Avec remise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1&#xa0;: le code secret a quatre couleurs différentes, et un essai qui répète une couleur est refusé.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <location filename="../src/app/MainMenu.cpp" line="+3"/>
         <source>Without replacement</source>
         <translation>Sans remise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start a game of either kind from %1.</source>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Lancez une partie de l’une ou l’autre variante depuis %1.</translation>
     </message>
     <message>
@@ -270,13 +280,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Let the computer move</source>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Laisser jouer l’ordinateur</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
         <translation>%1 joue la rangée active à votre place&#xa0;: l’ordinateur y place la première combinaison, dans un ordre fixe, qui s’accorde avec toutes les marques obtenues jusque-là, et la valide. Vous et l’ordinateur pouvez jouer à tour de rôle dans une même partie.</translation>
     </message>
     <message>
@@ -286,30 +298,34 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Coup</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation>%1 propose deux options, toutes deux désactivées au départ. Elles s’appliquent aussitôt et sont conservées pour le prochain lancement.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1&#xa0;: chaque pion de couleur porte un symbole noir ou blanc dont la forme indique sa couleur, pour qui distingue mal certaines couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Symboles de couleur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1&#xa0;: chaque fiche blanche reçoit un contour sombre, pour se détacher d’un emplacement vide.</translation>
     </message>
     <message>
@@ -320,13 +336,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Fiches &amp;cerclées</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation>Touches</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
+        <extracomment>The two windows: the board and the palette.</extracomment>
         <translation>Les touches fonctionnent quelle que soit la fenêtre active.</translation>
     </message>
     <message>
@@ -348,7 +366,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un jeu de déchiffrement de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Infos</translation>

@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un piolo %1, tasto %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,13 +111,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation>Guida di Hueriddle</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation>Testo della guida</translation>
     </message>
     <message>
@@ -198,47 +200,53 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Togli il piolo più a destra della riga attiva</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>How to play Hueriddle</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Come si gioca a Hueriddle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
         <translation>Il computer nasconde un codice segreto di quattro colori su sei: blu, verde, ciano, rosso, magenta e giallo. Scoprilo in otto tentativi al massimo.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
         <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+22"/>
-        <location line="+10"/>
+        <location line="+32"/>
+        <location line="+13"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-44"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation>Conferma</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l’ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation>Due varianti</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation>%1: i colori possono ripetersi nel codice segreto e in un tentativo.</translation>
     </message>
     <message>
@@ -248,19 +256,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Con reinserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: il codice segreto ha quattro colori diversi, e un tentativo che ripete un colore viene rifiutato.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <location filename="../src/app/MainMenu.cpp" line="+3"/>
         <source>Without replacement</source>
         <translation>Senza reinserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start a game of either kind from %1.</source>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Inizia una partita dell’uno o dell’altro tipo da %1.</translation>
     </message>
     <message>
@@ -270,13 +280,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Let the computer move</source>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Lascia giocare il computer</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
         <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni ottenute finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
     </message>
     <message>
@@ -286,30 +298,34 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Mossa</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferenze</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation>%1 ha due opzioni, entrambe disattivate all’inizio. Si applicano subito e restano per il prossimo avvio.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: ogni piolo colorato porta un segno nero o bianco la cui forma ne indica il colore, per chi distingue male alcuni dei colori. Il rosso ha un triangolo con la punta in alto, il verde una croce, il giallo un triangolo con la punta in basso, il blu due barre orizzontali, il magenta un anello e il ciano due barre verticali.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Segni dei colori</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: ogni piolino bianco riceve un contorno scuro, così da distinguersi da un posto vuoto.</translation>
     </message>
     <message>
@@ -320,13 +336,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Piolini &amp;contornati</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation>Tasti</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
+        <extracomment>The two windows: the board and the palette.</extracomment>
         <translation>I tasti funzionano in entrambe le finestre, qualunque sia quella attiva.</translation>
     </message>
     <message>
@@ -348,7 +366,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Info</translation>

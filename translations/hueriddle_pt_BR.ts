@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um pino %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,13 +111,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Paleta do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation>Ajuda do Hueriddle</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation>Texto da ajuda</translation>
     </message>
     <message>
@@ -198,47 +200,53 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tirar o pino mais à direita da linha ativa</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>How to play Hueriddle</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Como jogar Hueriddle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
         <translation>O computador esconde uma senha de quatro cores entre seis: azul, verde, ciano, vermelho, magenta e amarelo. Descubra-a em até oito tentativas.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
         <translation>O jogo começa na linha de cima do tabuleiro e vai descendo; os furos da linha ativa têm uma segunda moldura. Arraste uma cor da janela %1 para cada um dos seus quatro furos, e solte outra cor sobre um pino para trocá-lo. Quando a linha estiver completa, escolha %2.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+22"/>
-        <location line="+10"/>
+        <location line="+32"/>
+        <location line="+13"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation>Jogo</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-44"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada linha confirmada recebe sua avaliação ao lado: um pino de avaliação preto para cada pino da cor certa no lugar certo, um pino de avaliação branco para cada outra cor que está na senha, mas em outro lugar. Com quatro pinos de avaliação pretos, você vence; se a oitava linha também errar, você perde. Nos dois casos a senha aparece então na linha da resposta, abaixo do tabuleiro.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation>Duas variantes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation>%1: as cores podem se repetir na senha e numa tentativa.</translation>
     </message>
     <message>
@@ -248,19 +256,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Com reposição</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: a senha tem quatro cores diferentes, e uma tentativa que repete uma cor é recusada.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <location filename="../src/app/MainMenu.cpp" line="+3"/>
         <source>Without replacement</source>
         <translation>Sem reposição</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start a game of either kind from %1.</source>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Comece um jogo de qualquer um dos dois tipos em %1.</translation>
     </message>
     <message>
@@ -270,13 +280,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Novo jogo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Let the computer move</source>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Deixar o computador jogar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
         <translation>%1 joga a linha ativa por você: o computador coloca a primeira combinação, numa ordem fixa, que combina com todas as avaliações obtidas até agora, e a confirma. Você e o computador podem se revezar no mesmo jogo.</translation>
     </message>
     <message>
@@ -286,30 +298,34 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Jogada</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferências</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation>%1 tem duas opções, ambas desligadas no início. Elas valem na hora e ficam guardadas para a próxima vez.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada pino colorido traz uma marca preta ou branca cuja forma indica a sua cor, para quem distingue mal algumas das cores. O vermelho tem um triângulo apontando para cima, o verde uma cruz, o amarelo um triângulo apontando para baixo, o azul duas barras horizontais, o magenta um anel e o ciano duas barras verticais.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Marcas de cor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada pino de avaliação branco ganha um contorno escuro, para se destacar de um lugar vazio.</translation>
     </message>
     <message>
@@ -320,13 +336,15 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Pinos de avaliação &amp;contornados</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation>Teclas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
+        <extracomment>The two windows: the board and the palette.</extracomment>
         <translation>As teclas funcionam nas duas janelas, seja qual for a ativa.</translation>
     </message>
     <message>
@@ -348,7 +366,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um jogo de descobrir a senha: encontre quatro cores escondidas entre seis.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
         <translation>Info</translation>
