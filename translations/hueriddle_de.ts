@@ -496,9 +496,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Ein leerer Platz</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+42"/>
+        <location filename="../src/views/Result.cpp" line="+43"/>
         <source>%1 black, %2 white</source>
-        <extracomment>A row&apos;s score, shown and read: %1 black key pegs (right colour, right place), %2 white key pegs (right colour, other place).</extracomment>
+        <extracomment>Read by screen readers after a row&apos;s label: what its score shows, %1 black key pegs (right colour, right place), %2 white ones (right colour, other place).</extracomment>
         <translation>Schwarz: %1, Weiß: %2</translation>
     </message>
     <message>

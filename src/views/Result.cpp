@@ -37,8 +37,9 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
 
 QString Result::shownText() const
 {
-    //: A row's score, shown and read: %1 black key pegs (right colour, right
-    //: place), %2 white key pegs (right colour, other place).
+    //: Read by screen readers after a row's label: what its score shows, %1
+    //: black key pegs (right colour, right place), %2 white ones (right
+    //: colour, other place).
     return GameText::tr("%1 black, %2 white").arg(m_black).arg(m_white);
 }
 
