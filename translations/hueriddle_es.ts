@@ -73,7 +73,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tablero de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+31"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Colores</translation>
@@ -88,7 +88,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     <message>
         <location line="+7"/>
         <source>Key %1: %2</source>
-        <extracomment>Tool tip of a palette colour; %1 is the digit key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
+        <extracomment>Tool tip of a palette colour; %1 is the key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
         <translation>Tecla %1: %2</translation>
     </message>
     <message>
@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Una ficha de color %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,7 +111,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Paleta de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Ayuda de Hueriddle</translation>
@@ -123,34 +123,40 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Texto de ayuda</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nueva partida con reposición</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nueva partida sin reposición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Confirmar la fila activa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Ocultar las dos ventanas</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show the help window</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Mostrar la ventana de ayuda</translation>
     </message>
     <message>
@@ -190,17 +196,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>amarillo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Poner una ficha de color %1 en el primer hueco libre de la fila activa</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
         <translation>Quitar la ficha situada más a la derecha en la fila activa</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Cómo se juega a Hueriddle</translation>
@@ -218,21 +226,23 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastre un color de la ventana %1 a cada uno de sus cuatro huecos, y suelte otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elija %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+31"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+32"/>
         <location line="+13"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-44"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada fila confirmada recibe su puntuación al lado: un marcador negro por cada ficha del color correcto en el sitio correcto y un marcador blanco por cada otro color que está en la combinación secreta pero en otro sitio. Con cuatro marcadores negros se gana; si la octava fila tampoco acierta, la partida está perdida. En ambos casos, la combinación secreta aparece entonces en la fila de la solución, debajo del tablero.</translation>
@@ -250,37 +260,40 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1: los colores pueden repetirse en la combinación secreta y en un intento.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reposición</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: la combinación secreta tiene cuatro colores distintos, y se rechaza un intento que repita un color.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sin reposición</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Empiece una partida de cualquiera de los dos tipos desde %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nueva partida</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Dejar jugar a la máquina</translation>
@@ -292,13 +305,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 juega la fila activa por usted: la máquina pone la primera combinación, en un orden fijo, que encaja con todas las puntuaciones obtenidas hasta ahora, y la confirma. Usted y la máquina pueden jugar por turnos en una misma partida.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Jugada</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferencias</translation>
@@ -366,34 +380,39 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un juego de descifrar códigos: descubra cuatro colores escondidos de entre seis.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-24"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Panel de información...</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferencias...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Ayuda...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+56"/>
+        <location filename="../src/game/Controller.cpp" line="+57"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (sin reposición)</translation>
@@ -454,19 +473,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Ha perdido.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+67"/>
+        <location filename="../src/views/Peg.cpp" line="+35"/>
         <source>empty</source>
         <extracomment>Read by screen readers after a peg&apos;s label for a hole with no colour (&quot;Row 1, position 2: empty&quot;).</extracomment>
         <translation>vacío</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
         <source>black</source>
         <extracomment>Read by screen readers: the colour of a peg that is black.</extracomment>
         <translation>negro</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>white</source>
         <extracomment>Read by screen readers: the colour of a peg that is white.</extracomment>
         <translation>blanco</translation>

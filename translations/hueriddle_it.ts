@@ -73,7 +73,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+31"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Colori</translation>
@@ -88,7 +88,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     <message>
         <location line="+7"/>
         <source>Key %1: %2</source>
-        <extracomment>Tool tip of a palette colour; %1 is the digit key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
+        <extracomment>Tool tip of a palette colour; %1 is the key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
         <translation>Tasto %1: %2</translation>
     </message>
     <message>
@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un piolo %1, tasto %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,7 +111,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Guida di Hueriddle</translation>
@@ -123,34 +123,40 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Testo della guida</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nuova partita con reinserimento</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nuova partita senza reinserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Conferma la riga attiva</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nascondi entrambe le finestre</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Esci</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show the help window</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Mostra la finestra della guida</translation>
     </message>
     <message>
@@ -190,17 +196,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>giallo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Metti un piolo %1 nel primo foro libero della riga attiva</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
         <translation>Togli il piolo più a destra della riga attiva</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Come si gioca a Hueriddle</translation>
@@ -218,21 +226,23 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+31"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+32"/>
         <location line="+13"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-44"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Conferma</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l’ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
@@ -250,37 +260,40 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1: i colori possono ripetersi nel codice segreto e in un tentativo.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reinserimento</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: il codice segreto ha quattro colori diversi, e un tentativo che ripete un colore viene rifiutato.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Senza reinserimento</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Inizia una partita dell’uno o dell’altro tipo da %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Lascia giocare il computer</translation>
@@ -292,13 +305,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni ottenute finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Mossa</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferenze</translation>
@@ -366,34 +380,39 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-24"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Pannello informazioni...</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferenze...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Guida...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+56"/>
+        <location filename="../src/game/Controller.cpp" line="+57"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (senza reinserimento)</translation>
@@ -454,19 +473,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+67"/>
+        <location filename="../src/views/Peg.cpp" line="+35"/>
         <source>empty</source>
         <extracomment>Read by screen readers after a peg&apos;s label for a hole with no colour (&quot;Row 1, position 2: empty&quot;).</extracomment>
         <translation>vuoto</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
         <source>black</source>
         <extracomment>Read by screen readers: the colour of a peg that is black.</extracomment>
         <translation>nero</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>white</source>
         <extracomment>Read by screen readers: the colour of a peg that is white.</extracomment>
         <translation>bianco</translation>

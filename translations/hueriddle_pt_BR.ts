@@ -73,7 +73,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tabuleiro do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+31"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Cores</translation>
@@ -88,7 +88,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     <message>
         <location line="+7"/>
         <source>Key %1: %2</source>
-        <extracomment>Tool tip of a palette colour; %1 is the digit key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
+        <extracomment>Tool tip of a palette colour; %1 is the key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
         <translation>Tecla %1: %2</translation>
     </message>
     <message>
@@ -98,7 +98,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um pino %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+126"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -111,7 +111,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Paleta do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-72"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Ajuda do Hueriddle</translation>
@@ -123,34 +123,40 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Texto da ajuda</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Novo jogo com reposição</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Novo jogo sem reposição</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Confirmar a linha ativa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Ocultar as duas janelas</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Sair</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show the help window</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Mostrar a janela de ajuda</translation>
     </message>
     <message>
@@ -190,17 +196,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>amarelo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Pôr um pino %1 no primeiro furo livre da linha ativa</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
         <translation>Tirar o pino mais à direita da linha ativa</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Como jogar Hueriddle</translation>
@@ -218,21 +226,23 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>O jogo começa na linha de cima do tabuleiro e vai descendo; os furos da linha ativa têm uma segunda moldura. Arraste uma cor da janela %1 para cada um dos seus quatro furos, e solte outra cor sobre um pino para trocá-lo. Quando a linha estiver completa, escolha %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+31"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+32"/>
         <location line="+13"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Jogo</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-44"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada linha confirmada recebe sua avaliação ao lado: um pino de avaliação preto para cada pino da cor certa no lugar certo, um pino de avaliação branco para cada outra cor que está na senha, mas em outro lugar. Com quatro pinos de avaliação pretos, você vence; se a oitava linha também errar, você perde. Nos dois casos a senha aparece então na linha da resposta, abaixo do tabuleiro.</translation>
@@ -250,37 +260,40 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1: as cores podem se repetir na senha e numa tentativa.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Com reposição</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: a senha tem quatro cores diferentes, e uma tentativa que repete uma cor é recusada.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sem reposição</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Comece um jogo de qualquer um dos dois tipos em %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Novo jogo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Deixar o computador jogar</translation>
@@ -292,13 +305,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 joga a linha ativa por você: o computador coloca a primeira combinação, numa ordem fixa, que combina com todas as avaliações obtidas até agora, e a confirma. Você e o computador podem se revezar no mesmo jogo.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Jogada</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferências</translation>
@@ -366,34 +380,39 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um jogo de descobrir a senha: encontre quatro cores escondidas entre seis.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-24"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Painel de informações...</translation>
     </message>
     <message>
+        <location line="+5"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferências...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Ajuda...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+56"/>
+        <location filename="../src/game/Controller.cpp" line="+57"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (sem reposição)</translation>
@@ -454,19 +473,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Você perdeu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+67"/>
+        <location filename="../src/views/Peg.cpp" line="+35"/>
         <source>empty</source>
         <extracomment>Read by screen readers after a peg&apos;s label for a hole with no colour (&quot;Row 1, position 2: empty&quot;).</extracomment>
         <translation>vazio</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
         <source>black</source>
         <extracomment>Read by screen readers: the colour of a peg that is black.</extracomment>
         <translation>preto</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>white</source>
         <extracomment>Read by screen readers: the colour of a peg that is white.</extracomment>
         <translation>branco</translation>

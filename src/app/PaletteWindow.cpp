@@ -1,7 +1,9 @@
 #include "app/PaletteWindow.h"
 
+#include "app/CommandTable.h"
 #include "dnd/SourcePeg.h"
 #include "rules/ColorCode.h"
+#include "views/ColorCodes.h"
 #include "views/GameText.h"
 
 namespace
@@ -36,12 +38,12 @@ void PaletteWindow::setupWidgets()
         //: red"). The same word as the window's title, but it may need another
         //: form before a colour's name.
         peg->setAccessibleLabel(GameText::tr("Palette", "label of a colour peg"));
-        peg->setColor(Peg::colorOfCode(color.code));
+        peg->setColor(ColorCodes::colorOfCode(color.code));
         // The key that places the colour, shown on hovering and read out.
         const QString name = GameText::tr(color.name);
-        const int key = rules::paletteOrder(color);
-        //: Tool tip of a palette colour; %1 is the digit key that places it, %2
-        //: the colour's name ("Key 1: red").
+        const QString key = CommandTable::keyPlacing(color.code);
+        //: Tool tip of a palette colour; %1 is the key that places it, %2 the
+        //: colour's name ("Key 1: red").
         peg->setToolTip(GameText::tr("Key %1: %2").arg(key).arg(name));
         //: Read by screen readers for a palette colour; %1 is the colour's name
         //: (translated alone), %2 the digit key that places it.

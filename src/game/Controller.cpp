@@ -4,6 +4,7 @@
 #include "rules/CandidateSearch.h"
 #include "rules/Scoring.h"
 #include "rules/SecretDraw.h"
+#include "views/ColorCodes.h"
 #include "views/GameText.h"
 #include "views/Peg.h"
 #include "views/Result.h"
@@ -94,7 +95,7 @@ void Controller::commit()
                 GameText::tr("All four colors must be set."));
             return;
         }
-        guess[position] = Peg::codeOfColor(color);
+        guess[position] = ColorCodes::codeOfColor(color);
     }
     if (unique && rules::hasRepeatedCode(guess)) {
         alert(GameText::tr("Alert"),
@@ -133,7 +134,7 @@ void Controller::commit()
     }
     for (int position = 0; position < rules::kPositions; ++position)
         if (sol[position])
-            sol[position]->setColor(Peg::colorOfCode(combo[position]));
+            sol[position]->setColor(ColorCodes::colorOfCode(combo[position]));
 }
 
 void Controller::move()
@@ -177,7 +178,7 @@ bool Controller::placeColor(std::int32_t code)
         if (peg && !peg->color().isValid()) {
             if (!peg->isActive())
                 return false;
-            peg->setColor(Peg::colorOfCode(code));
+            peg->setColor(ColorCodes::colorOfCode(code));
             return true;
         }
     }

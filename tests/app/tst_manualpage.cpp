@@ -80,9 +80,9 @@ QList<ManualKey> manualKeys(const QString &path, QString &error)
 } // namespace
 
 // The manual page's key table, in English and in each translated page, says
-// what the help's key table says: the same keys, named as the program names
-// them in that language, in the same order, each described by the help's
-// own words.
+// what the help's key table says, which is built from the program's command
+// table (CommandTable): the same keys, named as the program names them in
+// that language, in the same order, each described by the help's own words.
 class TestManualPage : public QObject
 {
     Q_OBJECT
