@@ -412,7 +412,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+57"/>
+        <location filename="../src/game/Controller.cpp" line="+53"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (senza reinserimento)</translation>
