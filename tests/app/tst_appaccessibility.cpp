@@ -53,12 +53,13 @@ QString colorName(std::int32_t code)
 
 } // namespace
 
-class TestAppAccessibility : public QObject
+class TestAppAccessibility : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void boardWindowIsNamed();
     void paletteWindowIsNamed();
@@ -69,9 +70,8 @@ private:
     std::unique_ptr<RecordingAppController> m_controller;
 };
 
-void TestAppAccessibility::init()
+void TestAppAccessibility::initTest()
 {
-    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
     m_controller = std::make_unique<RecordingAppController>();
     m_controller->applicationDidFinishLaunching();

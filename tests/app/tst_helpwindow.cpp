@@ -39,12 +39,11 @@ QList<Row> keyRows(const QTextDocument &document)
 
 } // namespace
 
-class TestHelpWindow : public QObject
+class TestHelpWindow : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void listsEveryKey_data();
     void listsEveryKey();
     void explainsHowToPlay_data();
@@ -159,11 +158,6 @@ void TestHelpWindow::showForKeepsOneWindow()
     QVERIFY(second);
     QVERIFY(second->isVisible());
     delete second;
-}
-
-void TestHelpWindow::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestHelpWindow)

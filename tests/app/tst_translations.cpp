@@ -122,12 +122,11 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
 // The build compiles hueriddle_eo.ts, written for this test, into
 // hueriddle_eo.qm next to the test program. The translations the program
 // ships are compiled into HUERIDDLE_TEST_QM_DIR.
-class TestTranslations : public QObject
+class TestTranslations : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
     void installsFromDirectories_data();
     void installsFromDirectories();
@@ -437,11 +436,6 @@ void TestTranslations::everyVisibleTextIsTranslated()
             unmarked << text;
     QVERIFY2(unmarked.isEmpty(),
              qPrintable(QStringLiteral("not translated:\n") + unmarked.join(u'\n')));
-}
-
-void TestTranslations::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestTranslations)

@@ -1,3 +1,4 @@
+#include "FailOnWarnings.h"
 #include "desktop/MemoryPages.h"
 
 #include <QTest>
@@ -57,12 +58,13 @@ bool kernelPopulates()
 
 } // namespace
 
-class TestMemoryPages : public QObject
+class TestMemoryPages : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void everyPageOfTheRangeAndNoOther_data();
     void everyPageOfTheRangeAndNoOther();
     void contentsKept();
@@ -70,7 +72,7 @@ private slots:
     void refusedWithoutHarm();
 };
 
-void TestMemoryPages::init()
+void TestMemoryPages::initTest()
 {
     if (!kernelPopulates())
         QSKIP("this kernel cannot make pages present in one call (Linux 5.14 or later can)");

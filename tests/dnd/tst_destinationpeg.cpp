@@ -79,12 +79,11 @@ const QColor kHeld(51, 102, 153);
 
 } // namespace
 
-class tst_DestinationPeg : public QObject
+class tst_DestinationPeg : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void newPegIsActive();
     void setActiveRepaintsOnlyOnChange();
     void dropRules_data();
@@ -347,11 +346,6 @@ void tst_DestinationPeg::paintedAsWithoutCache()
         peg.setActive(active);
         return renderView(peg, devicePixelRatio);
     });
-}
-
-void tst_DestinationPeg::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_DestinationPeg)

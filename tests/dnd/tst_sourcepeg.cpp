@@ -55,12 +55,11 @@ QImage imageOfCode(int code)
 
 } // namespace
 
-class tst_SourcePeg : public QObject
+class tst_SourcePeg : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void dragImageOfMagenta();
     void ringIsTheSameForEveryCode_data();
     void ringIsTheSameForEveryCode();
@@ -245,11 +244,6 @@ void tst_SourcePeg::paintedAsWithoutCache()
         peg.setColor(Peg::colorOfCode(code));
         return renderView(peg, devicePixelRatio);
     });
-}
-
-void tst_SourcePeg::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 void tst_SourcePeg::dragImageCarriesTheColorMark_data()

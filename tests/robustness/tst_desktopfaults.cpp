@@ -62,12 +62,11 @@ void writeFile(const QString &path, const QByteArray &contents)
 
 } // namespace
 
-class TestDesktopFaults : public QObject
+class TestDesktopFaults : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void unusableSettings_data();
     void unusableSettings();
@@ -283,11 +282,6 @@ void TestDesktopFaults::secondInstanceAtOnce()
     QCOMPARE(windowGeometry(three->palette).value_or(QRect()).topLeft(), *palette);
     const QString failure = quitWithCtrlQ(third, three->board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-}
-
-void TestDesktopFaults::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestDesktopFaults)

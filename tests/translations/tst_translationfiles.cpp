@@ -114,12 +114,11 @@ int countMetainfoElements(const QString &element, const QString &lang)
 // The translations in translations/, checked against the template that
 // lupdate collects from the program's sources, and the translated entries of
 // the desktop entry and the AppStream metadata.
-class TestTranslationFiles : public QObject
+class TestTranslationFiles : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void templateIsReadable();
     void translationMatchesTemplate_data();
     void translationMatchesTemplate();
@@ -217,11 +216,6 @@ void TestTranslationFiles::desktopEntryAndMetadataAreTranslated()
     const int paragraphs = countMetainfoElements(QStringLiteral("p"), QString());
     QVERIFY(paragraphs > 0);
     QCOMPARE(countMetainfoElements(QStringLiteral("p"), language), paragraphs);
-}
-
-void TestTranslationFiles::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestTranslationFiles)

@@ -28,12 +28,11 @@ QImage renderResult(int black, int white, qreal devicePixelRatio)
 
 } // namespace
 
-class tst_BevelCache : public QObject
+class tst_BevelCache : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void pegAsDrawn_data();
     void pegAsDrawn();
     void resultAsDrawn_data();
@@ -245,11 +244,6 @@ void tst_BevelCache::nothingDrawnAheadOrKeptWhenOff()
     // The peg's cyan, from white and black, and its frame.
     renderView(peg);
     QCOMPARE(BevelCache::pictureCount(), 4);
-}
-
-void tst_BevelCache::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_BevelCache)

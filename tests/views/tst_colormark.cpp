@@ -1,5 +1,6 @@
 #include "ColorVision.h"
 #include "CountingRepaints.h"
+#include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/ColorMark.h"
 #include "views/Peg.h"
@@ -76,7 +77,7 @@ using CountingResult = CountingRepaints<Result>;
 
 } // namespace
 
-class tst_ColorMark : public QObject
+class tst_ColorMark : public FailOnWarnings
 {
     Q_OBJECT
 
