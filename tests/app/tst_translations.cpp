@@ -7,6 +7,7 @@
 #include "game/Controller.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -81,6 +82,21 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
     add(widget->toolTip(), QStringLiteral("tool tip"));
     add(widget->accessibleName(), QStringLiteral("accessible name"));
     add(widget->accessibleDescription(), QStringLiteral("accessible description"));
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
+    const bool standardButton = button && buttons &&
+                                buttons->standardButton(const_cast<QAbstractButton *>(button)) !=
+                                    QDialogButtonBox::NoButton;
+    // What a screen reader reads, as it asks for it: the names and
+    // descriptions of the pegs and scores come from their accessible
+    // interfaces, not from the widget's properties.
+    QAccessibleInterface *face =
+        standardButton ? nullptr
+                       : QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+    if (face) {
+        add(face->text(QAccessible::Name), QStringLiteral("screen reader name"));
+        add(face->text(QAccessible::Description), QStringLiteral("screen reader description"));
+    }
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
         QTextDocument document;
         document.setHtml(label->text());
@@ -89,12 +105,8 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
     }
     if (const auto *box = qobject_cast<const QGroupBox *>(widget))
         add(box->title(), QStringLiteral("box title"));
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
-        if (!buttons || buttons->standardButton(const_cast<QAbstractButton *>(button)) ==
-                            QDialogButtonBox::NoButton)
-            add(button->text(), QStringLiteral("button"));
-    }
+    if (button && !standardButton)
+        add(button->text(), QStringLiteral("button"));
     if (const auto *browser = qobject_cast<const QTextBrowser *>(widget)) {
         for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
             if (!isKeyName(block.text()))
@@ -429,6 +441,9 @@ void TestTranslations::everyVisibleTextIsTranslated()
     // The board, the palette, the info panel and the help.
     QCOMPARE(windows, 4);
     QVERIFY2(texts.size() > 40, qPrintable(texts.join(u'\n')));
+    // The 32 pegs of the rows and the 4 of the answer are among them.
+    static const QRegularExpression pegName(QStringLiteral("screen reader name: .*position"));
+    QVERIFY2(texts.filter(pegName).size() >= 36, qPrintable(texts.join(u'\n')));
 
     QStringList unmarked;
     for (const QString &text : texts)
