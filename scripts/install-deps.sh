@@ -46,6 +46,7 @@ xwayland
 qt6-wayland
 dbus
 dbus-daemon
+at-spi2-core
 wmctrl
 "
 

@@ -36,6 +36,9 @@ public:
     const AnswerRow &answer() const { return m_answer; }
     MainMenu *mainMenu() const { return m_menu; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void setupWidgets();
     void setupMenus(Controller &controller);
