@@ -35,7 +35,9 @@ namespace
 {
 
 // A pseudo-translation of every message of the program: the English text in
-// brackets, "Game" as "[Game]". Qt's own texts are left as they are.
+// brackets, "Game" as "[Game]". The placeholders stay outside ("Row %1" as
+// "[Row ]%1"), so that a text filled into one shows whether it was
+// translated itself. Qt's own texts are left as they are.
 class BracketingTranslator : public QTranslator
 {
 public:
@@ -43,7 +45,21 @@ public:
     {
         if (qstrcmp(context, "Hueriddle") != 0)
             return QString();
-        return u'[' + QString::fromUtf8(sourceText) + u']';
+        static const QRegularExpression placeholder(QStringLiteral("%L?(?:[1-9][0-9]?|n)"));
+        const QString source = QString::fromUtf8(sourceText);
+        QString marked;
+        qsizetype at = 0;
+        const auto literal = [&](qsizetype end) {
+            if (end > at)
+                marked += u'[' + source.mid(at, end - at) + u']';
+        };
+        for (const QRegularExpressionMatch &match : placeholder.globalMatch(source)) {
+            literal(match.capturedStart());
+            marked += match.captured();
+            at = match.capturedEnd();
+        }
+        literal(source.size());
+        return marked;
     }
     bool isEmpty() const override { return false; }
 };
