@@ -405,7 +405,8 @@ void TestTranslations::shippedTranslationsNameMenusAndWindows()
 }
 
 // With a pseudo-translation installed, every window of the program, its
-// menus, the info panel, the help and every alert show only translated texts.
+// menus, the info panel, the help, the preferences and every alert show only
+// translated texts, and so do the names and descriptions a screen reader reads.
 void TestTranslations::everyVisibleTextIsTranslated()
 {
     BracketingTranslator pseudo;
@@ -417,6 +418,7 @@ void TestTranslations::everyVisibleTextIsTranslated()
     controller.applicationDidFinishLaunching();
     controller.orderFrontStandardInfoPanel();
     controller.orderFrontHelpPanel();
+    controller.runPreferencesPanel();
     const auto closeOthers = qScopeGuard([] {
         for (QWidget *window : QApplication::topLevelWidgets())
             if (window->testAttribute(Qt::WA_DeleteOnClose))
@@ -454,8 +456,8 @@ void TestTranslations::everyVisibleTextIsTranslated()
         ++windows;
         collectTexts(window, QString::fromLatin1(window->metaObject()->className()), texts);
     }
-    // The board, the palette, the info panel and the help.
-    QCOMPARE(windows, 4);
+    // The board, the palette, the info panel, the help and the preferences.
+    QCOMPARE(windows, 5);
     QVERIFY2(texts.size() > 40, qPrintable(texts.join(u'\n')));
     // The 32 pegs of the rows and the 4 of the answer are among them.
     static const QRegularExpression pegName(QStringLiteral("screen reader name: .*position"));
