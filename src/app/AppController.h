@@ -65,6 +65,9 @@ protected:
     // manager ends the program like "Quit", while the palette stays open;
     // either window shown again after Hide brings the other back.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Shows the alert on top of the board window (AlertPanel).
+    void runAlertPanel(const QString &title, const QString &message,
+                       const QString &button) override;
 
 private:
     void followWindowState(QWidget *changed);

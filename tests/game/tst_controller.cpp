@@ -370,7 +370,7 @@ void TestController::validateMenuItem()
 
 void TestController::whitePlaceComesBeforeBlackPlace()
 {
-    const Controller controller;
+    const RecordingController controller;
     std::int32_t white = -1;
     std::int32_t black = -1;
     controller.evalCombos({1, 2, 3, 4}, {1, 3, 5, 5}, white, black);
