@@ -60,7 +60,7 @@
         <translation>Plateau de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+28"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Couleurs</translation>
     </message>
@@ -359,7 +359,7 @@
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+52"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sans remise)</translation>
     </message>
@@ -410,12 +410,12 @@
         <translation>Vous avez perdu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vide</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>noir</translation>
     </message>

@@ -60,7 +60,7 @@
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+28"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Colori</translation>
     </message>
@@ -359,7 +359,7 @@
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+52"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (senza reinserimento)</translation>
     </message>
@@ -410,12 +410,12 @@
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>nero</translation>
     </message>

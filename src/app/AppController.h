@@ -53,8 +53,6 @@ public:
     void orderFrontHelpPanel();
 
     MainMenu *mainMenu() const;
-    WindowFrames &frames() { return m_frames; }
-    KeyboardPlay &keyboard() { return m_keyboard; }
 
 signals:
     // The program is about to end (terminate() was called).

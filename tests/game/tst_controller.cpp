@@ -1,7 +1,6 @@
 #include "BoardFixture.h"
 #include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
-#include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "rules/SecretDraw.h"
 #include "views/ColorCodes.h"
