@@ -49,6 +49,7 @@ xwayland
 qt6-wayland
 dbus
 dbus-daemon
+at-spi2-core
 wmctrl
 "
 

@@ -119,7 +119,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+84"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+95"/>
         <source>Answer row</source>
         <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation type="unfinished"></translation>
@@ -181,7 +181,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-93"/>
+        <location line="-103"/>
         <source>Hueriddle board</source>
         <extracomment>Read by screen readers: the name of the board window.</extracomment>
         <translation type="unfinished"></translation>

@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+84"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+95"/>
         <source>Answer row</source>
         <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Fila de la solución</translation>
@@ -66,7 +66,7 @@
         <translation>Menú principal</translation>
     </message>
     <message>
-        <location line="-95"/>
+        <location line="-105"/>
         <location filename="../src/app/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.

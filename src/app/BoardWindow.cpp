@@ -7,6 +7,7 @@
 #include "views/Peg.h"
 #include "views/Result.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QRawFont>
@@ -70,6 +71,16 @@ BoardWindow::BoardWindow(Controller &controller)
     setWindowTitle(GameText::tr("Hueriddle"));
     //: Read by screen readers: the name of the board window.
     setAccessibleName(GameText::tr("Hueriddle board"));
+}
+
+// A screen reader names the window by its accessible name, which stays the
+// same; the title says which game is played, so it is the description, and
+// each new title is sent to the reader as the description changes.
+void BoardWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowTitleChange)
+        setAccessibleDescription(windowTitle());
+    FixedWindow::changeEvent(event);
 }
 
 // A box shows the union of its views' frames from its lower-left corner, so

@@ -43,6 +43,9 @@ public:
     void setPossibleSecrets(std::optional<std::int32_t> count);
     QGroupBox *boardBox() const { return m_boardBox; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void setupWidgets();
     void setupMenus(Controller &controller);

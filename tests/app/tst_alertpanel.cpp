@@ -54,11 +54,10 @@ protected:
 
 } // namespace
 
-class TestAlertPanel : public QObject
+class TestAlertPanel : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void alertShowsItsTextsWithOneButton_data();
     void alertShowsItsTextsWithOneButton();
 
@@ -157,11 +156,6 @@ void TestAlertPanel::alertShowsItsTextsWithOneButton()
     QVERIFY(seen.onTopOfTheBoard);
     // Answered, the box is gone and the board takes input again.
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestAlertPanel::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestAlertPanel)

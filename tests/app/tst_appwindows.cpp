@@ -69,12 +69,13 @@ int fontBoundingBoxHeight(const QFont &font)
 
 } // namespace
 
-class TestAppWindows : public QObject
+class TestAppWindows : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void boardWindowLayout_data();
     void boardWindowLayout();
@@ -95,9 +96,8 @@ private:
     std::unique_ptr<IsolatedSettings> m_settings;
 };
 
-void TestAppWindows::init()
+void TestAppWindows::initTest()
 {
-    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
 }
 

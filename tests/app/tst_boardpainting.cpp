@@ -32,12 +32,11 @@ QImage renderWindow(QWidget *window, qreal devicePixelRatio)
 
 // The real windows, painted with and without BevelCache, at every stage of a
 // game: every peg and score the board can show, over the boxes' backgrounds.
-class TestBoardPainting : public QObject
+class TestBoardPainting : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void windowsAsWithoutCache_data();
     void windowsAsWithoutCache();
 };
@@ -77,11 +76,6 @@ void TestBoardPainting::windowsAsWithoutCache()
     }
     for (QWidget *window : {controller.window.data(), controller.palette.data()})
         compareDirectAndCached([&] { return renderWindow(window, devicePixelRatio); });
-}
-
-void TestBoardPainting::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestBoardPainting)

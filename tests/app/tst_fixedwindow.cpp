@@ -40,20 +40,14 @@ QImage comparable(const QPixmap &pixmap)
 
 // A fixed window's backing store, made when it is shown rather than by its
 // first paint, on a real X server: at scale 1 and, run again, at scale 2.
-class TestFixedWindow : public QObject
+class TestFixedWindow : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void storeMadeWhenShown();
     void firstFrameAsPainted();
 };
-
-void TestFixedWindow::init()
-{
-    failOnUnexpectedWarnings();
-}
 
 void TestFixedWindow::storeMadeWhenShown()
 {

@@ -76,12 +76,11 @@ QList<ProgramKey> programKeys(const AppController &controller)
 
 } // namespace
 
-class TestHelpWindow : public QObject
+class TestHelpWindow : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void menuAndHelpNameTheSameKeys();
     void listsEveryKey_data();
     void listsEveryKey();
@@ -245,11 +244,6 @@ void TestHelpWindow::showForKeepsOneWindow()
     QVERIFY(second);
     QVERIFY(second->isVisible());
     delete second;
-}
-
-void TestHelpWindow::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestHelpWindow)

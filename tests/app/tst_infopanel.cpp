@@ -9,12 +9,11 @@
 #error "HUERIDDLE_TEST_VERSION must be the CMake project version"
 #endif
 
-class TestInfoPanel : public QObject
+class TestInfoPanel : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void showsNameVersionAndDescription();
     void showForKeepsOnePanel();
 };
@@ -57,11 +56,6 @@ void TestInfoPanel::showForKeepsOnePanel()
     QVERIFY(second);
     QVERIFY(second->isVisible());
     delete second;
-}
-
-void TestInfoPanel::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestInfoPanel)

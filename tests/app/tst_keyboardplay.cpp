@@ -68,12 +68,13 @@ bool rowIsEmpty(const Controller &controller, int row)
 
 } // namespace
 
-class TestKeyboardPlay : public QObject
+class TestKeyboardPlay : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void keysPlayTheActiveRow_data();
     void keysPlayTheActiveRow();
@@ -93,9 +94,8 @@ private:
     std::unique_ptr<RecordingAppController> m_controller;
 };
 
-void TestKeyboardPlay::init()
+void TestKeyboardPlay::initTest()
 {
-    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
     m_controller = std::make_unique<RecordingAppController>();
     m_controller->applicationDidFinishLaunching();

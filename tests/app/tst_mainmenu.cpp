@@ -55,12 +55,13 @@ QAction *actionAt(const AppController &controller, const QString &path)
 
 } // namespace
 
-class TestMainMenu : public QObject
+class TestMainMenu : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void menuTree_data();
     void menuTree();
@@ -74,9 +75,8 @@ private:
     std::unique_ptr<RecordingAppController> m_controller;
 };
 
-void TestMainMenu::init()
+void TestMainMenu::initTest()
 {
-    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
     m_controller = std::make_unique<RecordingAppController>();
     m_controller->applicationDidFinishLaunching();

@@ -83,21 +83,15 @@ QList<ManualKey> manualKeys(const QString &path, QString &error)
 // what the help's key table says, which is built from the program's command
 // table (CommandTable): the same keys, named as the program names them in
 // that language, in the same order, each described by the help's own words.
-class TestManualPage : public QObject
+class TestManualPage : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
     void keyTableMatchesTheProgram_data();
     void keyTableMatchesTheProgram();
 };
-
-void TestManualPage::init()
-{
-    failOnUnexpectedWarnings();
-}
 
 void TestManualPage::cleanup()
 {

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "FailOnWarnings.h"
 #include "app/MainMenu.h"
 #include "app/Preferences.h"
 #include "app/PreferencesWindow.h"
@@ -62,12 +63,13 @@ QVariant savedValue(const IsolatedSettings &settings, const QString &key)
 
 } // namespace
 
-class TestPreferences : public QObject
+class TestPreferences : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void offByDefaultAndNothingWritten();
     void optionsApplyAtOnceToEveryView();
@@ -84,7 +86,7 @@ private:
     std::unique_ptr<RecordingAppController> m_controller;
 };
 
-void TestPreferences::init()
+void TestPreferences::initTest()
 {
     m_settings = std::make_unique<IsolatedSettings>();
 }

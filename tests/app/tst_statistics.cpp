@@ -81,12 +81,14 @@ QString description(QWidget *widget)
 
 } // namespace
 
-class TestStatistics : public QObject
+class TestStatistics : public FailOnWarnings
 {
     Q_OBJECT
 
+protected:
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void statisticsOfAHandMadeHistory_data();
     void statisticsOfAHandMadeHistory();
@@ -111,9 +113,8 @@ private:
     std::unique_ptr<RecordingAppController> m_controller;
 };
 
-void TestStatistics::init()
+void TestStatistics::initTest()
 {
-    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
 }
 

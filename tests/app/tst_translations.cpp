@@ -8,6 +8,7 @@
 #include "game/Controller.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -40,7 +41,9 @@ namespace
 {
 
 // A pseudo-translation of every message of the program: the English text in
-// brackets, "Game" as "[Game]". Qt's own texts are left as they are.
+// brackets, "Game" as "[Game]". The placeholders stay outside ("Row %1" as
+// "[Row ]%1"), so that a text filled into one shows whether it was
+// translated itself. Qt's own texts are left as they are.
 class BracketingTranslator : public QTranslator
 {
 public:
@@ -48,7 +51,21 @@ public:
     {
         if (qstrcmp(context, "Hueriddle") != 0)
             return QString();
-        return u'[' + QString::fromUtf8(sourceText) + u']';
+        static const QRegularExpression placeholder(QStringLiteral("%L?(?:[1-9][0-9]?|n)"));
+        const QString source = QString::fromUtf8(sourceText);
+        QString marked;
+        qsizetype at = 0;
+        const auto literal = [&](qsizetype end) {
+            if (end > at)
+                marked += u'[' + source.mid(at, end - at) + u']';
+        };
+        for (const QRegularExpressionMatch &match : placeholder.globalMatch(source)) {
+            literal(match.capturedStart());
+            marked += match.captured();
+            at = match.capturedEnd();
+        }
+        literal(source.size());
+        return marked;
     }
     bool isEmpty() const override { return false; }
 };
@@ -92,6 +109,22 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
     add(widget->toolTip(), QStringLiteral("tool tip"));
     add(widget->accessibleName(), QStringLiteral("accessible name"));
     add(widget->accessibleDescription(), QStringLiteral("accessible description"));
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
+    const bool standardButton = button && buttons &&
+                                buttons->standardButton(const_cast<QAbstractButton *>(button)) !=
+                                    QDialogButtonBox::NoButton;
+    // What a screen reader reads, as it asks for it: the names and
+    // descriptions of the pegs and scores come from their accessible
+    // interfaces, not from the widget's properties.
+    QAccessibleInterface *face =
+        standardButton && qtTexts == QtTexts::LeftOut
+            ? nullptr
+            : QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+    if (face) {
+        add(face->text(QAccessible::Name), QStringLiteral("screen reader name"));
+        add(face->text(QAccessible::Description), QStringLiteral("screen reader description"));
+    }
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
         QTextDocument document;
         document.setHtml(label->text());
@@ -100,13 +133,8 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
     }
     if (const auto *box = qobject_cast<const QGroupBox *>(widget))
         add(box->title(), QStringLiteral("box title"));
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
-        if (qtTexts == QtTexts::Included || !buttons ||
-            buttons->standardButton(const_cast<QAbstractButton *>(button)) ==
-                QDialogButtonBox::NoButton)
-            add(button->text(), QStringLiteral("button"));
-    }
+    if (button && (qtTexts == QtTexts::Included || !standardButton))
+        add(button->text(), QStringLiteral("button"));
     if (const auto *browser = qobject_cast<const QTextBrowser *>(widget)) {
         for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
             if (qtTexts == QtTexts::Included || !isKeyName(block.text()))
@@ -220,12 +248,11 @@ QStringList everyShownText(const QString &name)
 // The build compiles hueriddle_eo.ts, written for this test, into
 // hueriddle_eo.qm next to the test program. The translations the program
 // ships are compiled into HUERIDDLE_TEST_QM_DIR.
-class TestTranslations : public QObject
+class TestTranslations : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
     void installsFromDirectories_data();
     void installsFromDirectories();
@@ -481,7 +508,8 @@ void TestTranslations::shippedTranslationsNameMenusAndWindows()
 }
 
 // With a pseudo-translation installed, every window of the program, its
-// menus, the info panel, the help and every alert show only translated texts.
+// menus, the info panel, the help, the preferences and every alert show only
+// translated texts, and so do the names and descriptions a screen reader reads.
 void TestTranslations::everyVisibleTextIsTranslated()
 {
     BracketingTranslator pseudo;
@@ -493,6 +521,7 @@ void TestTranslations::everyVisibleTextIsTranslated()
     controller.applicationDidFinishLaunching();
     controller.orderFrontStandardInfoPanel();
     controller.orderFrontHelpPanel();
+    controller.runPreferencesPanel();
     const auto closeOthers = qScopeGuard([] {
         for (QWidget *window : QApplication::topLevelWidgets())
             if (window->testAttribute(Qt::WA_DeleteOnClose))
@@ -516,9 +545,12 @@ void TestTranslations::everyVisibleTextIsTranslated()
         ++windows;
         collectTexts(window, QString::fromLatin1(window->metaObject()->className()), texts);
     }
-    // The board, the palette, the info panel and the help.
-    QCOMPARE(windows, 4);
+    // The board, the palette, the info panel, the help and the preferences.
+    QCOMPARE(windows, 5);
     QVERIFY2(texts.size() > 40, qPrintable(texts.join(u'\n')));
+    // The 32 pegs of the rows and the 4 of the answer are among them.
+    static const QRegularExpression pegName(QStringLiteral("screen reader name: .*position"));
+    QVERIFY2(texts.filter(pegName).size() >= 36, qPrintable(texts.join(u'\n')));
 
     QStringList unmarked;
     for (const QString &text : texts)
@@ -619,15 +651,16 @@ void TestTranslations::shippedTranslationsLeaveNoEnglish_data()
     // Every language: the program's name, the colour names cyan and magenta,
     // and "OK".
     const QStringList everywhere{"hueriddle", "cyan", "magenta", "ok"};
-    QTest::newRow("German") << "de_DE" << everywhere + QStringList{"an",   "computer", "in",
-                                                                   "info", "palette",  "ring",
-                                                                   "so",   "start",    "version"};
+    QTest::newRow("German") << "de_DE"
+                            << everywhere + QStringList{"an",      "computer", "in",   "info",
+                                                        "palette", "position", "ring", "so",
+                                                        "start",   "version"};
     // Qt's French names keep "Ctrl", as French keyboards label the key.
     QTest::newRow("French") << "fr_FR"
-                            << everywhere + QStringList{"active",   "code",   "ctrl",    "double",
-                                                        "menu",     "on",     "options", "palette",
-                                                        "place",    "second", "secret",  "six",
-                                                        "triangle", "version"};
+                            << everywhere + QStringList{"active", "code",     "ctrl",    "double",
+                                                        "menu",   "on",       "options", "palette",
+                                                        "place",  "position", "second",  "secret",
+                                                        "six",    "triangle", "version"};
     QTest::newRow("Spanish") << "es_ES" << everywhere + QStringList{"color", "info", "panel"};
     // Qt's Italian and Brazilian names keep "Ctrl", "Shift" and "Backspace",
     // as the keyboards there label the keys.
@@ -680,11 +713,6 @@ void TestTranslations::shippedTranslationsLeaveNoEnglish()
         report << it.key() + QStringLiteral(" in ") + it.value().left(40);
     QVERIFY2(untranslated.isEmpty(),
              qPrintable(QStringLiteral("English words:\n") + report.join(u'\n')));
-}
-
-void TestTranslations::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestTranslations)

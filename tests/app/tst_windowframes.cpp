@@ -37,12 +37,13 @@ void writeSettingsFile(const IsolatedSettings &settings, const QByteArray &conte
 
 } // namespace
 
-class TestWindowFrames : public QObject
+class TestWindowFrames : public FailOnWarnings
 {
     Q_OBJECT
 
+    void initTest() override;
+
 private slots:
-    void init();
     void cleanup();
     void restoredAtTheNextStart_data();
     void restoredAtTheNextStart();
@@ -60,9 +61,8 @@ private:
     std::unique_ptr<IsolatedSettings> m_settings;
 };
 
-void TestWindowFrames::init()
+void TestWindowFrames::initTest()
 {
-    failOnUnexpectedWarnings();
     m_settings = std::make_unique<IsolatedSettings>();
 }
 

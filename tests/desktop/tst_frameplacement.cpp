@@ -17,12 +17,11 @@ const QSize kFrame(300, 500);
 
 } // namespace
 
-class TestFramePlacement : public QObject
+class TestFramePlacement : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void onScreen_data();
     void onScreen();
     void firstRun_data();
@@ -104,11 +103,6 @@ void TestFramePlacement::firstRun()
     QFETCH(QPoint, expected);
 
     QCOMPARE(FramePlacement::firstRun(available, frame), expected);
-}
-
-void TestFramePlacement::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_APPLESS_MAIN(TestFramePlacement)

@@ -25,11 +25,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class TestGameHistory : public QObject
+class TestGameHistory : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init() { failOnUnexpectedWarnings(); }
     void nothingIsTouchedUntilAsked();
     void appendsWholeLines();
     void aTornLastLineIsEndedFirst();

@@ -18,12 +18,11 @@ void countingHandler(int)
 
 } // namespace
 
-class TestTerminationSignals : public QObject
+class TestTerminationSignals : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void deliveredThroughTheEventLoop_data();
     void deliveredThroughTheEventLoop();
     void burstOfSignals();
@@ -107,11 +106,6 @@ void TestTerminationSignals::previousHandlersComeBack()
 
     for (int i = 0; i < 3; ++i)
         QCOMPARE(::sigaction(TerminationSignals::kSignals[i], &original[i], nullptr), 0);
-}
-
-void TestTerminationSignals::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestTerminationSignals)

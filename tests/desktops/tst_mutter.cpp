@@ -3,6 +3,7 @@
 // alone. Which platform the program picks, and that a Wayland run leaves the
 // windows' saved frames as they were.
 
+#include "FailOnWarnings.h"
 #include "FrameProbe.h"
 #include "MutterDesktop.h"
 #include "RemoteKeyboard.h"
@@ -71,7 +72,7 @@ QByteArray frameRecord(const QRect &geometry)
 
 } // namespace
 
-class TestMutter : public QObject
+class TestMutter : public FailOnWarnings
 {
     Q_OBJECT
 

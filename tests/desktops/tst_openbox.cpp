@@ -2,6 +2,7 @@
 // that this test starts: where the decorated windows go, how they come back,
 // Hide, and the alerts' titles.
 
+#include "FailOnWarnings.h"
 #include "FrameProbe.h"
 #include "OpenboxDesktop.h"
 #include "e2e/GameDriver.h"
@@ -92,7 +93,7 @@ bool containsAtSomeColumn(const QImage &haystack, const QImage &needle, int top)
 
 } // namespace
 
-class TestOpenbox : public QObject
+class TestOpenbox : public FailOnWarnings
 {
     Q_OBJECT
 

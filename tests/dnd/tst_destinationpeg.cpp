@@ -80,12 +80,11 @@ const QColor kHeld(51, 102, 153);
 
 } // namespace
 
-class tst_DestinationPeg : public QObject
+class tst_DestinationPeg : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void newPegIsActive();
     void setActiveRepaintsOnlyOnChange();
     void dropRules_data();
@@ -348,11 +347,6 @@ void tst_DestinationPeg::paintedAsWithoutCache()
         peg.setActive(active);
         return renderView(peg, devicePixelRatio);
     });
-}
-
-void tst_DestinationPeg::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_DestinationPeg)

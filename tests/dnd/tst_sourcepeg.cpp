@@ -56,12 +56,11 @@ QImage imageOfCode(int code)
 
 } // namespace
 
-class tst_SourcePeg : public QObject
+class tst_SourcePeg : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void dragImageOfMagenta();
     void ringIsTheSameForEveryCode_data();
     void ringIsTheSameForEveryCode();
@@ -246,11 +245,6 @@ void tst_SourcePeg::paintedAsWithoutCache()
         peg.setColor(ColorCodes::colorOfCode(code));
         return renderView(peg, devicePixelRatio);
     });
-}
-
-void tst_SourcePeg::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 void tst_SourcePeg::dragImageCarriesTheColorMark_data()

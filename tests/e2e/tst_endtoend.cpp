@@ -8,12 +8,11 @@
 
 using namespace e2e;
 
-class TestEndToEnd : public QObject
+class TestEndToEnd : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void playAGame();
     void framesRestoredAtTheNextStart();
@@ -328,11 +327,6 @@ void TestEndToEnd::noDisplay()
     QVERIFY2(lines.front().contains(QStringLiteral("display"), Qt::CaseInsensitive),
              qPrintable(errors));
     QVERIFY(process.readAllStandardOutput().isEmpty());
-}
-
-void TestEndToEnd::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -4,37 +4,63 @@
 // program sends (Qt turns them into a QColor, as from a name like "#ff0000"),
 // and as a QColor value such as a Qt program puts into its drag data, of a
 // model and components read from the bytes. Whatever the input, decoding must
-// not crash, and a colour it takes must be one of the six, in RGB.
+// not crash, and a colour it takes must be one of the six, in RGB, as listed
+// here apart from the rules that decide it.
 
 #include "dnd/ColorPayload.h"
 #include "rules/ColorCode.h"
-#include "rules/Combination.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QMimeData>
+#include <QRgba64>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace
 {
+
+// The six colours the board takes, written out here rather than taken from
+// the rules under test: each in 16-bit RGB, fully opaque, with the code a peg
+// then holds.
+struct SixColor {
+    quint16 red;
+    quint16 green;
+    quint16 blue;
+    std::int32_t code;
+};
+constexpr SixColor kSix[] = {
+    {0, 0, 0xffff, 1},      // blue
+    {0, 0xffff, 0, 2},      // green
+    {0, 0xffff, 0xffff, 3}, // cyan
+    {0xffff, 0, 0, 4},      // red
+    {0xffff, 0, 0xffff, 5}, // magenta
+    {0xffff, 0xffff, 0, 6}, // yellow
+};
 
 void requirePlayableOrNothing(const std::optional<QColor> &color)
 {
     if (!color)
         return;
+    if (color->spec() != QColor::Rgb)
+        std::abort();
+    const QRgba64 rgba = color->rgba64();
+    const SixColor *six = std::find_if(std::begin(kSix), std::end(kSix), [&](const SixColor &c) {
+        return rgba.red() == c.red && rgba.green() == c.green && rgba.blue() == c.blue &&
+               rgba.alpha() == 0xffff;
+    });
+    if (six == std::end(kSix))
+        std::abort();
+    // The components a peg reads back name the same code.
     float red = 0.0f;
     float green = 0.0f;
     float blue = 0.0f;
-    float alpha = 0.0f;
-    color->getRgbF(&red, &green, &blue, &alpha);
-    if (color->spec() != QColor::Rgb || !rules::isPlayableColor(red, green, blue, alpha))
-        std::abort();
-    const std::int32_t code = rules::codeOfComponents(red, green, blue);
-    if (code < rules::kFirstCode || code > rules::kLastCode)
+    color->getRgbF(&red, &green, &blue);
+    if (rules::codeOfComponents(red, green, blue) != six->code)
         std::abort();
 }
 

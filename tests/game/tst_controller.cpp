@@ -44,11 +44,10 @@ PlayedGame playByMoves(BoardFixture &fixture, const Combination &secret, bool un
 
 } // namespace
 
-class TestController : public QObject
+class TestController : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void newGameResetsBoardAndDrawsSecret_data();
     void newGameResetsBoardAndDrawsSecret();
     void newGameMidGameClearsEverything();
@@ -581,11 +580,6 @@ void TestController::moveSweepEverySecret()
     QCOMPARE(losses, expectedLosses);
     if (unique)
         QVERIFY2(longestWin <= 6, qPrintable(QString::number(longestWin)));
-}
-
-void TestController::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestController)

@@ -79,11 +79,10 @@ struct Model {
 
 } // namespace
 
-class TestRandomPlay : public QObject
+class TestRandomPlay : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void initTestCase();
     void cleanup();
     void randomActionsKeepTheGameSound();
@@ -333,11 +332,6 @@ void TestRandomPlay::randomActionsKeepTheGameSound()
     qInfo("%d actions, %d games played to the end", m_action, gamesEnded);
     QVERIFY(m_action >= 1000);
     QVERIFY(gamesEnded > 0);
-}
-
-void TestRandomPlay::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestRandomPlay)

@@ -17,12 +17,11 @@
 // own, as a user installing into ~/.local would, and starts the installed
 // program on the X server under a given locale. The board window's title
 // names the variant in the language the program found a translation for.
-class TestInstalledRun : public QObject
+class TestInstalledRun : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void speaksTheLocaleLanguage_data();
     void speaksTheLocaleLanguage();
@@ -111,11 +110,6 @@ void TestInstalledRun::speaksTheLocaleLanguage()
     run.process().terminate();
     QVERIFY(run.process().waitForFinished(e2e::kWaitMs));
     QCOMPARE(run.process().exitCode(), 0);
-}
-
-void TestInstalledRun::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestInstalledRun)

@@ -7,11 +7,21 @@
 # the translations, every icon size, and no trace of the
 # /usr/local prefix of a plain `cmake --install` in the program.
 #
-#   tests/package/check-package.sh <work-dir>
+#   tests/package/check-package.sh <work-dir> <lintian>
+#
+# <lintian> is the lintian program the build found; a missing lintian, one
+# that cannot read the package, or one that ends in an error fails the check
+# as surely as a tag does.
 set -eu
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work_dir=$1
+lintian=$2
+
+if [ ! -x "$lintian" ]; then
+    echo "FAIL: lintian is not installed ('$lintian'); scripts/install-deps.sh installs it"
+    exit 1
+fi
 
 "$source_dir/scripts/build-package.sh" "$work_dir" >"$work_dir.log" 2>&1 || {
     tail -n 60 "$work_dir.log"
@@ -26,10 +36,24 @@ deb="$work_dir/hueriddle_${version}_${arch}.deb"
 failed=0
 
 echo "lintian --pedantic -I -E $(basename "$changes"):"
-lintian --pedantic -I -E "$changes" >"$work_dir/lintian.txt" 2>&1 || true
+# With --fail-on, lintian's status is 0 only when it read every package and
+# found no error or warning; 1 for tags or a package it skipped, 2 when it
+# could not run at all.
+status=0
+"$lintian" --pedantic -I -E --fail-on error,warning "$changes" >"$work_dir/lintian.txt" 2>&1 ||
+    status=$?
 sed 's/^/  /' "$work_dir/lintian.txt"
+if [ "$status" -ne 0 ]; then
+    echo "FAIL: lintian ended with status $status"
+    failed=1
+fi
 if grep -q '^[EW]: ' "$work_dir/lintian.txt"; then
     echo "FAIL: lintian reports errors or warnings"
+    failed=1
+fi
+# A package lintian could not open is skipped with a message, not a tag.
+if grep -q '^Skipping \|^No packages selected' "$work_dir/lintian.txt"; then
+    echo "FAIL: lintian could not read the package"
     failed=1
 fi
 

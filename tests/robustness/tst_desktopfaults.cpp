@@ -5,6 +5,7 @@
 #include "FailOnWarnings.h"
 #include "e2e/GameDriver.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <csignal>
 #include <unistd.h>
@@ -62,12 +63,11 @@ void writeFile(const QString &path, const QByteArray &contents)
 
 } // namespace
 
-class TestDesktopFaults : public QObject
+class TestDesktopFaults : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void unusableSettings_data();
     void unusableSettings();
@@ -108,9 +108,21 @@ void TestDesktopFaults::unusableSettings()
     QString program = kProgram;
     QStringList arguments;
 
+    // Where an earlier run, in a writable directory, leaves the windows.
+    const QPoint earlierBoard(150, 80);
+    const QPoint earlierPalette(620, 350);
     if (fault == QLatin1String("read-only directory")) {
-        // Frames saved by an earlier run are still read.
-        writeFile(settingsFile, "[General]\n");
+        {
+            ProgramRun earlier(kProgram, configHome);
+            const std::optional<Windows> windows = waitForWindows(earlier);
+            QVERIFY2(windows, qPrintable(earlier.output()));
+            QVERIFY(moveWindow(windows->board, earlierBoard));
+            QVERIFY(moveWindow(windows->palette, earlierPalette));
+            const QString failure = quitWithCtrlQ(earlier, windows->board);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        }
+        QCOMPARE(savedPosition(settingsFile, kMainKey), std::optional(earlierBoard));
+        QCOMPARE(savedPosition(settingsFile, kPaletteKey), std::optional(earlierPalette));
         QVERIFY(QFile::setPermissions(settingsFile, QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(settingsDir, QFile::ReadOwner | QFile::ExeOwner));
         // Root passes over permissions through CAP_DAC_OVERRIDE; without it
@@ -136,9 +148,18 @@ void TestDesktopFaults::unusableSettings()
         };
     }
 
+    const auto writable = qScopeGuard([&] {
+        QFile::setPermissions(settingsDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+
     ProgramRun run(program, configHome, arguments, adjust);
     const std::optional<Windows> windows = waitForWindows(run);
     QVERIFY2(windows, qPrintable(run.output()));
+    if (fault == QLatin1String("read-only directory")) {
+        // The frames the earlier run saved are read: both windows open there.
+        QCOMPARE(windowGeometry(windows->board).value_or(QRect()).topLeft(), earlierBoard);
+        QCOMPARE(windowGeometry(windows->palette).value_or(QRect()).topLeft(), earlierPalette);
+    }
     // A move makes the program write its frames.
     QVERIFY(moveWindow(windows->board, QPoint(60, 40)));
     QVERIFY(moveWindow(windows->palette, QPoint(500, 300)));
@@ -154,9 +175,9 @@ void TestDesktopFaults::unusableSettings()
     if (fault == QLatin1String("no HOME"))
         QVERIFY(savedPosition(settingsFile, kMainKey) == QPoint(60, 40));
     if (fault == QLatin1String("read-only directory")) {
-        QVERIFY(!savedPosition(settingsFile, kMainKey).has_value());
-        QVERIFY(QFile::setPermissions(settingsDir,
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // The moves of this run could not be written over the earlier frames.
+        QCOMPARE(savedPosition(settingsFile, kMainKey), std::optional(earlierBoard));
+        QCOMPARE(savedPosition(settingsFile, kPaletteKey), std::optional(earlierPalette));
     }
 }
 
@@ -283,11 +304,6 @@ void TestDesktopFaults::secondInstanceAtOnce()
     QCOMPARE(windowGeometry(three->palette).value_or(QRect()).topLeft(), *palette);
     const QString failure = quitWithCtrlQ(third, three->board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-}
-
-void TestDesktopFaults::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestDesktopFaults)

@@ -38,12 +38,11 @@ QStringList moveTo(QPoint at)
 
 } // namespace
 
-class TestDragToAnotherProgram : public QObject
+class TestDragToAnotherProgram : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void cleanupTestCase();
     void offersACopyWithTheDragImage_data();
@@ -177,11 +176,6 @@ void TestDragToAnotherProgram::offersACopyWithTheDragImage()
     }
     // The disc and the ring.
     QCOMPARE(opaque, 305 + 132);
-}
-
-void TestDragToAnotherProgram::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestDragToAnotherProgram)

@@ -27,12 +27,11 @@ struct DragOutcome {
 
 } // namespace
 
-class TestHostileDrags : public QObject
+class TestHostileDrags : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void cleanupTestCase();
     void wellFormedColoursArrive_data();
@@ -194,11 +193,6 @@ void TestHostileDrags::gameStillAnswers()
     QVERIFY(pollUntil([&] {
         return windowName(m_game.board) == QStringLiteral("Hueriddle (with replacement)");
     }));
-}
-
-void TestHostileDrags::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestHostileDrags)

@@ -188,12 +188,11 @@ bool runScript(const QStringList &lines)
 
 } // namespace
 
-class TestMonkey : public QObject
+class TestMonkey : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void randomInputThenQuitAndRestart();
 
@@ -319,11 +318,6 @@ void TestMonkey::randomInputThenQuitAndRestart()
     QCOMPARE(windowGeometry(*nextPalette).value_or(QRect()).topLeft(), paletteAt);
     const QString nextQuit = quitWithCtrlQ(next, *nextPalette);
     QVERIFY2(nextQuit.isEmpty(), qPrintable(nextQuit));
-}
-
-void TestMonkey::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestMonkey)

@@ -27,12 +27,11 @@ constexpr int kSlowMs = 90000;
 
 } // namespace
 
-class TestValgrind : public QObject
+class TestValgrind : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void initTestCase();
     void wholeGameUnderMemcheck();
 };
@@ -159,11 +158,6 @@ void TestValgrind::wholeGameUnderMemcheck()
         if (line.contains(QStringLiteral("definitely lost:")) ||
             line.contains(QStringLiteral("ERROR SUMMARY:")))
             qInfo("%s", qPrintable(line));
-}
-
-void TestValgrind::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestValgrind)

@@ -12,11 +12,10 @@ using rules::ScoredRow;
 
 Q_DECLARE_METATYPE(std::vector<ScoredRow>)
 
-class TestCandidateSearch : public QObject
+class TestCandidateSearch : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void candidateOfIndex_data();
     void candidateOfIndex();
     void everyCombinationHasExactlyOneIndex();
@@ -227,11 +226,6 @@ void TestCandidateSearch::winsEverySecretWithoutReplacementWithinSixRows()
     }
     QCOMPARE(secrets, 360);
     QVERIFY2(longest <= 6, qPrintable(QString::number(longest)));
-}
-
-void TestCandidateSearch::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestCandidateSearch)

@@ -6,11 +6,10 @@
 #include <set>
 #include <utility>
 
-class TestColorCode : public QObject
+class TestColorCode : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void codeOfComponents_data();
     void codeOfComponents();
     void componentsOfEveryCodeConvertBack();
@@ -122,11 +121,6 @@ void TestColorCode::colourTable()
         QVERIFY(color.paletteRow >= 0 && color.paletteRow < 2);
         QVERIFY2(places.insert({color.paletteColumn, color.paletteRow}).second, color.name);
     }
-}
-
-void TestColorCode::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 void TestColorCode::paletteOrder_data()

@@ -43,11 +43,10 @@ std::string line(const GameRecord &record)
 
 } // namespace
 
-class TestGameRecord : public QObject
+class TestGameRecord : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init() { failOnUnexpectedWarnings(); }
     void lineOfAKnownGame();
     void roundTrip_data();
     void roundTrip();

@@ -7,11 +7,10 @@
 
 using rules::Combination;
 
-class TestScoring : public QObject
+class TestScoring : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void scoresGuessAgainstSecret_data();
     void scoresGuessAgainstSecret();
     void codesOutsideTheGameAreNotTallied();
@@ -77,11 +76,6 @@ void TestScoring::isSymmetricOverEveryPair()
                                      .arg(ba.white)));
         }
     }
-}
-
-void TestScoring::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestScoring)

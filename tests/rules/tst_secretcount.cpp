@@ -71,11 +71,10 @@ int bruteForceCount(const std::vector<ScoredRow> &rows, std::size_t upTo, bool u
 
 } // namespace
 
-class TestSecretCount : public QObject
+class TestSecretCount : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void handWorkedCounts_data();
     void handWorkedCounts();
     void handWorkedLookBack_data();
@@ -83,11 +82,6 @@ private slots:
     void agreesWithBruteForce_data();
     void agreesWithBruteForce();
 };
-
-void TestSecretCount::init()
-{
-    failOnUnexpectedWarnings();
-}
 
 void TestSecretCount::handWorkedCounts_data()
 {

@@ -9,11 +9,10 @@
 
 using rules::Combination;
 
-class TestSecretDraw : public QObject
+class TestSecretDraw : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void codeComesFromTheHighBits_data();
     void codeComesFromTheHighBits();
     void drawsOneCallPerPositionInOrder();
@@ -109,11 +108,6 @@ void TestSecretDraw::consecutiveSeedsReachEveryCombination()
         seen.insert(secret);
     }
     QCOMPARE(static_cast<int>(seen.size()), combinations);
-}
-
-void TestSecretDraw::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestSecretDraw)

@@ -3,22 +3,30 @@
 #include <QFile>
 #include <QHash>
 #include <QList>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <utility>
 
 #ifndef HUERIDDLE_TEST_SOURCE_DIR
 #error "HUERIDDLE_TEST_SOURCE_DIR must be the project's source directory"
+#endif
+#ifndef HUERIDDLE_TEST_LUPDATE
+#error "HUERIDDLE_TEST_LUPDATE must be the build's Qt lupdate program"
 #endif
 
 namespace
 {
 
 struct Message {
+    QString context;
     QString source;
+    QString comment; // the disambiguation, which lupdate keeps apart like a context
     QString translation;
     QString type; // the translation's type attribute: "", "unfinished", "obsolete", "vanished"
 };
@@ -35,17 +43,27 @@ QList<Message> readMessages(const QString &path, QString &error)
     QList<Message> messages;
     QXmlStreamReader xml(&file);
     Message current;
+    QString context;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
             continue;
-        if (xml.name() == QLatin1String("message")) {
+        if (xml.name() == QLatin1String("context")) {
+            context.clear();
+        } else if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
             current = Message();
+            current.context = context;
+        } else if (xml.name() == QLatin1String("comment")) {
+            current.comment = xml.readElementText();
         } else if (xml.name() == QLatin1String("source")) {
             current.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             current.type = xml.attributes().value(QLatin1String("type")).toString();
-            current.translation = xml.readElementText();
+            // A plural form's translations are <numerusform> elements: their
+            // texts, joined, are the translation.
+            current.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             messages.append(current);
         }
     }
@@ -78,6 +96,53 @@ bool hasMnemonic(const QString &text)
 QString sourcePath(const QString &relative)
 {
     return QStringLiteral(HUERIDDLE_TEST_SOURCE_DIR "/") + relative;
+}
+
+// What identifies a message to lupdate and QTranslator: its context, its
+// source text and its disambiguation.
+QString messageKey(const Message &message)
+{
+    return message.context + u'\x04' + message.source + u'\x04' + message.comment;
+}
+
+// How a message is named in a failure: its text, and its context where that
+// is not the program's own.
+QString describe(const Message &message)
+{
+    QString text = QStringLiteral("\"%1\"").arg(message.source);
+    if (message.context != QLatin1String("Hueriddle"))
+        text += QStringLiteral(" (context %1)").arg(message.context);
+    if (!message.comment.isEmpty())
+        text += QStringLiteral(" (disambiguation \"%1\")").arg(message.comment);
+    return text;
+}
+
+// The texts that lupdate collects from the program's sources as they are now,
+// run as the build's translations-update target runs it, into a template in
+// a directory of its own; empty with `error` saying why when it fails.
+QList<Message> collectCodeTexts(QString &error)
+{
+    QTemporaryDir directory;
+    if (!directory.isValid()) {
+        error = directory.errorString();
+        return {};
+    }
+    const QString collected = directory.filePath(QStringLiteral("hueriddle.ts"));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(HUERIDDLE_TEST_SOURCE_DIR));
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(HUERIDDLE_TEST_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-no-obsolete"), QStringLiteral("-source-language"),
+                   QStringLiteral("en"), QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
+                   sourcePath(QStringLiteral("src")), QStringLiteral("-ts"), collected});
+    if (!lupdate.waitForFinished(60000) || lupdate.exitStatus() != QProcess::NormalExit ||
+        lupdate.exitCode() != 0) {
+        error = QStringLiteral("lupdate failed (%1): %2")
+                    .arg(lupdate.errorString(), QString::fromLocal8Bit(lupdate.readAll()));
+        return {};
+    }
+    return readMessages(collected, error);
 }
 
 QString readText(const QString &path)
@@ -166,13 +231,15 @@ QStringList textsIn(const QString &language)
 // The translations in translations/, checked against the template that
 // lupdate collects from the program's sources, and the translated entries of
 // the desktop entry and the AppStream metadata.
-class TestTranslationFiles : public QObject
+class TestTranslationFiles : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
+    void initTestCase();
     void templateIsReadable();
+    void everyTextOfTheCodeIsTranslated_data();
+    void everyTextOfTheCodeIsTranslated();
     void translationMatchesTemplate_data();
     void translationMatchesTemplate();
     void desktopEntryAndMetadataAreTranslated_data();
@@ -182,7 +249,16 @@ private slots:
 
 private:
     static void addLanguageRows();
+
+    QList<Message> m_codeTexts;
+    QString m_codeTextsError;
 };
+
+void TestTranslationFiles::initTestCase()
+{
+    // Collected once: every row compares its file with the same texts.
+    m_codeTexts = collectCodeTexts(m_codeTextsError);
+}
 
 void TestTranslationFiles::addLanguageRows()
 {
@@ -199,6 +275,58 @@ void TestTranslationFiles::templateIsReadable()
     QString error;
     const QList<Message> messages = readMessages(sourcePath("translations/hueriddle.ts"), error);
     QVERIFY2(!messages.isEmpty(), qPrintable(error));
+}
+
+void TestTranslationFiles::everyTextOfTheCodeIsTranslated_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("template") << "translations/hueriddle.ts" << false;
+    for (const auto &[name, language] :
+         {std::pair{"German", "de"}, std::pair{"Spanish", "es"}, std::pair{"French", "fr"},
+          std::pair{"Italian", "it"}, std::pair{"Brazilian Portuguese", "pt_BR"}})
+        QTest::newRow(name) << QStringLiteral("translations/hueriddle_%1.ts").arg(language) << true;
+}
+
+// The committed files hold every text the code has now: a text added or
+// reworded in the code without `translations-update` and its translations
+// would otherwise ship in English.
+void TestTranslationFiles::everyTextOfTheCodeIsTranslated()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, translated);
+    QVERIFY2(!m_codeTexts.isEmpty(), qPrintable(m_codeTextsError));
+
+    QString error;
+    const QList<Message> committed = readMessages(sourcePath(file), error);
+    QVERIFY2(!committed.isEmpty(), qPrintable(file + QStringLiteral(": ") + error));
+    QHash<QString, Message> byKey;
+    for (const Message &message : committed)
+        byKey.insert(messageKey(message), message);
+
+    QStringList problems;
+    QSet<QString> inCode;
+    for (const Message &message : m_codeTexts) {
+        inCode.insert(messageKey(message));
+        const auto found = byKey.constFind(messageKey(message));
+        if (found == byKey.cend())
+            problems << describe(message) + QStringLiteral(" is in the code but not in the file");
+        else if (translated && (!found->type.isEmpty() || found->translation.trimmed().isEmpty()))
+            problems << describe(message) + QStringLiteral(" is not translated");
+    }
+    // The template drops the texts the code no longer has, so that the
+    // translations, compared with it, drop them too.
+    if (!translated) {
+        for (const Message &message : committed)
+            if (!inCode.contains(messageKey(message)))
+                problems << describe(message) + QStringLiteral(" is no longer in the code");
+    }
+    problems.sort();
+    QVERIFY2(problems.isEmpty(),
+             qPrintable(file +
+                        QStringLiteral(" (run the translations-update target, then "
+                                       "translate):\n  ") +
+                        problems.join(QStringLiteral("\n  "))));
 }
 
 void TestTranslationFiles::translationMatchesTemplate_data()
@@ -311,11 +439,6 @@ void TestTranslationFiles::typographyFollowsThePolicy()
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-}
-
-void TestTranslationFiles::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_GUILESS_MAIN(TestTranslationFiles)

@@ -16,11 +16,10 @@ QString accessibleText(QWidget &view, QAccessible::Text which)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public FailOnWarnings
 {
     Q_OBJECT
 private slots:
-    void init();
     void pegSaysWhatItShows_data();
     void pegSaysWhatItShows();
     void pegFollowsCodeChanges();
@@ -97,11 +96,6 @@ void TestAccessibility::resultSaysTheScore()
     QCOMPARE(accessibleText(result, QAccessible::Name), name);
     QVERIFY(accessibleText(result, QAccessible::Description)
                 .startsWith(QString::number(black) + QStringLiteral(" in the right place")));
-}
-
-void TestAccessibility::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -45,12 +45,11 @@ QImage drawnInYUp(const std::function<void(QPainter &)> &draw)
 
 } // namespace
 
-class tst_Bevel : public QObject
+class tst_Bevel : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void bevelGrayTable_data();
     void bevelGrayTable();
     void ringArcs_data();
@@ -244,11 +243,6 @@ void tst_Bevel::tiledRectsCutsInOrderAndClips()
     QCOMPARE(unitPixel(image, 11, 10), QColor(Qt::white));
     QCOMPARE(unitPixel(image, 11, 11), kUntouched);
     QCOMPARE(unitPixel(image, 9, 10), kUntouched);
-}
-
-void tst_Bevel::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_Bevel)

@@ -29,22 +29,21 @@ QImage renderResult(int black, int white, qreal devicePixelRatio)
 
 } // namespace
 
-class tst_BevelCache : public QObject
+class tst_BevelCache : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void pegAsDrawn_data();
     void pegAsDrawn();
     void resultAsDrawn_data();
     void resultAsDrawn();
     void viewsInAParentAsDrawn_data();
     void viewsInAParentAsDrawn();
-    void picturesKeptByWhatTheyShowAndWhatLiesUnder();
     void drawnDirectlyWhenNotOnWholePixels_data();
     void drawnDirectlyWhenNotOnWholePixels();
-    void nothingDrawnAheadOrKeptWhenOff();
+    void eachRingDrawnOncePerColorAndScale_data();
+    void eachRingDrawnOncePerColorAndScale();
 };
 
 void tst_BevelCache::pegAsDrawn_data()
@@ -152,43 +151,6 @@ void tst_BevelCache::viewsInAParentAsDrawn()
     });
 }
 
-// One ring picture serves every view that shows the same thing over the same
-// pixels; another colour, another scale or another background is a picture
-// of its own. A colour of full and empty channels is put together from the
-// pictures in white and in black, which are kept too. The frame is one
-// picture for every view of its size and scale, whatever lies under it.
-void tst_BevelCache::picturesKeptByWhatTheyShowAndWhatLiesUnder()
-{
-    CacheSwitch on(true);
-    const QColor red = ColorCodes::colorOfCode(4);
-    renderPeg(red, 1.0);
-    // white, black, red and the frame
-    QCOMPARE(BevelCache::pictureCount(), 4);
-    renderPeg(red, 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 4);
-    renderPeg(ColorCodes::colorOfCode(2), 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 5);
-    renderPeg(red, 2.0);
-    QCOMPARE(BevelCache::pictureCount(), 9);
-    renderPeg(QColor(), 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 10);
-    // A colour with a channel neither full nor empty is drawn as it is.
-    renderPeg(QColor::fromRgbF(1, 0.5f, 0, 1), 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 11);
-
-    Peg peg(QPointF(0, 0), nullptr);
-    peg.setColor(red);
-    QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    peg.render(&image);
-    QCOMPARE(BevelCache::pictureCount(), 14);
-
-    // A key peg of the same colour is smaller: a picture of its own, shared
-    // by the places of a score.
-    renderResult(4, 0, 1.0);
-    QCOMPARE(BevelCache::pictureCount(), 15);
-}
-
 void tst_BevelCache::drawnDirectlyWhenNotOnWholePixels_data()
 {
     QTest::addColumn<qreal>("devicePixelRatio");
@@ -229,28 +191,91 @@ void tst_BevelCache::drawnDirectlyWhenNotOnWholePixels()
     QCOMPARE(BevelCache::copyCount(), copiesBefore);
 }
 
-void tst_BevelCache::nothingDrawnAheadOrKeptWhenOff()
+void tst_BevelCache::eachRingDrawnOncePerColorAndScale_data()
 {
-    BevelCache::clear();
-    Peg peg(QPointF(0, 0), nullptr);
-    peg.setColor(ColorCodes::colorOfCode(3));
-    Result result(QPointF(0, 0), nullptr);
-    result.setBlackAndWhite(1, 1);
-    QCOMPARE(BevelCache::pictureCount(), 0);
-    {
-        CacheSwitch off(false);
-        renderView(peg);
-        renderView(result);
-        QCOMPARE(BevelCache::pictureCount(), 0);
-    }
-    // The peg's cyan, from white and black, and its frame.
-    renderView(peg);
-    QCOMPARE(BevelCache::pictureCount(), 4);
+    // Each step draws a ring through the cache onto a fresh image, and says
+    // whether the ring's drawing must run ("drawn"), must not ("copied"), or
+    // may ("-"): "red 2 grey copied" is a red ring at device pixel ratio 2
+    // over grey, copied from an earlier drawing. "off" and "on" switch the
+    // cache. At most `most` drawings run in all.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("most");
+    QTest::newRow("one colour in many views")
+        << QStringList{"red 1 white drawn", "red 1 white copied", "red 1 white copied"} << 3;
+    const QStringList six = {"red", "#00ff00", "blue", "cyan", "magenta", "yellow"};
+    QStringList twice{"red 1 white drawn"};
+    for (const QString &color : six.mid(1))
+        twice << color + QStringLiteral(" 1 white -");
+    for (const QString &color : six)
+        twice << color + QStringLiteral(" 1 white copied");
+    QTest::newRow("the six colours, twice: each drawn once at most") << twice << 6;
+    QTest::newRow("another scale") << QStringList{"red 1 white drawn", "red 2 white drawn",
+                                                  "red 1 white copied", "red 2 white copied"}
+                                   << 4;
+    QTest::newRow("another background") << QStringList{"red 1 white drawn", "red 1 grey drawn",
+                                                       "red 1 white copied", "red 1 grey copied"}
+                                        << 4;
+    QTest::newRow("a colour of partial channels")
+        << QStringList{"#ff8000 1 white drawn", "#ff8000 1 white copied", "#ff8000 2 white drawn"}
+        << 2;
+    QTest::newRow("off: drawn every time, nothing kept")
+        << QStringList{"off", "red 1 white drawn", "red 1 white drawn",
+                       "on",  "red 1 white drawn", "red 1 white copied"}
+        << 4;
 }
 
-void tst_BevelCache::init()
+// A ring is drawn once for each colour, scale and background, however many
+// views show it, and each copy is pixel for pixel the ring drawn directly.
+void tst_BevelCache::eachRingDrawnOncePerColorAndScale()
 {
-    failOnUnexpectedWarnings();
+    QFETCH(QStringList, steps);
+    QFETCH(int, most);
+    CacheSwitch on(true);
+    constexpr std::uint32_t kTestRing = 0x7e57;
+    const auto paintRing = [](QPainter &painter, const QColor &ink) {
+        painter.setPen(QPen(QColor(128, 128, 128), 3.0));
+        painter.setBrush(ink);
+        painter.drawEllipse(QRectF(6.5, 6.5, 35.0, 35.0));
+    };
+    int drawings = 0;
+    const auto render = [&](const QColor &color, qreal ratio, const QColor &under, bool cached) {
+        QImage image(QSize(48, 48) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(under);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (!cached) {
+            paintRing(painter, color);
+            return image;
+        }
+        BevelCache::drawInColor(painter, QRectF(4, 4, 40, 40), kTestRing, color,
+                                [&](QPainter &target, const QColor &ink) {
+                                    ++drawings;
+                                    paintRing(target, ink);
+                                });
+        return image;
+    };
+    for (const QString &step : steps) {
+        if (step == QLatin1String("off") || step == QLatin1String("on")) {
+            BevelCache::setEnabled(step == QLatin1String("on"));
+            continue;
+        }
+        const QStringList parts = step.split(u' ');
+        QCOMPARE(parts.size(), qsizetype(4));
+        const QColor color(parts[0]);
+        const qreal ratio = parts[1].toDouble();
+        const QColor under(parts[2]);
+        const int before = drawings;
+        const QImage image = render(color, ratio, under, true);
+        if (parts[3] == QLatin1String("drawn"))
+            QVERIFY2(drawings > before, qPrintable(step + QStringLiteral(": nothing drawn")));
+        else if (parts[3] == QLatin1String("copied"))
+            QVERIFY2(drawings == before, qPrintable(step + QStringLiteral(": drawn again")));
+        const QImage direct = render(color, ratio, under, false);
+        QVERIFY2(image == direct,
+                 qPrintable(step + QStringLiteral(": ") + firstDifference(direct, image)));
+    }
+    QVERIFY2(drawings <= most, qPrintable(QStringLiteral("%1 drawings").arg(drawings)));
 }
 
 QTEST_MAIN(tst_BevelCache)

@@ -19,12 +19,11 @@ bool sameRgba(const QColor &a, const QColor &b)
 
 } // namespace
 
-class tst_Peg : public QObject
+class tst_Peg : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void codeTable_data();
     void codeTable();
     void codeOfColor_data();
@@ -235,11 +234,6 @@ void tst_Peg::placedInParentsYUpCoordinates()
     QCOMPARE(peg.geometry(), QRect(10, 32, 48, 48));
     QVERIFY(!peg.color().isValid());
     QCOMPARE(peg.cvalue(), 0);
-}
-
-void tst_Peg::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_Peg)

@@ -12,12 +12,11 @@ using CountingResult = CountingRepaints<Result>;
 
 } // namespace
 
-class tst_Result : public QObject
+class tst_Result : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void accessors();
     void repaintRequests();
     void keyPegLayout_data();
@@ -103,11 +102,6 @@ void tst_Result::placedInParentsYUpCoordinates()
     parent.resize(300, 400);
     Result result(QPointF(100, 300), &parent);
     QCOMPARE(result.geometry(), QRect(100, 52, 48, 48));
-}
-
-void tst_Result::init()
-{
-    failOnUnexpectedWarnings();
 }
 
 QTEST_MAIN(tst_Result)
