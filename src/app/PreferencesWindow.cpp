@@ -1,5 +1,6 @@
 #include "app/PreferencesWindow.h"
 
+#include "app/Preferences.h"
 #include "app/SingleDialog.h"
 #include "views/GameText.h"
 #include "views/ViewOptions.h"
@@ -46,6 +47,15 @@ PreferencesWindow::PreferencesWindow(QWidget *parent) : QDialog(parent)
         layout, GameText::tr("&Outlined key pegs"),
         GameText::tr("White key pegs get a dark outline, so that they stand out from empty "
                      "places."));
+    m_resumeGame = addOption(
+        layout,
+        //: A preference, on by default: the game left unfinished comes back at the next start.
+        GameText::tr("&Resume an unfinished game"),
+        //: Explains the preference "Resume an unfinished game".
+        GameText::tr("A game left unfinished when the program ends comes back as it was at the "
+                     "next start; otherwise every start begins a new game."));
+    m_resumeGame->setChecked(Preferences::resumesGame());
+    connect(m_resumeGame, &QCheckBox::toggled, this, &Preferences::setResumesGame);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addSpacing(8);

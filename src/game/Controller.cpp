@@ -51,10 +51,9 @@ void Controller::newGameUnique(bool withoutReplacement)
     done = false;
     activateRow(kFirstRow);
 
-    if (window)
-        window->setWindowTitle(unique ? GameText::tr("Hueriddle (without replacement)")
-                                      : GameText::tr("Hueriddle (with replacement)"));
+    showVariant();
     emit gameStateChanged();
+    emit boardChanged(Change::Game);
 }
 
 void Controller::newGameWithRep()
@@ -101,6 +100,7 @@ void Controller::commit()
     activateRow(row - 1);
     if (res[row])
         res[row]->setBlackAndWhite(black, white);
+    emit boardChanged(Change::Game);
     if (!done)
         return;
 
@@ -156,6 +156,7 @@ bool Controller::placeColor(std::int32_t code)
             if (!peg->isActive())
                 return false;
             peg->setColor(Peg::colorOfCode(code));
+            emit boardChanged(Change::Pegs);
             return true;
         }
     }
@@ -172,6 +173,7 @@ bool Controller::emptyLastPeg()
             if (!(*peg)->isActive())
                 return false;
             (*peg)->setColor(QColor());
+            emit boardChanged(Change::Pegs);
             return true;
         }
     }
@@ -190,6 +192,71 @@ void Controller::activateRow(std::int32_t row)
 void Controller::alert(const QString &title, const QString &message)
 {
     runAlertPanel(title, message, GameText::tr("OK"));
+}
+
+rules::SavedGame Controller::snapshot() const
+{
+    rules::SavedGame game;
+    game.unique = unique;
+    game.secret = combo;
+    game.done = done;
+    for (std::int32_t row = kFirstRow; row > currentRow && row >= 0; --row) {
+        rules::ScoredRow scored;
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (pegs[row][position])
+                scored.guess[position] = pegs[row][position]->cvalue();
+        if (res[row])
+            res[row]->getBlackAndWhite(scored.score.black, scored.score.white);
+        game.rows.push_back(scored);
+    }
+    if (isPlaying())
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (pegs[currentRow][position])
+                game.placed[position] = pegs[currentRow][position]->cvalue();
+    return game;
+}
+
+bool Controller::restore(const rules::SavedGame &game)
+{
+    if (game.done || !rules::consistencyFault(game).empty())
+        return false;
+    for (std::int32_t row = 0; row < rules::kRows; ++row) {
+        if (res[row])
+            res[row]->setBlackAndWhite(0, 0);
+        for (const QPointer<DestinationPeg> &peg : pegs[row])
+            if (peg)
+                peg->setColor(QColor());
+    }
+    for (const QPointer<Peg> &answer : sol)
+        if (answer)
+            answer->setColor(QColor());
+
+    combo = game.secret;
+    unique = game.unique;
+    done = false;
+    std::int32_t row = kFirstRow;
+    for (const rules::ScoredRow &scored : game.rows) {
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (pegs[row][position])
+                pegs[row][position]->setColor(Peg::colorOfCode(scored.guess[position]));
+        if (res[row])
+            res[row]->setBlackAndWhite(scored.score.black, scored.score.white);
+        --row;
+    }
+    activateRow(row);
+    for (int position = 0; position < rules::kPositions; ++position)
+        if (pegs[row][position])
+            pegs[row][position]->setColor(Peg::colorOfCode(game.placed[position]));
+    showVariant();
+    emit gameStateChanged();
+    return true;
+}
+
+void Controller::showVariant()
+{
+    if (window)
+        window->setWindowTitle(unique ? GameText::tr("Hueriddle (without replacement)")
+                                      : GameText::tr("Hueriddle (with replacement)"));
 }
 
 bool Controller::validateMenuItem(int tag) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/Combination.h"
+#include "rules/SavedGame.h"
 
 #include <QObject>
 #include <QPointer>
@@ -71,6 +72,20 @@ public:
     // Shows an alert with one "OK" button and returns once it is dismissed.
     void alert(const QString &title, const QString &message);
 
+    // What changed on the board, for whoever keeps the game: pegs placed or
+    // emptied on the active row, or the game moved on (a row scored, the game
+    // ended, a new game began), which must be kept before the next input.
+    enum class Change { Pegs, Game };
+
+    // The game as the board shows it: the variant, the secret, the scored
+    // rows and their scores, the codes on the active row and `done`.
+    rules::SavedGame snapshot() const;
+    // Puts a game in progress back on the board exactly as snapshot() took
+    // it: the rows, scores, active row, placed pegs, title and menu state, so
+    // that Move goes on as it would have. A game that is over or not
+    // consistent (rules::consistencyFault) is refused: false, nothing changed.
+    bool restore(const rules::SavedGame &game);
+
     // Fields. The views live in the windows' view trees; these only refer to them.
     QPointer<QWidget> window;
     QPointer<QWidget> palette;
@@ -85,8 +100,14 @@ public:
 signals:
     // Emitted whenever validateMenuItem() may answer differently.
     void gameStateChanged();
+    // Emitted after every change of the game's state that snapshot() shows,
+    // made by the controller; a change of Game comes before any alert.
+    void boardChanged(Controller::Change change);
 
 protected:
+    // Names the variant in the board window's title.
+    void showVariant();
+
     // The one way the game speaks to the player: a modal alert with a title, a
     // message and one button, returning when it is dismissed.
     virtual void runAlertPanel(const QString &title, const QString &message, const QString &button);

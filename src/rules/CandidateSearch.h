@@ -15,6 +15,7 @@ inline constexpr std::int32_t kLastCandidateIndex = kCandidateCount - 1;
 struct ScoredRow {
     Combination guess{};
     Score score{};
+    friend constexpr bool operator==(const ScoredRow &, const ScoredRow &) = default;
 };
 
 // The candidate of index 0..1295, read as four base-6 digits, least
