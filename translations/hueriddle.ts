@@ -100,7 +100,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+43"/>
         <source>&amp;Color marks</source>
         <translation type="unfinished"></translation>
     </message>
@@ -292,7 +292,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="+16"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+13"/>
         <source>Info Panel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -340,7 +340,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+258"/>
         <source>Hueriddle (without replacement)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -350,7 +350,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="-176"/>
         <location line="+6"/>
         <source>Alert</source>
         <translation type="unfinished"></translation>
@@ -361,17 +361,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Congratulations!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -391,7 +391,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation type="unfinished"></translation>
     </message>
@@ -448,6 +448,18 @@
     <message>
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Resume an unfinished game</source>
+        <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
+        <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation>Lösungsreihe</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
     </message>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+43"/>
         <source>&amp;Color marks</source>
         <translation>&amp;Farbzeichen</translation>
     </message>
@@ -340,7 +340,7 @@
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+258"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (ohne Zurücklegen)</translation>
     </message>
@@ -350,7 +350,7 @@
         <translation>Hueriddle (mit Zurücklegen)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="-176"/>
         <location line="+6"/>
         <source>Alert</source>
         <translation>Achtung</translation>
@@ -361,17 +361,17 @@
         <translation>Alle vier Farben müssen gesetzt sein.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation>Bitte keine doppelten Farben.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Congratulations!</source>
         <translation>Glückwunsch!</translation>
     </message>
@@ -391,7 +391,7 @@
         <translation>Du hast verloren.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
@@ -449,6 +449,18 @@
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation>Weiße Wertungsstecker bekommen einen dunklen Rand, damit sie sich von leeren Plätzen abheben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Resume an unfinished game</source>
+        <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
+        <translation>&amp;Unbeendetes Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
+        <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
+        <translation>Ein Spiel, das beim Beenden des Programms nicht zu Ende gespielt war, kommt beim nächsten Start so zurück, wie es war; sonst beginnt jeder Start ein neues Spiel.</translation>
     </message>
 </context>
 </TS>

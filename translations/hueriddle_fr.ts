@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation>Rangée de la solution</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
     </message>
@@ -67,7 +67,7 @@
     <message>
         <location line="+9"/>
         <source>Key %1: %2</source>
-        <translation>Touche %1 : %2</translation>
+        <translation>Touche %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -268,18 +268,18 @@
     <message>
         <location line="+6"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
-        <translation>%1 : chaque pion de couleur porte une marque noire ou blanche dont la forme indique sa couleur, pour qui distingue mal certaines des couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
+        <translation>%1&#xa0;: chaque pion de couleur porte une marque noire ou blanche dont la forme indique sa couleur, pour qui distingue mal certaines des couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+43"/>
         <source>&amp;Color marks</source>
         <translation>&amp;Marques de couleur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
-        <translation>%1 : chaque fiche blanche reçoit un contour sombre, pour se détacher d’une place vide.</translation>
+        <translation>%1&#xa0;: chaque fiche blanche reçoit un contour sombre, pour se détacher d’une place vide.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -340,7 +340,7 @@
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+258"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sans remise)</translation>
     </message>
@@ -350,7 +350,7 @@
         <translation>Hueriddle (avec remise)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="-176"/>
         <location line="+6"/>
         <source>Alert</source>
         <translation>Attention</translation>
@@ -361,17 +361,17 @@
         <translation>Les quatre couleurs doivent être placées.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation>Pas de couleur en double, s’il vous plaît.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Congratulations!</source>
         <translation>Félicitations&#xa0;!</translation>
     </message>
@@ -391,7 +391,7 @@
         <translation>Vous avez perdu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -449,6 +449,18 @@
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation>Les fiches blanches reçoivent un contour sombre, pour se détacher des places vides.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Resume an unfinished game</source>
+        <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
+        <translation>&amp;Reprendre une partie inachevée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
+        <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
+        <translation>Une partie laissée inachevée à la fermeture du programme revient telle quelle au démarrage suivant ; sinon, chaque démarrage commence une nouvelle partie.</translation>
     </message>
 </context>
 </TS>

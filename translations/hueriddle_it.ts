@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation>Riga della soluzione</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
     </message>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+43"/>
         <source>&amp;Color marks</source>
         <translation>&amp;Segni dei colori</translation>
     </message>
@@ -340,7 +340,7 @@
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+258"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (senza reinserimento)</translation>
     </message>
@@ -350,7 +350,7 @@
         <translation>Hueriddle (con reinserimento)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="-176"/>
         <location line="+6"/>
         <source>Alert</source>
         <translation>Attenzione</translation>
@@ -361,17 +361,17 @@
         <translation>Bisogna mettere tutti e quattro i colori.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-105"/>
         <source>No double colors, please.</source>
         <translation>Niente colori doppi, per favore.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Congratulations!</source>
         <translation>Complimenti!</translation>
     </message>
@@ -391,7 +391,7 @@
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>
@@ -449,6 +449,18 @@
         <location line="+4"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <translation>I piolini bianchi ricevono un contorno scuro, così da distinguersi dai posti vuoti.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Resume an unfinished game</source>
+        <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
+        <translation>&amp;Riprendi una partita non finita</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
+        <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
+        <translation>Una partita lasciata a metà quando il programma termina torna com'era all'avvio successivo; altrimenti ogni avvio comincia una nuova partita.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "AlertRecorder.h"
 #include "app/AppController.h"
 
+#include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,7 +19,8 @@ using RecordingAppController = AlertRecorder<AppController>;
 
 // Points the user and system settings at a fresh directory; the program's
 // settings file is then filePath(). Settings objects made before it keep their
-// old place.
+// old place. The XDG state directory, where the unfinished game is kept, goes
+// there too, so no test reads or writes the player's.
 class IsolatedSettings
 {
 public:
@@ -28,7 +30,10 @@ public:
             QSettings::setPath(format, QSettings::UserScope, dir.path());
             QSettings::setPath(format, QSettings::SystemScope, dir.filePath("system"));
         }
+        qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome()));
     }
+
+    QString stateHome() const { return dir.filePath("state"); }
 
     QString directory() const { return dir.filePath("Hueriddle"); }
     QString filePath() const { return dir.filePath("Hueriddle/Hueriddle.conf"); }
