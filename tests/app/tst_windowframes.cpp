@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
+#include "app/Preferences.h"
 #include "desktop/UserSettings.h"
 
 #include <QDir>
@@ -92,6 +93,9 @@ void TestWindowFrames::restoredAtTheNextStart()
 
     QPoint boardAt;
     QPoint paletteAt;
+    // With "Resume an unfinished game" off every start is a new game, as the
+    // design has it; resuming is tested in tst_keptgame.
+    Preferences::setResumesGame(false);
     {
         RecordingAppController first;
         first.applicationDidFinishLaunching();
