@@ -6,7 +6,7 @@
 
 QString StateDirectory::path()
 {
-    // The specification ignores a relative path, as an unset variable.
+    // A relative path counts as unset, as the XDG base directory rules say.
     const QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
     if (QDir::isAbsolutePath(stateHome))
         return QDir::cleanPath(stateHome + u'/' + UserSettings::kStateDirectoryName);

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Where the program keeps what a player would lose with it: the XDG state
-// directory, as the base directory specification defines it ($XDG_STATE_HOME
+// directory, as freedesktop.org's base directory rules define it ($XDG_STATE_HOME
 // when it is an absolute path, else $HOME/.local/state), then "hueriddle".
 // Qt 6.4 names no such location, so it is resolved here.
 namespace StateDirectory

@@ -93,8 +93,8 @@ void TestWindowFrames::restoredAtTheNextStart()
 
     QPoint boardAt;
     QPoint paletteAt;
-    // With "Resume an unfinished game" off every start is a new game, as the
-    // design has it; resuming is tested in tst_keptgame.
+    // With "Resume an unfinished game" off every start is a new game with
+    // replacement; resuming is tested in tst_keptgame.
     Preferences::setResumesGame(false);
     {
         RecordingAppController first;
