@@ -121,7 +121,8 @@ void TestWindowFrames::restoredAtTheNextStart()
     second.applicationDidFinishLaunching();
     QCOMPARE(second.window->geometry().topLeft(), boardAt);
     QCOMPARE(second.palette->geometry().topLeft(), paletteAt);
-    // The variant is not remembered: every run starts with replacement.
+    // Resuming off, the variant is not remembered: every run starts with
+    // replacement.
     QCOMPARE(second.window->windowTitle(), QStringLiteral("Hueriddle (with replacement)"));
 }
 
