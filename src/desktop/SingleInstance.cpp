@@ -2,18 +2,25 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace
 {
 
-constexpr QByteArrayView kRequest = "activate\n";
-constexpr QByteArrayView kAnswer = "ok\n";
+constexpr char kRequest[] = "activate\n";
+constexpr char kAnswer[] = "ok\n";
 constexpr int kAnswerMs = 5000;
 
 // The display the windows go to: X11's without its screen number, else
@@ -55,14 +62,52 @@ void printLine(const QString &line)
     std::fflush(stderr);
 }
 
+// The socket's address; false when the path does not fit in one.
+bool socketAddress(const QString &path, sockaddr_un &address)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    if (encoded.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
+    return true;
+}
+
+// Reads from `fd` until `expected` came whole, the peer closed or the time ran
+// out.
+bool readExactly(int fd, const char *expected, int timeoutMs)
+{
+    const std::size_t length = std::strlen(expected);
+    std::string got;
+    QDeadlineTimer deadline(timeoutMs);
+    while (got.size() < length) {
+        pollfd entry{fd, POLLIN, 0};
+        if (::poll(&entry, 1, int(deadline.remainingTime())) <= 0)
+            return false;
+        char buffer[16];
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        got.append(buffer, std::size_t(count));
+    }
+    return got.compare(0, length, expected) == 0;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(QObject *parent) : QObject(parent) {}
 
 SingleInstance::~SingleInstance()
 {
-    if (m_server)
-        m_server->close();
+    if (m_listening != -1) {
+        ::close(m_listening);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+    }
+    if (m_lock != -1)
+        ::close(m_lock);
 }
 
 QString SingleInstance::lockPath()
@@ -73,21 +118,27 @@ QString SingleInstance::lockPath()
 SingleInstance::Claim SingleInstance::claim()
 {
     const QString socketPath = basePath() + QStringLiteral(".socket");
-    m_lock = std::make_unique<QLockFile>(lockPath());
-    // Only a dead holder makes a lock stale, never its age: a game may run
-    // for days.
-    m_lock->setStaleLockTime(0);
+    m_lock = ::open(QFile::encodeName(lockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_lock == -1) {
+        printLine(QStringLiteral("cannot make the lock file %1 (%2); another Hueriddle may run "
+                                 "beside this one")
+                      .arg(QDir::toNativeSeparators(lockPath()),
+                           QString::fromLocal8Bit(std::strerror(errno))));
+        return Claim::Unguarded;
+    }
     QDeadlineTimer deadline(kAnswerMs);
     for (;;) {
-        if (m_lock->tryLock(0)) {
+        if (::flock(m_lock, LOCK_EX | LOCK_NB) == 0) {
             listen(socketPath);
             return Claim::First;
         }
-        if (m_lock->error() != QLockFile::LockFailedError) {
-            printLine(QStringLiteral("cannot make the lock file %1; another Hueriddle may run "
-                                     "beside this one")
-                          .arg(QDir::toNativeSeparators(lockPath())));
-            m_lock.reset();
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            printLine(QStringLiteral("cannot lock %1 (%2); another Hueriddle may run beside "
+                                     "this one")
+                          .arg(QDir::toNativeSeparators(lockPath()),
+                               QString::fromLocal8Bit(std::strerror(errno))));
+            ::close(m_lock);
+            m_lock = -1;
             return Claim::Unguarded;
         }
         // The holder may still be starting, or may end right now and leave
@@ -101,50 +152,77 @@ SingleInstance::Claim SingleInstance::claim()
     printLine(QStringLiteral("another Hueriddle holds %1 but does not answer; this one runs "
                              "beside it")
                   .arg(QDir::toNativeSeparators(lockPath())));
-    m_lock.reset();
+    ::close(m_lock);
+    m_lock = -1;
     return Claim::Unguarded;
 }
 
 bool SingleInstance::askRunningProgram(const QString &socketPath)
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(500))
+    sockaddr_un address;
+    if (!socketAddress(socketPath, address))
         return false;
-    socket.write(kRequest.data(), kRequest.size());
-    if (!socket.waitForBytesWritten(kAnswerMs))
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd == -1)
         return false;
-    QByteArray answer;
-    QDeadlineTimer deadline(kAnswerMs);
-    while (answer.size() < kAnswer.size() && socket.waitForReadyRead(int(deadline.remainingTime())))
-        answer += socket.readAll();
-    return answer.startsWith(kAnswer.toByteArray());
+    bool answered = false;
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 &&
+        ::send(fd, kRequest, std::strlen(kRequest), MSG_NOSIGNAL) == ssize_t(std::strlen(kRequest)))
+        answered = readExactly(fd, kAnswer, kAnswerMs);
+    ::close(fd);
+    return answered;
 }
 
 void SingleInstance::listen(const QString &socketPath)
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    sockaddr_un address;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     // The lock is held: a socket file there was left by a killed holder.
-    QLocalServer::removeServer(socketPath);
-    if (!m_server->listen(socketPath)) {
+    ::unlink(QFile::encodeName(socketPath).constData());
+    if (fd == -1 || !socketAddress(socketPath, address) ||
+        ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+        ::listen(fd, 4) != 0) {
         printLine(QStringLiteral("cannot listen on %1 (%2); a second start will not find this one")
-                      .arg(QDir::toNativeSeparators(socketPath), m_server->errorString()));
+                      .arg(QDir::toNativeSeparators(socketPath),
+                           QString::fromLocal8Bit(std::strerror(errno))));
+        if (fd != -1)
+            ::close(fd);
         return;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine())
-                    return;
-                if (socket->readLine() == kRequest.toByteArray()) {
-                    emit activationRequested();
-                    socket->write(kAnswer.data(), kAnswer.size());
-                    socket->flush();
-                }
-                socket->disconnectFromServer();
-            });
-        }
-    });
+    m_listening = fd;
+    m_socketPath = socketPath;
+    auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::acceptRequests);
+}
+
+void SingleInstance::acceptRequests()
+{
+    for (;;) {
+        const int connection =
+            ::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection == -1)
+            return;
+        auto *notifier = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, connection, notifier] { answer(connection, notifier); });
+    }
+}
+
+// One request per connection: the whole line is there at once, as the
+// client writes it in one call.
+void SingleInstance::answer(int connection, QSocketNotifier *notifier)
+{
+    char buffer[sizeof kRequest];
+    const ssize_t count = ::read(connection, buffer, sizeof buffer);
+    if (count < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+    if (count == ssize_t(std::strlen(kRequest)) &&
+        std::memcmp(buffer, kRequest, std::strlen(kRequest)) == 0) {
+        emit activationRequested();
+        [[maybe_unused]] const ssize_t sent =
+            ::send(connection, kAnswer, std::strlen(kAnswer), MSG_NOSIGNAL);
+    }
+    ::close(connection);
 }
