@@ -359,7 +359,7 @@
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+259"/>
+        <location filename="../src/game/Controller.cpp" line="+255"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (ohne Zurücklegen)</translation>
     </message>

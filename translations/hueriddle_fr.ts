@@ -359,7 +359,7 @@
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+259"/>
+        <location filename="../src/game/Controller.cpp" line="+255"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sans remise)</translation>
     </message>

@@ -16,11 +16,10 @@
 class FrameExtents;
 class QWidget;
 
-// The saved frames of the program's windows, kept in the user settings
-// (organization and application "Hueriddle") as QWidget::saveGeometry() data
-// under one key per window. Reading never trusts the file: a missing, garbled
-// or foreign value is ignored (FrameRecord), and a frame off every screen is
-// brought back on screen (FramePlacement). Writing never fails loudly: every write puts out the
+// The saved frames of the program's windows, kept in the settings file
+// (UserSettings) as QWidget::saveGeometry() data under one key per window. Reading never trusts the
+// file: a missing, garbled or foreign value is ignored (FrameRecord), and a frame off every screen
+// is brought back on screen (FramePlacement). Writing never fails loudly: every write puts out the
 // frames of all the windows, so when the settings cannot be written nothing is lost, and the next
 // write that succeeds brings the file up to date.
 //
@@ -72,14 +71,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Autosaved {
+    // Everything kept about one window: where the program put it and from
+    // what, and the key its moves are saved under.
+    struct Record {
         QPointer<QWidget> window;
-        QString key;
-    };
-
-    // Where the program put a window, and from what.
-    struct Placement {
-        QPointer<QWidget> window;
+        // The key every move is saved under; empty while not autosaved.
+        QString autosaveKey;
+        // Whether restoreFrame() placed the window; the fields below tell how.
+        bool placed = false;
         // The position of the inside saved for the window, and the value it
         // was read from.
         std::optional<QPoint> saved;
@@ -96,6 +95,13 @@ private:
         std::unique_ptr<FrameExtents> extents;
     };
 
+    // The record of `window`, made when there is none yet.
+    Record &recordFor(QWidget *window);
+    // The record of the window that is `watched` or whose native window it
+    // is; null when there is none.
+    Record *recordOf(const QObject *watched);
+    const Record *recordOf(const QObject *watched) const;
+
     // The position of the inside of `window` with frame margins `margins`:
     // the saved one when its frame lies wholly on a screen, else moved onto
     // one; without one, the frame in the lower-left corner of the window's
@@ -105,18 +111,17 @@ private:
     // Places the window of `placement` again once, when its frame's margins
     // are first known: asks for them, and reads the answer once control is
     // back in the event loop.
-    void settleLater(Placement &placement);
-    void settle(Placement &placement);
+    void settleLater(Record &record);
+    void settle(Record &record);
     // The placement of `window` while the window is still where the program
     // had to move its saved position to fit a screen; nothing otherwise.
-    const Placement *fittedPlacement(const QWidget *window) const;
+    const Record *fittedPlacement(const QWidget *window) const;
     // The value to save for `window`: what was saved before while the window
     // stays where the program fitted it, its present frame otherwise.
     QVariant frameValue(QWidget *window) const;
     bool write();
 
-    std::vector<Placement> m_placements;
-    std::vector<Autosaved> m_autosaved;
+    std::vector<Record> m_records;
     QMap<QString, QVariant> m_frames;
     QTimer m_writeTimer;
 };

@@ -63,7 +63,7 @@ public:
     // Only an active peg changes, as with a drop. False when no peg changed:
     // no row is being played, the row is full, or that peg is not active.
     bool placeColor(std::int32_t code);
-    // Empties the last filled peg of the active row, under the same terms.
+    // Empties the rightmost filled peg of the active row, under the same terms.
     bool emptyLastPeg();
     // Makes `row` the active row: `currentRow` names it, and its pegs alone
     // take drops and show the second frame, unless the game is over. A row
@@ -108,7 +108,9 @@ protected:
     // Names the variant in the board window's title.
     void showVariant();
 
-    // The one way the game speaks to the player: a modal alert with a title, a
-    // message and one button, returning when it is dismissed.
-    virtual void runAlertPanel(const QString &title, const QString &message, const QString &button);
+    // The one way the game speaks to the player: what an alert says, its title,
+    // its message and its one button. Returns when the player has dismissed
+    // it; how it looks is the program's (AlertPanel).
+    virtual void runAlertPanel(const QString &title, const QString &message,
+                               const QString &button) = 0;
 };
