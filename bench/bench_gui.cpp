@@ -9,6 +9,7 @@
 #include "app/StatisticsWindow.h"
 #include "app/WinsChart.h"
 #include "desktop/GameHistory.h"
+#include "desktop/KeptFile.h"
 #include "dnd/DestinationPeg.h"
 #include "rules/CandidateSearch.h"
 #include "views/ColorCodes.h"
@@ -221,10 +222,43 @@ void BM_OpenStatistics(benchmark::State &state)
     }
     if (shown != kHistoryGames)
         state.SkipWithError("the window did not count every game of the history");
-}
+    // The game kept after a change, with seven rows scored: the main thread's part
+    // (the state read from the views, put into bytes and handed to the writing
+    // thread), in wall-clock time. Each write is done before the next iteration,
+    // outside the timed region, as a player's changes come far apart.
+    void BM_KeepGame(benchmark::State & state)
+    {
+        BoardCycle cycle;
+        KeptFile &file = *controller->savedGameFile();
+        const quint64 before = file.writesDone();
+        for (auto _ : state) {
+            cycle.prepare(state);
+            emit controller->boardChanged(Controller::Change::Pegs);
+            state.PauseTiming();
+            file.waitWritten(5000);
+            state.ResumeTiming();
+        }
+        if (file.writesDone() - before != quint64(state.iterations()))
+            state.SkipWithError("not every change was written");
+    }
+
+    // The same writes whole, waited for: the disk's time, spent by the writing
+    // thread (QSaveFile: write, flush to the device, rename), for reference.
+    void BM_WriteGameFile(benchmark::State & state)
+    {
+        BoardCycle cycle;
+        KeptFile &file = *controller->savedGameFile();
+        for (auto _ : state) {
+            cycle.prepare(state);
+            emit controller->boardChanged(Controller::Change::Pegs);
+            file.waitWritten(5000);
+        }
+    }
 
 } // namespace
 
+BENCHMARK(BM_KeepGame)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteGameFile)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintBoard)->ArgName("coloured")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
@@ -252,6 +286,7 @@ int main(int argc, char **argv)
             return 1;
         }
     }
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 

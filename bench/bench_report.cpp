@@ -72,6 +72,28 @@ double medianNanoseconds(const QJsonObject &results, const QString &name, bool w
     fail(QStringLiteral("no median of %1 (did it run with repetitions?)").arg(name));
 }
 
+// The median wall-clock time, in nanoseconds, of a benchmark that measures
+// real time.
+double medianRealNanoseconds(const QJsonObject &results, const QString &name)
+{
+    for (const QJsonValue &value : results.value(QStringLiteral("benchmarks")).toArray()) {
+        const QJsonObject entry = value.toObject();
+        if (entry.value(QStringLiteral("aggregate_name")).toString() != QStringLiteral("median") ||
+            !entry.value(QStringLiteral("run_name")).toString().startsWith(name))
+            continue;
+        if (entry.contains(QStringLiteral("error_occurred")))
+            fail(QStringLiteral("%1 failed: %2")
+                     .arg(name, entry.value(QStringLiteral("error_message")).toString()));
+        const QString unit = entry.value(QStringLiteral("time_unit")).toString();
+        const double scale = unit == QStringLiteral("ms")   ? 1e6
+                             : unit == QStringLiteral("us") ? 1e3
+                             : unit == QStringLiteral("s")  ? 1e9
+                                                            : 1.0;
+        return entry.value(QStringLiteral("real_time")).toDouble() * scale;
+    }
+    fail(QStringLiteral("no median of %1 (did it run with repetitions?)").arg(name));
+}
+
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -156,6 +178,14 @@ int main(int argc, char **argv)
          duration(gameStart), QStringLiteral("≤ 1.10 × floor"),
          QStringLiteral("%1 × floor: %2")
              .arg(QString::number(startRatio, 'f', 3), verdict(startRatio <= 1.10))});
+    const double resumedStart =
+        medianOf(startup, QStringLiteral("resumed"), QStringLiteral("startup_ms")) * 1e6;
+    const double resumedRatio = resumedStart / floorStart;
+    rows.push_back(
+        {QStringLiteral("Start-up with a saved game of seven rows put back (%1 runs)").arg(runs),
+         duration(resumedStart), QStringLiteral("≤ 1.10 × floor"),
+         QStringLiteral("%1 × floor: %2")
+             .arg(QString::number(resumedRatio, 'f', 3), verdict(resumedRatio <= 1.10))});
     rows.push_back({QStringLiteral("Start-up of the floor program, same session"),
                     duration(floorStart),
                     {},
@@ -211,6 +241,16 @@ int main(int argc, char **argv)
          duration(moveBackToBack),
          {},
          QStringLiteral("%1 × search").arg(QString::number(moveBackToBack / search, 'f', 2))});
+
+    const double keep = medianRealNanoseconds(gui, QStringLiteral("BM_KeepGame"));
+    rows.push_back({QStringLiteral("Main thread's time per save of the game, seven rows"),
+                    duration(keep), QStringLiteral("≤ 1 ms"),
+                    QStringLiteral("%1 ms: %2")
+                        .arg(QString::number(keep / 1e6, 'f', 3), verdict(keep <= 1e6))});
+    rows.push_back({QStringLiteral("The save's write itself, on its own thread"),
+                    duration(medianRealNanoseconds(gui, QStringLiteral("BM_WriteGameFile"))),
+                    {},
+                    QStringLiteral("reference")});
 
     for (const auto &[results, scale] : {std::pair{&gui, 1}, std::pair{&guiScale2, 2}}) {
         const double coloured =

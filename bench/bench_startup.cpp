@@ -34,7 +34,11 @@
 // SubstructureNotify on the root window, which reports every top-level window
 // created and mapped, and FocusChange on each new top-level window.
 //
-//   bench_startup --game PATH --floor PATH --out FILE.json
+// Start-up is also measured for the game with a saved game to put back
+// (--saved-game, copied into the run's state directory before the clock
+// starts), in the same rounds.
+//
+//   bench_startup --game PATH --floor PATH --out FILE.json [--saved-game FILE]
 //                 [--runs N] [--warmup N] [--frame-runs N] [--settle-ms MS]
 //                 [--idle-runs N] [--idle-seconds S] [--display NAME]
 
@@ -97,6 +101,7 @@ struct Options {
     std::string floor;
     std::string out;
     std::string display;
+    std::string savedGame;
     int runs = 30;
     int warmup = 3;
     int frameRuns = 30;
@@ -121,6 +126,8 @@ Options parseOptions(int argc, char **argv)
             options.out = value;
         else if (arg == "--display")
             options.display = value;
+        else if (arg == "--saved-game")
+            options.savedGame = value;
         else if (arg == "--runs")
             options.runs = std::stoi(value);
         else if (arg == "--warmup")
@@ -254,7 +261,8 @@ public:
     // at Qt's scale factor `scale`. With `watchDrawing`, every drawing into
     // its top-level windows is reported (for waitSettled); the start-up and
     // idle runs go without, so that the reports cost them nothing.
-    Launched launch(const std::string &program, int scale, bool watchDrawing = false)
+    Launched launch(const std::string &program, int scale, bool watchDrawing = false,
+                    const std::string &savedGame = {})
     {
         Launched launched;
         char pattern[] = "/tmp/hueriddle-bench-XXXXXX";
@@ -271,6 +279,17 @@ public:
         mkdir(data.c_str(), 0700);
         if (link(m_history.c_str(), (data + "/history").c_str()) != 0)
             fail("cannot link the history of games into the program's HOME");
+        if (!savedGame.empty()) {
+            std::string directory = launched.home;
+            for (const char *part : {"/.local", "/state", "/hueriddle"}) {
+                directory += part;
+                mkdir(directory.c_str(), 0700);
+            }
+            std::ofstream file(directory + "/saved-game", std::ios::binary);
+            file << savedGame;
+            if (!file)
+                fail("cannot write the saved game into " + directory);
+        }
 
         // The environment is prepared before the clock starts.
         std::vector<std::string> variables;
@@ -683,6 +702,8 @@ long long cpuNanoseconds(pid_t pid)
 struct Program {
     const char *name;
     std::string path;
+    // The saved game put in place before each start; none when empty.
+    std::string savedGame;
     std::vector<double> milliseconds;
     std::vector<long> residentKiB;
     // First settled frame at scale 1 and at scale 2.
@@ -725,19 +746,28 @@ int main(int argc, char **argv)
     }
 
     HistoryFile historyFile;
-    Program game{"game", options.game, {}, {}, {}, {}, {}};
-    Program floor{"floor", options.floor, {}, {}, {}, {}, {}};
+    Program game{"game", options.game, {}, {}, {}, {}, {}, {}};
+    Program floor{"floor", options.floor, {}, {}, {}, {}, {}, {}};
+    Program resumed{"resumed", options.game, {}, {}, {}, {}, {}, {}};
+    if (!options.savedGame.empty()) {
+        std::ifstream file(options.savedGame, std::ios::binary);
+        resumed.savedGame.assign(std::istreambuf_iterator<char>(file), {});
+        if (resumed.savedGame.empty())
+            fail("cannot read " + options.savedGame);
+    }
+    std::vector<Program *> starters = {&game, &floor};
+    if (!resumed.savedGame.empty())
+        starters.push_back(&resumed);
     int status = 0;
     {
         Harness harness(display, historyFile.path);
 
-        // Start-up, alternating which program goes first in each pair.
+        // Start-up, rotating which program goes first in each round.
         for (int round = 0; round < options.warmup + options.runs; ++round) {
-            Program *order[2] = {&game, &floor};
-            if (round % 2)
-                std::swap(order[0], order[1]);
+            std::vector<Program *> order = starters;
+            std::rotate(order.begin(), order.begin() + round % order.size(), order.end());
             for (Program *program : order) {
-                Launched launched = harness.launch(program->path, 1);
+                Launched launched = harness.launch(program->path, 1, false, program->savedGame);
                 const auto shown = harness.waitShown(launched);
                 const long rss = shown ? residentKiB(launched.pid) : -1;
                 const std::string title = shown ? harness.focusTitle() : std::string();
@@ -810,7 +840,7 @@ int main(int argc, char **argv)
         << ",\n  \"settle_ms\": " << options.settleMs
         << ",\n  \"idle_seconds\": " << options.idleSeconds
         << ",\n  \"clock_ticks_per_second\": " << sysconf(_SC_CLK_TCK) << ",\n";
-    for (const Program *program : {&game, &floor}) {
+    for (const Program *program : starters) {
         out << "  \"" << program->name << "\": {\n"
             << "    \"startup_ms\": " << jsonArray(program->milliseconds) << ",\n"
             << "    \"rss_kib\": " << jsonArray(program->residentKiB) << ",\n"
@@ -818,13 +848,13 @@ int main(int argc, char **argv)
             << "    \"frame_ms_scale_2\": " << jsonArray(program->frameMilliseconds[1]) << ",\n"
             << "    \"idle_cpu_ms\": " << jsonArray(program->idleMilliseconds) << ",\n"
             << "    \"idle_cpu_ticks\": " << jsonArray(program->idleTicks) << "\n  }"
-            << (program == &game ? ",\n" : "\n");
+            << (program != starters.back() ? ",\n" : "\n");
     }
     out << "}\n";
     if (!out)
         status = 1;
 
-    for (const Program *program : {&game, &floor}) {
+    for (const Program *program : starters) {
         std::vector<double> rss(program->residentKiB.begin(), program->residentKiB.end());
         std::fprintf(stderr,
                      "%-5s start-up median %.1f ms, RSS median %.0f KiB, first settled frame "

@@ -39,10 +39,11 @@ run "$results/gui-scale-2.log" env QT_SCALE_FACTOR=2 "$bench/bench_gui" \
     --benchmark_repetitions=7 --benchmark_enable_random_interleaving=true \
     --benchmark_out="$results/gui-scale-2.json" --benchmark_out_format=json
 
-echo "[4/4] start-up and first settled frame against the floor program, then idle," \
+echo "[4/4] start-up (also with a saved game) and first settled frame against the floor program, then idle," \
     "under Xvfb (about 3 minutes)" >&2
 run "$results/startup.log" "$bench/bench_startup" \
     --game "$build_dir/src/app/hueriddle" --floor "$bench/hueriddle_floor" \
+    --saved-game "$(dirname "$0")/../bench/data/seven-rows.saved-game" \
     --runs 30 --warmup 3 --frame-runs 30 --settle-ms 300 --idle-runs 3 --idle-seconds 10 \
     --out "$results/startup.json"
 

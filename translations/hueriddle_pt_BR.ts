@@ -341,7 +341,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+47"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Marcas de cor</translation>
@@ -461,7 +461,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+57"/>
+        <location filename="../src/game/Controller.cpp" line="+304"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (sem reposição)</translation>
@@ -469,11 +469,10 @@ The program&apos;s name, shown large in the about window.</extracomment>
     <message>
         <location line="+3"/>
         <source>Hueriddle (with replacement)</source>
-        <extracomment>The board window&apos;s title during a game where colours may repeat.</extracomment>
         <translation>Hueriddle (com reposição)</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-220"/>
         <location line="+9"/>
         <source>Alert</source>
         <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
@@ -486,19 +485,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>É preciso colocar as quatro cores.</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+127"/>
         <source>OK</source>
         <extracomment>The one button of every alert.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-118"/>
         <source>No double colors, please.</source>
         <extracomment>Message of a notice: a game without replacement refuses a row that has a colour twice.</extracomment>
         <translation>Sem cores repetidas, por favor.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Congratulations!</source>
         <extracomment>Title of the alert that ends a won game.</extracomment>
         <translation>Parabéns!</translation>
@@ -828,6 +827,18 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <source>lost</source>
         <extracomment>Label under the bar of lost games in the chart of wins by rows; keep it short.</extracomment>
         <translation>perd.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
+        <source>&amp;Resume an unfinished game</source>
+        <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
+        <translation>&amp;Retomar uma partida não terminada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
+        <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
+        <translation>Uma partida deixada por terminar quando o programa fecha volta como estava no próximo início; caso contrário, cada início começa uma partida nova.</translation>
     </message>
 </context>
 </TS>

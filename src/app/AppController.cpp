@@ -8,19 +8,51 @@
 #include "app/PaletteWindow.h"
 #include "app/PreferencesWindow.h"
 #include "app/StatisticsWindow.h"
+#include "desktop/KeptFile.h"
+#include "desktop/StateDirectory.h"
 #include "desktop/UserSettings.h"
+#include "dnd/DestinationPeg.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
-AppController::AppController(QObject *parent) : Controller(parent) {}
+namespace
+{
+
+// How long the end of the program, or an input after a scored row, waits for
+// the game to be written at most.
+constexpr int kWriteWaitMs = 5000;
+
+void printLine(const QString &line)
+{
+    std::fputs((QStringLiteral("hueriddle: ") + line).toLocal8Bit().append('\n').constData(),
+               stderr);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+AppController::AppController(QObject *parent) : Controller(parent)
+{
+    connect(this, &Controller::boardChanged, this, &AppController::keepGame);
+}
 
 AppController::~AppController()
 {
+    m_inputGate.release();
     delete palette.data();
     delete window.data();
+}
+
+QString AppController::savedGamePath()
+{
+    const QString directory = StateDirectory::path();
+    return directory.isEmpty() ? QString()
+                               : QDir(directory).filePath(UserSettings::kSavedGameFileName);
 }
 
 void AppController::applicationDidFinishLaunching()
@@ -28,9 +60,60 @@ void AppController::applicationDidFinishLaunching()
     window = nullptr;
     m_preferences.load();
     srand48(long(std::time(nullptr)));
+    m_savedGame = std::make_unique<KeptFile>(savedGamePath());
+    if (m_savedGame->path().isEmpty())
+        printLine(QStringLiteral("neither XDG_STATE_HOME nor HOME names a directory; the game "
+                                 "in progress will not be kept"));
+    const std::optional<rules::SavedGame> saved =
+        Preferences::resumesGame() ? readSavedGame() : std::nullopt;
     makeGameWindow();
     makeColorPalette();
-    newGameUnique(false);
+    if (!saved || !restore(*saved))
+        newGameUnique(false);
+    m_keeping = true;
+}
+
+std::optional<rules::SavedGame> AppController::readSavedGame()
+{
+    // A write cut short by a kill leaves its temporary file; the file itself
+    // is whole.
+    m_savedGame->removeLeftovers();
+    const std::optional<QByteArray> bytes = m_savedGame->read(qint64(rules::kSavedGameMaxBytes));
+    if (!bytes)
+        return std::nullopt;
+    rules::SavedGameReading reading =
+        rules::readSavedGame(std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    if (!reading.game) {
+        m_savedGame->keepAside(QString::fromStdString(reading.reason));
+        return std::nullopt;
+    }
+    if (reading.game->done)
+        return std::nullopt;
+    return std::move(reading.game);
+}
+
+void AppController::keepGame(Controller::Change change)
+{
+    if (!m_keeping || !m_savedGame)
+        return;
+    const std::string bytes = rules::writeSavedGame(snapshot());
+    m_savedGame->write(QByteArray(bytes.data(), qsizetype(bytes.size())));
+    if (change == Change::Game)
+        m_inputGate.holdNextInput([this] { m_savedGame->waitWritten(kWriteWaitMs); });
+}
+
+void AppController::orderFrontBothWindows()
+{
+    for (QWidget *each : {window.data(), palette.data()}) {
+        if (!each)
+            continue;
+        if (each->isMinimized())
+            each->showNormal();
+        each->show();
+        each->raise();
+    }
+    if (palette)
+        palette->activateWindow();
 }
 
 void AppController::makeGameWindow()
@@ -50,6 +133,10 @@ void AppController::makeGameWindow()
     connect(m_menu, &MainMenu::helpRequested, this, &AppController::orderFrontHelpPanel);
     connect(m_menu, &MainMenu::hideRequested, this, &AppController::hide);
     connect(m_menu, &MainMenu::quitRequested, this, &AppController::terminate);
+
+    for (const auto &row : pegs)
+        for (const QPointer<DestinationPeg> &peg : row)
+            connect(peg, &DestinationPeg::colorDropped, this, [this] { keepGame(Change::Pegs); });
 
     board->installEventFilter(this);
     m_keyboard.attachTo(board);
@@ -82,6 +169,10 @@ void AppController::terminate()
     if (m_terminating)
         return;
     m_terminating = true;
+    if (m_keeping) {
+        keepGame(Change::Pegs);
+        m_savedGame->waitWritten(kWriteWaitMs);
+    }
     m_frames.synchronize();
     emit terminating();
     QCoreApplication::quit();
@@ -89,6 +180,9 @@ void AppController::terminate()
 
 bool AppController::applicationWillTerminate()
 {
+    m_inputGate.release();
+    if (m_savedGame)
+        m_savedGame->waitWritten(kWriteWaitMs);
     return m_frames.synchronize();
 }
 

@@ -4,10 +4,15 @@
 #include "app/Hindsight.h"
 #include "app/KeyboardPlay.h"
 #include "app/Preferences.h"
+#include "desktop/InputGate.h"
 #include "desktop/WindowFrames.h"
 #include "game/Controller.h"
 
 #include <QPointer>
+#include <memory>
+#include <optional>
+
+class KeptFile;
 
 class MainMenu;
 
@@ -25,7 +30,9 @@ public:
 
     // Takes the display options from the settings, seeds lrand48() with the
     // time, builds the board window and then the palette (the active window),
-    // and starts a game with replacement.
+    // and puts back the game left unfinished (when the player has not turned
+    // that off) or else starts a game with replacement. From then on the game
+    // is kept in the state directory after every change.
     void applicationDidFinishLaunching();
 
     // Makes the board window (BoardWindow), fills `window`, `pegs`, `res` and
@@ -36,14 +43,24 @@ public:
     // its saved frame, shows it and makes it the active window.
     void makeColorPalette();
 
-    // Ends the program the normal way: the frames are saved, both windows
-    // close and the event loop returns.
+    // Ends the program the normal way: the game and the frames are saved,
+    // both windows close and the event loop returns.
     void terminate();
 
-    // Saves both windows' frames and writes the settings out; for the end of
-    // the program, once the event loop has returned. False when the settings
-    // could not be written.
+    // Saves both windows' frames and writes the settings out, and waits for
+    // the game to be written; for the end of the program, once the event loop
+    // has returned. False when the settings could not be written.
     bool applicationWillTerminate();
+
+    // Brings both windows forward, unminimised, the palette above the board
+    // and active: what a second start of the program asks for.
+    void orderFrontBothWindows();
+
+    // Where the game in progress is kept; empty when there is no state
+    // directory.
+    static QString savedGamePath();
+    // The kept game's file, once launched.
+    KeptFile *savedGameFile() const { return m_savedGame.get(); }
 
     // Minimises both windows. Restoring or activating either one brings both
     // back; minimising either one takes the other along.
@@ -74,6 +91,12 @@ protected:
 
 private:
     void followWindowState(QWidget *changed);
+    // The saved game to put back: nothing when there is none, it is over, or
+    // its file is damaged (then kept aside).
+    std::optional<rules::SavedGame> readSavedGame();
+    // Writes the game as it stands; a change of Game is written before the
+    // next input is taken.
+    void keepGame(Controller::Change change);
 
     WindowFrames m_frames;
     Preferences m_preferences;
@@ -84,4 +107,8 @@ private:
     Hindsight m_hindsight{*this};
     QPointer<MainMenu> m_menu;
     bool m_terminating = false;
+    std::unique_ptr<KeptFile> m_savedGame;
+    // The game is written from the end of the launch on.
+    bool m_keeping = false;
+    InputGate m_inputGate;
 };

@@ -28,6 +28,19 @@ bool Preferences::isOn(const QVariant &value)
     return value.typeId() == QMetaType::QString && value.toString() == QStringLiteral("true");
 }
 
+bool Preferences::resumesGame()
+{
+    const QVariant value = UserSettings::open().value(UserSettings::kResumeGameKey);
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool();
+    return !(value.typeId() == QMetaType::QString && value.toString() == QStringLiteral("false"));
+}
+
+void Preferences::setResumesGame(bool on)
+{
+    UserSettings::open().setValue(UserSettings::kResumeGameKey, on);
+}
+
 void Preferences::save()
 {
     if (m_loading)

@@ -7,7 +7,9 @@ class QVariant;
 
 // Keeps the player's display options (ViewOptions) in the user settings, each
 // under a key of its own beside the saved window frames, which it never
-// touches. Every option is off until the player turns it on.
+// touches. Every display option is off until the player turns it on. Beside
+// them, the one option of the program itself: resuming an unfinished game, on
+// until the player turns it off.
 class Preferences : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,11 @@ public:
 
     // An option's saved value: on only for a boolean true, as written.
     static bool isOn(const QVariant &value);
+
+    // Whether a start puts back the game left unfinished: on unless the
+    // settings hold false, as written.
+    static bool resumesGame();
+    static void setResumesGame(bool on);
 
 private:
     void save();

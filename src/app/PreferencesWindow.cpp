@@ -1,5 +1,6 @@
 #include "app/PreferencesWindow.h"
 
+#include "app/Preferences.h"
 #include "app/SingleDialog.h"
 #include "views/GameText.h"
 #include "views/ViewOptions.h"
@@ -63,6 +64,15 @@ PreferencesWindow::PreferencesWindow(QWidget *parent) : QDialog(parent)
         //: Explains the preference "Show how many secrets are still possible".
         GameText::tr("During a game, the board's title tells how many secrets still agree "
                      "with every scored row."));
+    m_resumeGame = addOption(
+        layout,
+        //: A preference, on by default: the game left unfinished comes back at the next start.
+        GameText::tr("&Resume an unfinished game"),
+        //: Explains the preference "Resume an unfinished game".
+        GameText::tr("A game left unfinished when the program ends comes back as it was at the "
+                     "next start; otherwise every start begins a new game."));
+    m_resumeGame->setChecked(Preferences::resumesGame());
+    connect(m_resumeGame, &QCheckBox::toggled, this, &Preferences::setResumesGame);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addSpacing(8);

@@ -5,7 +5,8 @@
 class QCheckBox;
 
 // The preferences window: display options, all off by default, that
-// apply to every view as soon as they are ticked. It is not modal, and each
+// apply to every view as soon as they are ticked, and whether a start resumes
+// an unfinished game, on by default. It is not modal, and each
 // option is a check box that the keyboard (Tab, Space, or its Alt mnemonic)
 // and a screen reader reach with its name and a description.
 class PreferencesWindow : public QDialog
@@ -23,6 +24,7 @@ public:
     QCheckBox *colorMarks() const { return m_colorMarks; }
     QCheckBox *outlinedKeyPegs() const { return m_outlinedKeyPegs; }
     QCheckBox *possibleSecrets() const { return m_possibleSecrets; }
+    QCheckBox *resumeGame() const { return m_resumeGame; }
 
 private:
     // Ticks the boxes as the options stand, for options set elsewhere.
@@ -31,4 +33,5 @@ private:
     QCheckBox *m_colorMarks;
     QCheckBox *m_outlinedKeyPegs;
     QCheckBox *m_possibleSecrets;
+    QCheckBox *m_resumeGame;
 };

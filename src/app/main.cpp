@@ -1,6 +1,7 @@
 #include "app/AppController.h"
 #include "app/Version.h"
 #include "desktop/DisplayGuard.h"
+#include "desktop/SingleInstance.h"
 #include "desktop/TerminationSignals.h"
 #include "desktop/Translations.h"
 #include "desktop/UserSettings.h"
@@ -60,9 +61,17 @@ int main(int argc, char *argv[])
     // The palette never closes; the program ends by "Quit" or by closing the
     // board window.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // One game per user and display: a second start brings the first one's
+    // windows forward and ends, having shown and written nothing.
+    SingleInstance instance;
+    if (instance.claim() == SingleInstance::Claim::AnotherRuns)
+        return 0;
     Translations::install();
 
     AppController controller;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &controller,
+                     &AppController::orderFrontBothWindows);
     // A logout, kill or Ctrl+C in a terminal ends the program like "Quit".
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &controller,

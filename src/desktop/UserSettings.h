@@ -21,6 +21,14 @@ inline const QString kPaletteFrameKey = QStringLiteral("HueRiddlesPalette");
 inline const QString kColorMarksKey = QStringLiteral("Preferences/ColorMarks");
 inline const QString kOutlinedKeyPegsKey = QStringLiteral("Preferences/OutlinedKeyPegs");
 inline const QString kPossibleSecretsKey = QStringLiteral("Preferences/ShowPossibleSecrets");
+// Whether a start puts back the game left unfinished; on unless set to false.
+inline const QString kResumeGameKey = QStringLiteral("Preferences/ResumeGame");
+
+// Beside the settings, in the XDG state directory (StateDirectory): the
+// directory's name, and the unfinished game's file in it (rules::SavedGame's
+// format).
+inline const QString kStateDirectoryName = QStringLiteral("hueriddle");
+inline const QString kSavedGameFileName = QStringLiteral("saved-game");
 
 // The settings file, whatever the application's names are set to.
 QSettings open();

@@ -71,4 +71,5 @@ void DestinationPeg::dropEvent(QDropEvent *event)
     setColor(*color);
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    emit colorDropped();
 }

@@ -20,6 +20,10 @@ public:
     // Asks for a repaint only when the value changes.
     void setActive(bool active);
 
+signals:
+    // A dropped colour was taken: the peg holds it now.
+    void colorDropped();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -52,14 +52,9 @@ void Controller::newGameUnique(bool withoutReplacement)
     done = false;
     activateRow(kFirstRow);
 
-    if (window && unique) {
-        //: The board window's title during a game of four different colours.
-        window->setWindowTitle(GameText::tr("Hueriddle (without replacement)"));
-    } else if (window) {
-        //: The board window's title during a game where colours may repeat.
-        window->setWindowTitle(GameText::tr("Hueriddle (with replacement)"));
-    }
+    showVariant();
     emit gameStateChanged();
+    emit boardChanged(Change::Game);
 }
 
 void Controller::newGameWithRep()
@@ -115,6 +110,7 @@ void Controller::commit()
     activateRow(row - 1);
     if (res[row])
         res[row]->setBlackAndWhite(black, white);
+    emit boardChanged(Change::Game);
     emit rowCommitted();
     if (!done)
         return;
@@ -182,6 +178,7 @@ bool Controller::placeColor(std::int32_t code)
             if (!peg->isActive())
                 return false;
             peg->setColor(ColorCodes::colorOfCode(code));
+            emit boardChanged(Change::Pegs);
             return true;
         }
     }
@@ -198,6 +195,7 @@ bool Controller::emptyLastPeg()
             if (!(*peg)->isActive())
                 return false;
             (*peg)->setColor(QColor());
+            emit boardChanged(Change::Pegs);
             return true;
         }
     }
@@ -233,6 +231,80 @@ std::vector<rules::PlayedRow> Controller::committedRows() const
         played.byMove = m_byMove[static_cast<std::size_t>(row)];
     }
     return rows;
+}
+
+rules::SavedGame Controller::snapshot() const
+{
+    rules::SavedGame game;
+    game.unique = unique;
+    game.secret = combo;
+    game.done = done;
+    for (std::int32_t row = kFirstRow; row > currentRow && row >= 0; --row) {
+        rules::ScoredRow scored;
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (pegs[row][position])
+                scored.guess[position] = pegs[row][position]->cvalue();
+        if (res[row])
+            res[row]->getBlackAndWhite(scored.score.black, scored.score.white);
+        game.rows.push_back(scored);
+    }
+    if (isPlaying())
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (pegs[currentRow][position])
+                game.placed[position] = pegs[currentRow][position]->cvalue();
+    return game;
+}
+
+bool Controller::restore(const rules::SavedGame &game)
+{
+    if (game.done || !rules::consistencyFault(game).empty())
+        return false;
+    for (std::int32_t row = 0; row < rules::kRows; ++row) {
+        if (res[row])
+            res[row]->setBlackAndWhite(0, 0);
+        for (const QPointer<DestinationPeg> &peg : pegs[row])
+            if (peg)
+                peg->setColor(QColor());
+    }
+    for (const QPointer<Peg> &answer : sol)
+        if (answer)
+            answer->setColor(QColor());
+
+    combo = game.secret;
+    unique = game.unique;
+    done = false;
+    // A resumed game is the player's game: a new game abandons it. Which of
+    // its rows Move played is not kept, so they count as the player's.
+    m_started = true;
+    m_byMove = {};
+    std::int32_t row = kFirstRow;
+    for (const rules::ScoredRow &scored : game.rows) {
+        for (int position = 0; position < rules::kPositions; ++position)
+            if (pegs[row][position])
+                pegs[row][position]->setColor(ColorCodes::colorOfCode(scored.guess[position]));
+        if (res[row])
+            res[row]->setBlackAndWhite(scored.score.black, scored.score.white);
+        --row;
+    }
+    activateRow(row);
+    for (int position = 0; position < rules::kPositions; ++position)
+        if (pegs[row][position])
+            pegs[row][position]->setColor(ColorCodes::colorOfCode(game.placed[position]));
+    showVariant();
+    emit gameStateChanged();
+    return true;
+}
+
+void Controller::showVariant()
+{
+    if (window)
+        window->setWindowTitle(unique
+                                   //: The board window's title during a game of four
+                                   //: different colours.
+                                   ? GameText::tr("Hueriddle (without replacement)")
+                                   //: The board window's title during a game where
+                                   //: colours may repeat.
+                                   : GameText::tr("Hueriddle (with replacement)"));
 }
 
 bool Controller::validateMenuItem(int tag) const

@@ -2,6 +2,7 @@
 
 #include "rules/Combination.h"
 #include "rules/GameRecord.h"
+#include "rules/SavedGame.h"
 
 #include <QObject>
 #include <QPointer>
@@ -76,6 +77,19 @@ public:
     // The rows committed in this game, in the order they were played, each
     // with the score its view shows and whether "Move" played it.
     std::vector<rules::PlayedRow> committedRows() const;
+    // What changed on the board, for whoever keeps the game: pegs placed or
+    // emptied on the active row, or the game moved on (a row scored, the game
+    // ended, a new game began), which must be kept before the next input.
+    enum class Change { Pegs, Game };
+
+    // The game as the board shows it: the variant, the secret, the scored
+    // rows and their scores, the codes on the active row and `done`.
+    rules::SavedGame snapshot() const;
+    // Puts a game in progress back on the board exactly as snapshot() took
+    // it: the rows, scores, active row, placed pegs, title and menu state, so
+    // that Move goes on as it would have. A game that is over or not
+    // consistent (rules::consistencyFault) is refused: false, nothing changed.
+    bool restore(const rules::SavedGame &game);
 
     // Fields. The views live in the windows' view trees; these only refer to them.
     QPointer<QWidget> window;
@@ -98,8 +112,14 @@ signals:
     // alert, before a new game clears it), so `combo`, `unique` and
     // committedRows() describe the game that ended.
     void gameEnded(rules::GameResult result);
+    // Emitted after every change of the game's state that snapshot() shows,
+    // made by the controller; a change of Game comes before any alert.
+    void boardChanged(Controller::Change change);
 
 protected:
+    // Names the variant in the board window's title.
+    void showVariant();
+
     // The one way the game speaks to the player: what an alert says, its title,
     // its message and its one button. Returns when the player has dismissed
     // it; how it looks is the program's (AlertPanel).

@@ -19,25 +19,34 @@ using RecordingAppController = AlertRecorder<AppController>;
 
 // Points the user and system settings at a fresh directory; the program's
 // settings file is then filePath(). Settings objects made before it keep their
-// old place. The user's data directory, where the history of games goes, is
-// dataHome() for controllers made while it lives.
+// old place. The XDG data directory (dataHome(), where the history of games
+// goes) and state directory (stateHome(), where the unfinished game is kept)
+// go there too while it lives, so no test reads or writes the player's.
 class IsolatedSettings
 {
 public:
-    IsolatedSettings() : m_savedDataHome(qgetenv("XDG_DATA_HOME"))
+    IsolatedSettings()
+        : m_savedDataHome(qgetenv("XDG_DATA_HOME")), m_savedStateHome(qgetenv("XDG_STATE_HOME"))
     {
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(format, QSettings::UserScope, dir.path());
             QSettings::setPath(format, QSettings::SystemScope, dir.filePath("system"));
         }
         qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome()));
     }
-    ~IsolatedSettings() { qputenv("XDG_DATA_HOME", m_savedDataHome); }
+    ~IsolatedSettings()
+    {
+        qputenv("XDG_DATA_HOME", m_savedDataHome);
+        qputenv("XDG_STATE_HOME", m_savedStateHome);
+    }
     IsolatedSettings(const IsolatedSettings &) = delete;
     IsolatedSettings &operator=(const IsolatedSettings &) = delete;
 
     QString dataHome() const { return dir.filePath("data"); }
     QString historyPath() const { return dir.filePath("data/hueriddle/history"); }
+
+    QString stateHome() const { return dir.filePath("state"); }
 
     QString directory() const { return dir.filePath("Hueriddle"); }
     QString filePath() const { return dir.filePath("Hueriddle/Hueriddle.conf"); }
@@ -46,6 +55,7 @@ public:
 
 private:
     QByteArray m_savedDataHome;
+    QByteArray m_savedStateHome;
 };
 
 // Moves `window` so that its inside (QWidget::geometry(), what the saved

@@ -78,6 +78,8 @@ private slots:
     void optionsSurviveARestart();
     void savedValuesReadStrictly_data();
     void savedValuesReadStrictly();
+    void resumeOnUnlessTurnedOff_data();
+    void resumeOnUnlessTurnedOff();
 
 private:
     void launch();
@@ -305,6 +307,36 @@ void TestPreferences::savedValuesReadStrictly()
     QCOMPARE(ViewOptions::instance().outlinedKeyPegs(), on);
     QCOMPARE(ViewOptions::instance().possibleSecrets(), on);
     QCOMPARE(fileContents(m_settings->filePath()), contents);
+}
+
+void TestPreferences::resumeOnUnlessTurnedOff_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("nothing saved") << QByteArray() << true;
+    QTest::newRow("true") << QByteArray("[Preferences]\nResumeGame=true\n") << true;
+    QTest::newRow("false") << QByteArray("[Preferences]\nResumeGame=false\n") << false;
+    QTest::newRow("a word") << QByteArray("[Preferences]\nResumeGame=banana\n") << true;
+}
+
+// "Resume an unfinished game" is on unless the settings hold false, and the
+// box writes the player's choice at once.
+void TestPreferences::resumeOnUnlessTurnedOff()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, on);
+    if (!contents.isEmpty())
+        writeFile(m_settings->filePath(), contents);
+    launch();
+    PreferencesWindow *window = openPreferences(*m_controller);
+    QVERIFY(window);
+    QCOMPARE(window->resumeGame()->isChecked(), on);
+    QCOMPARE(Preferences::resumesGame(), on);
+    QCOMPARE(fileContents(m_settings->filePath()), contents);
+    window->resumeGame()->click();
+    QCOMPARE(savedValue(*m_settings, UserSettings::kResumeGameKey).toString(),
+             on ? QStringLiteral("false") : QStringLiteral("true"));
+    QCOMPARE(Preferences::resumesGame(), !on);
 }
 
 QTEST_MAIN(TestPreferences)

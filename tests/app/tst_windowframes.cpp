@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
+#include "app/Preferences.h"
 #include "desktop/UserSettings.h"
 
 #include <QDir>
@@ -92,6 +93,9 @@ void TestWindowFrames::restoredAtTheNextStart()
 
     QPoint boardAt;
     QPoint paletteAt;
+    // With "Resume an unfinished game" off every start is a new game with
+    // replacement; resuming is tested in tst_keptgame.
+    Preferences::setResumesGame(false);
     {
         RecordingAppController first;
         first.applicationDidFinishLaunching();
@@ -117,7 +121,8 @@ void TestWindowFrames::restoredAtTheNextStart()
     second.applicationDidFinishLaunching();
     QCOMPARE(second.window->geometry().topLeft(), boardAt);
     QCOMPARE(second.palette->geometry().topLeft(), paletteAt);
-    // The variant is not remembered: every run starts with replacement.
+    // Resuming off, the variant is not remembered: every run starts with
+    // replacement.
     QCOMPARE(second.window->windowTitle(), QStringLiteral("Hueriddle (with replacement)"));
 }
 

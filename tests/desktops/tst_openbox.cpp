@@ -106,6 +106,8 @@ private slots:
     void hideThenRestore_data();
     void hideThenRestore();
     void alertTitleShown();
+    void secondStartBringsTheFirstForward_data();
+    void secondStartBringsTheFirstForward();
 
 private:
     void quit(ProgramRun &run, const QString &window)
@@ -322,6 +324,69 @@ void TestOpenbox::alertTitleShown()
     reference.hide();
     QVERIFY(typeInto(*alert, QStringLiteral("Return")));
     quit(run, windows->palette);
+}
+
+void TestOpenbox::secondStartBringsTheFirstForward_data()
+{
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("both windows minimised") << true;
+    QTest::newRow("the board active, the palette behind another window") << false;
+}
+
+// A second start by the same user on the same display shows no window and
+// ends with status 0; the first program's windows come back unminimised, the
+// palette above the board and active.
+void TestOpenbox::secondStartBringsTheFirstForward()
+{
+    QFETCH(bool, minimised);
+
+    QTemporaryDir config;
+    QTemporaryDir runtime;
+    const auto sameUser = [&](QProcessEnvironment &environment) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), config.filePath("state"));
+    };
+    ProgramRun first(kProgram, config.path(), {}, sameUser);
+    const std::optional<Windows> windows = framedWindows(first);
+    QVERIFY2(windows, qPrintable(first.output()));
+    QWidget other;
+    if (minimised) {
+        QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+h")));
+        QVERIFY(pollUntil([&] { return iconic(windows->board) && iconic(windows->palette); }));
+    } else {
+        other.setWindowTitle(QStringLiteral("Another program"));
+        other.setGeometry(screenArea().adjusted(50, 50, -50, -50));
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(programOutput(QStringLiteral("wmctrl"), {"-i", "-a", windows->board}));
+        QVERIFY(pollUntil([&] { return xdotool({"getwindowfocus"}) == windows->board; }));
+    }
+
+    ProgramRun second(kProgram, config.path(), {}, sameUser);
+    QVERIFY(second.process().waitForFinished(kWaitMs));
+    QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.process().exitCode(), 0);
+    QVERIFY2(second.output().isEmpty(), qPrintable(second.output()));
+
+    QVERIFY2(
+        pollUntil([&] { return shownNormal(windows->board) && shownNormal(windows->palette); }),
+        "the windows were not brought back");
+    QVERIFY2(pollUntil([&] { return xdotool({"getwindowfocus"}) == windows->palette; }),
+             "the palette is not the active window");
+    // The stacking order, bottom first: the palette above the board, both
+    // above the other window.
+    const std::optional<QString> stacking =
+        programOutput(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
+    QVERIFY(stacking);
+    QStringList order;
+    for (const QString &id : stacking->section(u'#', 1).split(u',', Qt::SkipEmptyParts))
+        order << QString::number(id.trimmed().toULong(nullptr, 16));
+    QVERIFY2(order.indexOf(windows->board) >= 0 &&
+                 order.indexOf(windows->palette) > order.indexOf(windows->board),
+             qPrintable(stacking.value_or(QString())));
+    if (!minimised)
+        QVERIFY(order.indexOf(QString::number(other.winId())) < order.indexOf(windows->board));
+    quit(first, windows->palette);
 }
 
 int main(int argc, char *argv[])

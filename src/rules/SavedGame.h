@@ -1,0 +1,66 @@
+#pragma once
+
+#include "CandidateSearch.h"
+#include "Combination.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rules
+{
+
+// A game as it stands, all that is needed to put it back on the board: the
+// variant, the secret, the committed rows from row 7 down with their scores,
+// the codes placed on the active row (0 for an empty peg) and whether the
+// game is over. The active row is the one below the last committed row.
+struct SavedGame {
+    bool unique = false;
+    Combination secret{};
+    std::vector<ScoredRow> rows;
+    Combination placed{};
+    bool done = false;
+
+    friend bool operator==(const SavedGame &, const SavedGame &) = default;
+};
+
+// What the reader made of some bytes: a game, or the reason they are not one,
+// in a few words for a line on standard error.
+struct SavedGameReading {
+    std::optional<SavedGame> game;
+    std::string reason;
+};
+
+// The saved game's file format, version 1: lines of ASCII text, each ended by
+// a line feed, in this order and nothing else:
+//   Hueriddle saved game
+//   version 1
+//   variant with-replacement | variant without-replacement
+//   secret C C C C
+//   row C C C C B W        (once for each committed row, from row 7 down)
+//   placed P P P P
+//   state playing | state over
+//   end
+// C is a code 1..6, P a code 0..6, B and W the black and white counts. The
+// first two lines never change, so that every version can tell a later
+// version's file from a damaged one.
+inline constexpr int kSavedGameVersion = 1;
+// The largest file a version of the program writes, with room to spare; the
+// reader refuses anything longer unread.
+inline constexpr std::size_t kSavedGameMaxBytes = 4096;
+
+std::string writeSavedGame(const SavedGame &game);
+
+// Reads the bytes of a saved game, trusting nothing: a file that is empty, cut
+// short, of a later version, of another program or otherwise damaged gives a
+// reason and no game. A game given is consistent (consistencyFault() is empty).
+SavedGameReading readSavedGame(std::string_view bytes);
+
+// Why `game` could not have come from play, or empty when it could: every
+// code in range and, without replacement, no repeated code in the secret or a
+// committed row; every score the secret's; no row after a win; over exactly
+// after a win or the eighth row; nothing placed once the game is over.
+std::string consistencyFault(const SavedGame &game);
+
+} // namespace rules

@@ -1,0 +1,29 @@
+// libFuzzer target: the reader of the saved game, which takes the bytes of a
+// file in the state directory as they are, written by this program, a later
+// one, another program, a torn write or nobody.
+//
+// Whatever the input, reading must not crash; a game it gives must be
+// consistent, and be written back as exactly the bytes it was read from, so
+// that no two files read as the same game and no field is read loosely.
+
+#include "rules/SavedGame.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    const rules::SavedGameReading reading = rules::readSavedGame(bytes);
+    if (!reading.game) {
+        if (reading.reason.empty())
+            std::abort();
+        return 0;
+    }
+    if (!reading.reason.empty() || !rules::consistencyFault(*reading.game).empty())
+        std::abort();
+    if (rules::writeSavedGame(*reading.game) != bytes)
+        std::abort();
+    return 0;
+}
