@@ -222,38 +222,40 @@ void BM_OpenStatistics(benchmark::State &state)
     }
     if (shown != kHistoryGames)
         state.SkipWithError("the window did not count every game of the history");
-    // The game kept after a change, with seven rows scored: the main thread's part
-    // (the state read from the views, put into bytes and handed to the writing
-    // thread), in wall-clock time. Each write is done before the next iteration,
-    // outside the timed region, as a player's changes come far apart.
-    void BM_KeepGame(benchmark::State & state)
-    {
-        BoardCycle cycle;
-        KeptFile &file = *controller->savedGameFile();
-        const quint64 before = file.writesDone();
-        for (auto _ : state) {
-            cycle.prepare(state);
-            emit controller->boardChanged(Controller::Change::Pegs);
-            state.PauseTiming();
-            file.waitWritten(5000);
-            state.ResumeTiming();
-        }
-        if (file.writesDone() - before != quint64(state.iterations()))
-            state.SkipWithError("not every change was written");
-    }
+}
 
-    // The same writes whole, waited for: the disk's time, spent by the writing
-    // thread (QSaveFile: write, flush to the device, rename), for reference.
-    void BM_WriteGameFile(benchmark::State & state)
-    {
-        BoardCycle cycle;
-        KeptFile &file = *controller->savedGameFile();
-        for (auto _ : state) {
-            cycle.prepare(state);
-            emit controller->boardChanged(Controller::Change::Pegs);
-            file.waitWritten(5000);
-        }
+// The game kept after a change, with seven rows scored: the main thread's part
+// (the state read from the views, put into bytes and handed to the writing
+// thread), in wall-clock time. Each write is done before the next iteration,
+// outside the timed region, as a player's changes come far apart.
+void BM_KeepGame(benchmark::State &state)
+{
+    BoardCycle cycle;
+    KeptFile &file = *controller->savedGameFile();
+    const quint64 before = file.writesDone();
+    for (auto _ : state) {
+        cycle.prepare(state);
+        emit controller->boardChanged(Controller::Change::Pegs);
+        state.PauseTiming();
+        file.waitWritten(5000);
+        state.ResumeTiming();
     }
+    if (file.writesDone() - before != quint64(state.iterations()))
+        state.SkipWithError("not every change was written");
+}
+
+// The same writes whole, waited for: the disk's time, spent by the writing
+// thread (QSaveFile: write, flush to the device, rename), for reference.
+void BM_WriteGameFile(benchmark::State &state)
+{
+    BoardCycle cycle;
+    KeptFile &file = *controller->savedGameFile();
+    for (auto _ : state) {
+        cycle.prepare(state);
+        emit controller->boardChanged(Controller::Change::Pegs);
+        file.waitWritten(5000);
+    }
+}
 
 } // namespace
 
