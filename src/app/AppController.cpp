@@ -9,7 +9,9 @@
 #include "desktop/UserSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <cstdlib>
 #include <ctime>
 
@@ -25,10 +27,22 @@ void AppController::applicationDidFinishLaunching()
 {
     window = nullptr;
     m_preferences.load();
+    QGuiApplication::setWindowIcon(applicationIcon());
     srand48(long(std::time(nullptr)));
     makeGameWindow();
     makeColorPalette();
     newGameUnique(false);
+}
+
+QIcon AppController::applicationIcon()
+{
+    Q_INIT_RESOURCE(hueriddle_icon);
+    QIcon builtIn;
+    const QDir sizes(QStringLiteral(":/icon"));
+    for (const QString &file : sizes.entryList(QDir::Files))
+        builtIn.addFile(sizes.filePath(file));
+    const QString name = QGuiApplication::desktopFileName();
+    return name.isEmpty() ? builtIn : QIcon::fromTheme(name, builtIn);
 }
 
 void AppController::makeGameWindow()
@@ -56,12 +70,12 @@ void AppController::makeGameWindow()
 
 void AppController::makeColorPalette()
 {
-    auto *paletteWindow = new PaletteWindow;
+    auto *paletteWindow = new PaletteWindow(window);
     palette = paletteWindow;
 
     paletteWindow->installEventFilter(this);
     m_keyboard.attachTo(paletteWindow);
-    m_frames.restoreFrame(paletteWindow, UserSettings::kPaletteFrameKey);
+    m_frames.restoreFrame(paletteWindow, UserSettings::kPaletteFrameKey, window);
     m_frames.autosaveFrame(paletteWindow, UserSettings::kPaletteFrameKey);
     paletteWindow->show();
     paletteWindow->raise();
@@ -118,6 +132,7 @@ void AppController::followWindowState(QWidget *changed)
     // it, one takes the other along, so that the palette is never left
     // behind minimised while the board is shown.
     const bool minimized = changed->isMinimized();
+    bool restored = false;
     for (QWidget *other : {window.data(), palette.data()}) {
         if (!other || other == changed || other->isMinimized() == minimized)
             continue;
@@ -125,9 +140,12 @@ void AppController::followWindowState(QWidget *changed)
             other->showMinimized();
         } else {
             other->showNormal();
-            other->raise();
+            restored = true;
         }
     }
+    // The palette stays above the board, whichever window came back first.
+    if (restored && palette)
+        palette->raise();
 }
 
 bool AppController::eventFilter(QObject *watched, QEvent *event)

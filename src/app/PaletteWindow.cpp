@@ -11,7 +11,7 @@ constexpr int kPegSize = Peg::kSize;
 
 } // namespace
 
-PaletteWindow::PaletteWindow()
+PaletteWindow::PaletteWindow(QWidget *board) : FixedWindow(board)
 {
     setupWidgets();
     setWindowTitle(GameText::tr("Palette"));

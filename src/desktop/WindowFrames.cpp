@@ -63,7 +63,7 @@ bool WindowFrames::platformPlacesWindows()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
+bool WindowFrames::restoreFrame(QWidget *window, const QString &key, QWidget *owner)
 {
     if (!platformPlacesWindows())
         return false;
@@ -81,11 +81,13 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
         window->windowHandle() ? FrameExtents(window->windowHandle()).margins() : QMargins();
     const QVariant value = UserSettings::open().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
-    const QPoint inside = placeInside(window, saved, margins);
+    Placement placement{window, owner, saved, value, margins, QPoint(), false, nullptr};
+    const QPoint inside = placeInside(placement, margins);
     window->setGeometry(QRect(inside, window->size()));
     window->winId();
     QWindow *handle = window->windowHandle();
-    m_placements.push_back({window, saved, value, margins, inside, false, nullptr});
+    placement.placedAt = inside;
+    m_placements.push_back(std::move(placement));
     // A window manager tells the decorations' size once it has framed the
     // window, at the latest when the window is first shown.
     if (handle)
@@ -94,15 +96,45 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
     return saved.has_value();
 }
 
-QPoint WindowFrames::placeInside(const QWidget *window, const std::optional<QPoint> &saved,
-                                 QMargins margins)
+QPoint WindowFrames::placeInside(const Placement &placement, QMargins margins) const
 {
+    const QWidget *window = placement.window;
+    const std::optional<QPoint> &saved = placement.saved;
     const QPoint offset(margins.left(), margins.top());
     const QSize frameSize = window->size().grownBy(margins);
-    const QPoint frame =
-        saved ? FramePlacement::onScreen(bounded(*saved) - offset, frameSize, availableAreas())
-              : firstRunPosition(window->screen(), frameSize);
+    QPoint frame;
+    if (saved) {
+        frame = FramePlacement::onScreen(bounded(*saved) - offset, frameSize, availableAreas());
+    } else if (const QWidget *owner = placement.owner; owner && owner->screen()) {
+        frame =
+            FramePlacement::beside(owner->screen()->availableGeometry(), frameOf(owner), frameSize);
+    } else {
+        frame = firstRunPosition(window->screen(), frameSize);
+    }
     return frame + offset;
+}
+
+QRect WindowFrames::frameOf(const QWidget *window) const
+{
+    for (const Placement &placement : m_placements)
+        if (placement.window == window)
+            return window->geometry().marginsAdded(placement.margins);
+    return window->frameGeometry();
+}
+
+void WindowFrames::followOwner(const QWidget *owner)
+{
+    for (Placement &placement : m_placements) {
+        QWidget *window = placement.window;
+        if (placement.owner != owner || placement.saved || !window ||
+            window->geometry().topLeft() != placement.placedAt)
+            continue;
+        const QPoint inside = placeInside(placement, placement.margins);
+        if (inside == placement.placedAt)
+            continue;
+        placement.placedAt = inside;
+        window->setGeometry(QRect(inside, window->size()));
+    }
 }
 
 void WindowFrames::settle(Placement &placement)
@@ -123,9 +155,10 @@ void WindowFrames::settle(Placement &placement)
     if (margins == placement.margins)
         return;
     placement.margins = margins;
-    placement.placedAt = placeInside(window, placement.saved, margins);
+    placement.placedAt = placeInside(placement, margins);
     if (placement.placedAt != window->geometry().topLeft())
         window->setGeometry(QRect(placement.placedAt, window->size()));
+    followOwner(window);
 }
 
 void WindowFrames::settleLater(Placement &placement)

@@ -42,10 +42,12 @@ public:
     // `key`, with its frame wholly on a screen; a frame larger than the
     // screen keeps its top-left corner, and so its title bar and menu bar, on
     // it. Without a usable saved value its frame goes to the lower-left corner
-    // of the available area of its screen. Returns whether a saved position
-    // was used; where the platform places no windows, does nothing and
-    // returns false.
-    bool restoreFrame(QWidget *window, const QString &key);
+    // of the available area of its screen or, for a window that belongs to an
+    // `owner` placed before it, beside the owner's frame (FramePlacement::
+    // beside), following the owner until the player moves it. Returns whether
+    // a saved position was used; where the platform places no windows, does
+    // nothing and returns false.
+    bool restoreFrame(QWidget *window, const QString &key, QWidget *owner = nullptr);
 
     // From now on every move of `window` is saved under `key`.
     void autosaveFrame(QWidget *window, const QString &key);
@@ -80,6 +82,8 @@ private:
     // Where the program put a window, and from what.
     struct Placement {
         QPointer<QWidget> window;
+        // The window it opens beside when nothing is saved, if any.
+        QPointer<QWidget> owner;
         // The position of the inside saved for the window, and the value it
         // was read from.
         std::optional<QPoint> saved;
@@ -96,12 +100,16 @@ private:
         std::unique_ptr<FrameExtents> extents;
     };
 
-    // The position of the inside of `window` with frame margins `margins`:
-    // the saved one when its frame lies wholly on a screen, else moved onto
-    // one; without one, the frame in the lower-left corner of the window's
-    // screen.
-    static QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved,
-                              QMargins margins);
+    // The position of the inside of the window of `placement` with frame
+    // margins `margins`: the saved one when its frame lies wholly on a
+    // screen, else moved onto one; without one, the frame beside its owner's
+    // or, without an owner, in the lower-left corner of the window's screen.
+    QPoint placeInside(const Placement &placement, QMargins margins) const;
+    // The frame of `window` as its placement knows it.
+    QRect frameOf(const QWidget *window) const;
+    // Places again the windows that open beside `owner` and have stayed
+    // where the program put them, after the owner moved.
+    void followOwner(const QWidget *owner);
     // Places the window of `placement` again once, when its frame's margins
     // are first known: asks for them, and reads the answer once control is
     // back in the event loop.
