@@ -1,7 +1,9 @@
 // The real program on GNOME's compositor, mutter, headless, in a session this
 // test starts: with Xwayland, as GNOME under Wayland runs, and with Wayland
-// alone. Which platform the program picks, and that a Wayland run leaves the
-// windows' saved frames as they were.
+// alone. Which platform the program picks, where the windows open on the
+// screens players have, that the palette belongs to the board, that Hide
+// minimises the game and either window brings it back, and that a Wayland run
+// leaves the windows' saved frames as they were.
 
 #include "FrameProbe.h"
 #include "MutterDesktop.h"
@@ -69,6 +71,36 @@ QByteArray frameRecord(const QRect &geometry)
     return window.saveGeometry();
 }
 
+// Sets QT_SCALE_FACTOR to `scale` (empty: none) on top of `session`.
+std::function<void(QProcessEnvironment &)>
+scaled(const std::function<void(QProcessEnvironment &)> &session, const QString &scale)
+{
+    return [session, scale](QProcessEnvironment &environment) {
+        session(environment);
+        if (!scale.isEmpty())
+            environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    };
+}
+
+QString describe(const std::optional<QRect> &rect)
+{
+    if (!rect)
+        return QStringLiteral("none");
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect->x())
+        .arg(rect->y())
+        .arg(rect->width())
+        .arg(rect->height());
+}
+
+// Types the first key of the remote keyboard (a Shift, which plays nothing),
+// with which the seat gets its keyboard, until a window of the program has
+// the focus: `focused` tells.
+bool keyboardReaches(RemoteKeyboard &keyboard, const std::function<bool()> &focused)
+{
+    return pollUntil([&] { return keyboard.type(RemoteKeyboard::kShift) && focused(); });
+}
+
 } // namespace
 
 class TestMutter : public QObject
@@ -81,6 +113,11 @@ private slots:
     void waylandWhenX11Refuses();
     void waylandKeepsSavedFrames_data();
     void waylandKeepsSavedFrames();
+    void xwaylandFirstRun_data();
+    void xwaylandFirstRun();
+    void xwaylandHideThenRestore_data();
+    void xwaylandHideThenRestore();
+    void waylandPaletteOwnedAndHidden();
 
 private:
     void quit(ProgramRun &run, const QString &window)
@@ -228,6 +265,167 @@ void TestMutter::waylandKeepsSavedFrames()
 
     // Byte for byte what the X11 run saved.
     QCOMPARE(fileContents(settingsFile), saved);
+}
+
+void TestMutter::xwaylandFirstRun_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("1366 x 768") << QSize(1366, 768) << QString();
+    QTest::newRow("1366 x 768 at scale 2") << QSize(1366, 768) << QStringLiteral("2");
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QString();
+    QTest::newRow("1920 x 1080 at scale 2") << QSize(1920, 1080) << QStringLiteral("2");
+}
+
+void TestMutter::xwaylandFirstRun()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, scale);
+
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland, screen);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+    const QRect area(QPoint(0, 0), screen);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, scaled(inSession(desktop, QString()), scale));
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+
+    // One program: the palette is the board's utility window, which mutter
+    // minimises with the board; the board may be minimised and closes only
+    // by the game's own commands; unscaled, both carry the game's icon (at a
+    // scale factor, Qt 6.4 writes an empty one).
+    QVERIFY2(propertyOf(*palette, "_NET_WM_WINDOW_TYPE")
+                 .contains(QStringLiteral("_NET_WM_WINDOW_TYPE_UTILITY")),
+             qPrintable(propertyOf(*palette, "_NET_WM_WINDOW_TYPE")));
+    QCOMPARE(transientFor(*palette), *board);
+    auto boardActions = [&] { return propertyOf(*board, "_NET_WM_ALLOWED_ACTIONS"); };
+    QVERIFY2(pollUntil([&] {
+                 return boardActions().contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE"));
+             }),
+             qPrintable(boardActions()));
+    for (const char *control : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_CLOSE"})
+        QVERIFY2(!boardActions().contains(QLatin1String(control)), qPrintable(boardActions()));
+    if (scale.isEmpty())
+        for (const QString &window : {*board, *palette})
+            QVERIFY2(hasIcon(window), qPrintable(window));
+
+    // Side by side, as under openbox: the board's frame at the left edge,
+    // the palette's right of it, bottoms aligned, all on the screen.
+    const int slack = scale.isEmpty() ? 0 : scale.toInt() - 1;
+    auto sideBySide = [&] {
+        const std::optional<QRect> boardFrame = frameOf(*board);
+        const std::optional<QRect> paletteFrame = frameOf(*palette);
+        if (!boardFrame || !paletteFrame)
+            return false;
+        const int gap = paletteFrame->left() - (boardFrame->right() + 1);
+        return std::abs(boardFrame->left() - area.left()) <= slack && gap >= 0 &&
+               gap <= 2 * slack &&
+               std::abs(paletteFrame->bottom() - std::min(boardFrame->bottom(), area.bottom())) <=
+                   slack &&
+               area.contains(*paletteFrame);
+    };
+    QVERIFY2(pollUntil(sideBySide),
+             qPrintable(QStringLiteral("board %1, palette %2")
+                            .arg(describe(frameOf(*board)), describe(frameOf(*palette)))));
+    QVERIFY2(stackedAbove(*palette, *board), qPrintable(stackingOrder().join(u' ')));
+    quit(run, *palette);
+}
+
+void TestMutter::xwaylandHideThenRestore_data()
+{
+    QTest::addColumn<bool>("restoreBoard");
+    QTest::newRow("the board activated from its entry") << true;
+    QTest::newRow("the palette activated from its entry") << false;
+}
+
+void TestMutter::xwaylandHideThenRestore()
+{
+    QFETCH(bool, restoreBoard);
+
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+    QVERIFY(pollUntil([&] { return shownNormal(*board) && shownNormal(*palette); }));
+
+    // Ctrl+H from the keyboard of mutter's seat, into the active window.
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    QVERIFY2(keyboardReaches(keyboard,
+                             [&] {
+                                 const QString focus =
+                                     xdotool({"getwindowfocus"}).value_or(QString());
+                                 return focus == *palette || focus == *board;
+                             }),
+             "no window of the program got the keyboard focus");
+    QVERIFY(keyboard.type('h', true));
+    QVERIFY2(pollUntil([&] { return iconic(*board) && iconic(*palette); }),
+             qPrintable(QStringLiteral("board %1, palette %2; allowed: %3")
+                            .arg(iconic(*board) ? "minimised" : "shown")
+                            .arg(iconic(*palette) ? "minimised" : "shown")
+                            .arg(propertyOf(*board, "_NET_WM_ALLOWED_ACTIONS"))));
+
+    // As the dash or a window list does: the window manager activates one.
+    QVERIFY(xdotool({"windowactivate", restoreBoard ? *board : *palette}));
+    QVERIFY2(pollUntil([&] { return shownNormal(*board) && shownNormal(*palette); }),
+             qPrintable(QStringLiteral("board %1, palette %2")
+                            .arg(iconic(*board) ? "minimised" : "shown")
+                            .arg(iconic(*palette) ? "minimised" : "shown")));
+    QTest::qWait(300);
+    QVERIFY2(stackedAbove(*palette, *board), qPrintable(stackingOrder().join(u' ')));
+    QVERIFY(keyboard.type('q', true));
+    QVERIFY(run.process().waitForFinished(kWaitMs));
+    QCOMPARE(run.process().exitCode(), 0);
+}
+
+void TestMutter::waylandPaletteOwnedAndHidden()
+{
+    MutterDesktop desktop(MutterDesktop::X11::None);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
+             qPrintable(run.output().right(2000)));
+    // The palette's toplevel is given the board's as its parent, so that
+    // the compositor keeps it above the board and treats both as one.
+    static const QRegularExpression parent(
+        QStringLiteral("xdg_toplevel@[0-9]+\\.set_parent\\(xdg_toplevel@[0-9]+\\)"));
+    QVERIFY2(pollUntil([&] {
+                 run.process().waitForReadyRead(50);
+                 return run.output().contains(parent);
+             }),
+             "the palette's toplevel has no parent");
+
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    static const QRegularExpression entered(QStringLiteral("wl_keyboard@[0-9]+\\.enter\\("));
+    QVERIFY2(keyboardReaches(keyboard,
+                             [&] {
+                                 run.process().waitForReadyRead(50);
+                                 return run.output().contains(entered);
+                             }),
+             "no window of the program got the keyboard focus");
+    // Ctrl+H asks the compositor to minimise the game.
+    QVERIFY(keyboard.type('h', true));
+    QVERIFY2(pollUntil([&] {
+                 run.process().waitForReadyRead(50);
+                 return run.output().contains(QStringLiteral(".set_minimized()"));
+             }),
+             "Ctrl+H asked for no minimising");
+    const qint64 program = run.process().processId();
+    QVERIFY(program > 0);
+    ::kill(pid_t(program), SIGTERM);
+    QVERIFY(run.process().waitForFinished(kWaitMs));
+    QCOMPARE(run.process().exitCode(), 0);
 }
 
 int main(int argc, char *argv[])
