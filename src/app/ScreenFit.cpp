@@ -33,15 +33,20 @@ void ScreenFit::apply(QWidget *dialog, const QWidget *owner)
         if (natural != natural.boundedTo(room))
             dialog->resize(natural.boundedTo(room));
     }
-    dialog->winId();
-    if (QWindow *handle = dialog->windowHandle())
-        handle->installEventFilter(new ScreenFit(dialog));
+    dialog->installEventFilter(new ScreenFit(dialog));
 }
 
 bool ScreenFit::eventFilter(QObject *watched, QEvent *event)
 {
-    // The first expose comes once the window manager has framed the dialog.
-    if (event->type() != QEvent::Expose)
+    // Shown, the dialog has its native window; its first expose comes once
+    // the window manager has framed it.
+    if (watched == m_dialog && event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        if (QWindow *handle = m_dialog->windowHandle())
+            handle->installEventFilter(this);
+        return QObject::eventFilter(watched, event);
+    }
+    if (watched == m_dialog || event->type() != QEvent::Expose)
         return QObject::eventFilter(watched, event);
     watched->removeEventFilter(this);
     deleteLater();

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 // Shows the program's one window of type `Dialog`, creating it as a child of
 // `parent` on first use, within the screen (ScreenFit), and brings it to the
@@ -19,6 +20,11 @@ template <typename Dialog> Dialog *showSingleDialog(QWidget *parent)
     }
     dialog->show();
     dialog->raise();
-    dialog->activateWindow();
+    // Asked of the window itself: QWidget::activateWindow() does nothing for
+    // a window that Qt counts as active already, as it counts every window
+    // of the board's family while the palette, the board's own, has the
+    // focus.
+    if (QWindow *handle = dialog->windowHandle())
+        handle->requestActivate();
     return dialog;
 }
