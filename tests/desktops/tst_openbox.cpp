@@ -174,6 +174,17 @@ void TestOpenbox::firstRunOnPlayersScreens()
     std::unique_ptr<ProgramRun> run = startAt(config.path(), scale);
     const std::optional<Windows> windows = framedWindows(*run);
     QVERIFY2(windows, qPrintable(run->output()));
+
+    // Help opens wholly on the screen, its Close button with it.
+    QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+question")));
+    const std::optional<QString> help = run->waitForWindow(QStringLiteral("^Hueriddle Help$"));
+    QVERIFY2(help, qPrintable(run->output()));
+    QVERIFY(pollUntil([&] { return frameOf(*help).has_value(); }));
+    QTest::qWait(300);
+    QVERIFY2(area.contains(*frameOf(*help)), qPrintable(describe(frameOf(*help))));
+    QVERIFY(typeInto(*help, QStringLiteral("Escape")));
+    QVERIFY(pollUntil([&] { return !run->findWindow(QStringLiteral("^Hueriddle Help$")); }));
+
     // Scaled, the program places its windows in units of `scale` pixels, so
     // a border one pixel wide can leave a frame that far from where it goes.
     const int slack = scale.isEmpty() ? 0 : scale.toInt() - 1;
@@ -206,15 +217,6 @@ void TestOpenbox::firstRunOnPlayersScreens()
     QVERIFY2(stackedAbove(windows->palette, windows->board),
              qPrintable(stackingOrder().join(u' ')));
 
-    // Help opens wholly on the screen, its Close button with it.
-    QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+question")));
-    const std::optional<QString> help = run->waitForWindow(QStringLiteral("^Hueriddle Help$"));
-    QVERIFY2(help, qPrintable(run->output()));
-    QVERIFY(pollUntil([&] { return frameOf(*help).has_value(); }));
-    QTest::qWait(300);
-    QVERIFY2(area.contains(*frameOf(*help)), qPrintable(describe(frameOf(*help))));
-    QVERIFY(typeInto(*help, QStringLiteral("Escape")));
-    QVERIFY(pollUntil([&] { return !run->findWindow(QStringLiteral("^Hueriddle Help$")); }));
     quit(*run, windows->palette);
 }
 
@@ -258,9 +260,11 @@ void TestOpenbox::paletteStaysAbove()
     ProgramRun run(kProgram, config.path());
     const std::optional<Windows> windows = framedWindows(run);
     QVERIFY2(windows, qPrintable(run.output()));
-    // The player has moved the palette over the board's lower-left corner.
+    // The player has moved the palette over the board's lower-left corner,
+    // where it covers the answer row.
     const QRect boardInside = *insideOf(windows->board);
     const QRect paletteInside = *insideOf(windows->palette);
+    QVERIFY(moveInside(windows->palette, boardInside.topRight() + QPoint(40, 0)));
     QTest::qWait(300);
     const std::optional<BoardLayout> layout = locateBoard(screenshot(), boardInside);
     QVERIFY(layout);
