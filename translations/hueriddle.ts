@@ -100,7 +100,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -166,6 +166,7 @@
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
@@ -177,21 +178,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location line="+22"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-8"/>
+        <location line="+29"/>
         <location line="+10"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-38"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -292,7 +299,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="+16"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+13"/>
         <source>Info Panel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -340,7 +347,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+55"/>
         <source>Hueriddle (without replacement)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -391,7 +398,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation type="unfinished"></translation>
     </message>

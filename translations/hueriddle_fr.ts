@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation>Rangée de la solution</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
     </message>
@@ -67,7 +67,7 @@
     <message>
         <location line="+9"/>
         <source>Key %1: %2</source>
-        <translation>Touche %1 : %2</translation>
+        <translation>Touche %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -76,6 +76,7 @@
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
@@ -87,7 +88,7 @@
         <translation>Palette de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-71"/>
         <source>Hueriddle Help</source>
         <translation>Aide de Hueriddle</translation>
     </message>
@@ -184,20 +185,26 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+22"/>
+        <location line="+29"/>
         <location line="+10"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-38"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation>Valider</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>La fenêtre %1 s&apos;ouvre à côté du plateau et reste au-dessus de lui. Déplacez l&apos;une ou l&apos;autre fenêtre où vous voulez&#xa0;: les deux s&apos;ouvriront de nouveau à cet endroit au prochain lancement.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation>Chaque rangée validée reçoit sa marque à côté d&apos;elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente dans le code secret mais à une autre place. Quatre fiches noires, et c&apos;est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
     </message>
@@ -268,7 +275,7 @@
     <message>
         <location line="+6"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
-        <translation>%1 : chaque pion de couleur porte une marque noire ou blanche dont la forme indique sa couleur, pour qui distingue mal certaines des couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
+        <translation>%1&#xa0;: chaque pion de couleur porte une marque noire ou blanche dont la forme indique sa couleur, pour qui distingue mal certaines des couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -279,7 +286,7 @@
     <message>
         <location line="+1"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
-        <translation>%1 : chaque fiche blanche reçoit un contour sombre, pour se détacher d’une place vide.</translation>
+        <translation>%1&#xa0;: chaque fiche blanche reçoit un contour sombre, pour se détacher d’une place vide.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -340,7 +347,7 @@
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+55"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sans remise)</translation>
     </message>
@@ -391,7 +398,7 @@
         <translation>Vous avez perdu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation>vide</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+59"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
         <source>Answer row</source>
         <translation>Riga della soluzione</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+20"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
         <source>Hueriddle</source>
         <translation>Hueriddle</translation>
     </message>
@@ -76,6 +76,7 @@
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
         <source>Palette</source>
@@ -87,7 +88,7 @@
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-62"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-71"/>
         <source>Hueriddle Help</source>
         <translation>Guida di Hueriddle</translation>
     </message>
@@ -184,20 +185,26 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+22"/>
+        <location line="+29"/>
         <location line="+10"/>
         <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-38"/>
         <location filename="../src/app/MainMenu.cpp" line="+9"/>
         <source>Commit</source>
         <translation>Conferma</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Sposta le finestre dove preferisci: al prossimo avvio si riapriranno entrambe lì.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l&apos;ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
     </message>
@@ -340,7 +347,7 @@
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+53"/>
+        <location filename="../src/game/Controller.cpp" line="+55"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (senza reinserimento)</translation>
     </message>
@@ -391,7 +398,7 @@
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+51"/>
+        <location filename="../src/views/Peg.cpp" line="+65"/>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>

@@ -115,6 +115,13 @@ QString HelpWindow::html()
                  menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Game"),
                            QT_TRANSLATE_NOOP("Hueriddle", "Commit")})));
     text += paragraph(
+        //: %1 is the palette window's title in bold. Both windows' places are
+        //: kept from one start to the next.
+        GameText::tr("The %1 window opens beside the board and stays above it. Move either "
+                     "window where you like: both open there again at the next start.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Palette")})));
+    text += paragraph(
         GameText::tr("Each committed row is scored beside it: a black key peg for every peg of "
                      "the right color in the right place, a white key peg for every further "
                      "color that is in the secret at another place. Four black key pegs win; "
