@@ -6,6 +6,7 @@
 #include "dnd/DestinationPeg.h"
 #include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -65,7 +66,7 @@ void setBoard(const HardBoard &board)
     for (std::size_t k = 0; k < board.rows.size(); ++k) {
         const int row = rules::kRows - 1 - int(k);
         for (int position = 0; position < rules::kPositions; ++position) {
-            c.pegs[row][position]->setColor(Peg::colorOfCode(board.rows[k].guess[position]));
+            c.pegs[row][position]->setColor(ColorCodes::colorOfCode(board.rows[k].guess[position]));
             c.pegs[row][position]->setActive(false);
         }
         c.res[row]->setBlackAndWhite(board.rows[k].score.black, board.rows[k].score.white);
@@ -175,11 +176,11 @@ void BM_RepaintBoard(benchmark::State &state)
     if (coloured) {
         for (int row = 0; row < rules::kRows; ++row) {
             for (int position = 0; position < rules::kPositions; ++position)
-                c.pegs[row][position]->setColor(Peg::colorOfCode(1 + (row + position) % 6));
+                c.pegs[row][position]->setColor(ColorCodes::colorOfCode(1 + (row + position) % 6));
             c.res[row]->setBlackAndWhite(2, 2);
         }
         for (int position = 0; position < rules::kPositions; ++position)
-            c.sol[position]->setColor(Peg::colorOfCode(1 + position));
+            c.sol[position]->setColor(ColorCodes::colorOfCode(1 + position));
     }
     QCoreApplication::processEvents();
     QWidget *window = c.window;

@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+52"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+46"/>
         <source>Hueriddle Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -14,34 +14,40 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show this help</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -75,17 +81,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
         <source>How to play Hueriddle</source>
         <translation type="unfinished"></translation>
     </message>
@@ -150,7 +152,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,27 +180,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+38"/>
         <location filename="../src/app/HelpWindow.cpp" line="-8"/>
         <location line="+29"/>
         <location line="+10"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
-        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -213,35 +211,38 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Start a game of either kind from %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>Let the computer move</source>
         <translation type="unfinished"></translation>
     </message>
@@ -251,13 +252,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Preferences</source>
         <translation type="unfinished"></translation>
     </message>
@@ -320,34 +328,45 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-6"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -398,12 +417,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation type="unfinished"></translation>
     </message>

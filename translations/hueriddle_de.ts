@@ -60,7 +60,7 @@
         <translation>Hueriddle-Spielbrett</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Farben</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>Ein Stecker in %1, Taste %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+94"/>
         <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
@@ -88,7 +88,7 @@
         <translation>Hueriddle-Palette</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-71"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-57"/>
         <source>Hueriddle Help</source>
         <translation>Hueriddle-Hilfe</translation>
     </message>
@@ -98,34 +98,40 @@
         <translation>Hilfetext</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Neues Spiel mit Zurücklegen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Neues Spiel ohne Zurücklegen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Die aktive Reihe abgeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Beide Fenster ausblenden</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show this help</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Diese Hilfe anzeigen</translation>
     </message>
     <message>
@@ -159,17 +165,13 @@
         <translation>gelb</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Einen Stecker in %1 auf den ersten freien Platz der aktiven Reihe setzen</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Den zuletzt gesetzten Stecker der aktiven Reihe entfernen</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
         <source>How to play Hueriddle</source>
         <translation>So wird Hueriddle gespielt</translation>
     </message>
@@ -184,27 +186,23 @@
         <translation>Gespielt wird von der obersten Reihe des Spielbretts nach unten; die Plätze der aktiven Reihe haben einen zweiten Rahmen. Zieh eine Farbe aus dem Fenster %1 auf jeden ihrer vier Plätze; um einen Stecker zu ändern, lass eine andere Farbe darauf fallen. Ist die Reihe voll, wähle %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+29"/>
         <location line="+10"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Spiel</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Abgeben</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
-        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation>Das Fenster %1 öffnet sich neben dem Spielbrett und bleibt über ihm. Verschieb die Fenster, wohin du willst: Beim nächsten Start öffnen sich beide wieder dort.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation>Jede abgegebene Reihe bekommt daneben ihre Wertung: einen schwarzen Wertungsstecker für jeden Stecker der richtigen Farbe an der richtigen Stelle, einen weißen Wertungsstecker für jede weitere Farbe, die im Geheimcode an einer anderen Stelle vorkommt. Vier schwarze Wertungsstecker gewinnen; trifft auch die achte Reihe nicht, ist das Spiel verloren. In beiden Fällen erscheint der Geheimcode dann in der Lösungsreihe unter dem Spielbrett.</translation>
     </message>
@@ -219,35 +217,38 @@
         <translation>%1: Farben dürfen sich im Geheimcode und in einem Tipp wiederholen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Mit Zurücklegen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <translation>%1: Der Geheimcode hat vier verschiedene Farben, und ein Tipp mit einer doppelten Farbe wird abgelehnt.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Ohne Zurücklegen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Start a game of either kind from %1.</source>
         <translation>Ein Spiel jeder Art startest du über %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>Let the computer move</source>
         <translation>Den Computer ziehen lassen</translation>
     </message>
@@ -257,13 +258,20 @@
         <translation>%1 spielt die aktive Reihe für dich: Der Computer setzt die erste Kombination in einer festen Reihenfolge ein, die zu allen bisherigen Wertungen passt, und gibt sie ab. Du und der Computer könnt euch in einem Spiel abwechseln.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Zug</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>Das Fenster %1 öffnet sich neben dem Spielbrett und bleibt über ihm. Verschieb die Fenster, wohin du willst: Beim nächsten Start öffnen sich beide wieder dort.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
@@ -320,34 +328,45 @@
         <translation>Ein Codeknacker-Spiel: Finde vier versteckte Farben aus sechs möglichen.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Info-Fenster...</translation>
     </message>
     <message>
+        <location line="-6"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation>Den am weitesten rechts gesetzten Stecker der aktiven Reihe entfernen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Hilfe...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (ohne Zurücklegen)</translation>
     </message>
@@ -398,12 +417,12 @@
         <translation>Du hast verloren.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>schwarz</translation>
     </message>

@@ -60,7 +60,7 @@
         <translation>Tablero de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Colores</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>Una ficha de color %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+94"/>
         <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
@@ -88,7 +88,7 @@
         <translation>Paleta de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-71"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-57"/>
         <source>Hueriddle Help</source>
         <translation>Ayuda de Hueriddle</translation>
     </message>
@@ -98,34 +98,40 @@
         <translation>Texto de ayuda</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Partida nueva con reposición</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Partida nueva sin reposición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Confirmar la fila activa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Ocultar las dos ventanas</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show this help</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Mostrar esta ayuda</translation>
     </message>
     <message>
@@ -159,17 +165,13 @@
         <translation>amarillo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Poner una ficha de color %1 en el primer hueco libre de la fila activa</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Quitar la última ficha puesta en la fila activa</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
         <source>How to play Hueriddle</source>
         <translation>Cómo se juega a Hueriddle</translation>
     </message>
@@ -184,27 +186,23 @@
         <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastra un color de la ventana %1 a cada uno de sus cuatro huecos, y suelta otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elige %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+29"/>
         <location line="+10"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
-        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation>La ventana %1 se abre junto al tablero y se mantiene por encima de él. Mueve cualquiera de las dos ventanas adonde quieras: ambas volverán a abrirse allí en el próximo inicio.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation>Cada fila confirmada recibe su puntuación al lado: un marcador negro por cada ficha del color correcto en el sitio correcto y un marcador blanco por cada otro color que está en la combinación secreta pero en otro sitio. Con cuatro marcadores negros ganas; si la octava fila no acierta, pierdes la partida. En ambos casos, la combinación secreta aparece entonces en la fila de la solución, debajo del tablero.</translation>
     </message>
@@ -219,35 +217,38 @@
         <translation>%1: los colores pueden repetirse en la combinación secreta y en un intento.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reposición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <translation>%1: la combinación secreta tiene cuatro colores distintos, y se rechaza un intento que repita un color.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sin reposición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Start a game of either kind from %1.</source>
         <translation>Empieza una partida de cualquiera de los dos tipos desde %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Partida nueva</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>Let the computer move</source>
         <translation>Dejar jugar al ordenador</translation>
     </message>
@@ -257,13 +258,20 @@
         <translation>%1 juega la fila activa por ti: el ordenador pone la primera combinación, en un orden fijo, que encaja con todas las puntuaciones hasta ahora, y la confirma. Tú y el ordenador podéis jugar por turnos en una misma partida.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Jugada</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>La ventana %1 se abre junto al tablero y se mantiene por encima de él. Mueve cualquiera de las dos ventanas adonde quieras: ambas volverán a abrirse allí en el próximo inicio.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
@@ -320,34 +328,45 @@
         <translation>Un juego de descifrar códigos: descubre cuatro colores escondidos de entre seis.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Panel de información...</translation>
     </message>
     <message>
+        <location line="-6"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation>Quitar la ficha puesta más a la derecha en la fila activa</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferencias...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Ayuda...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sin reposición)</translation>
     </message>
@@ -398,12 +417,12 @@
         <translation>Has perdido.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>negro</translation>
     </message>

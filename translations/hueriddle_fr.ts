@@ -60,7 +60,7 @@
         <translation>Plateau de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Couleurs</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>Un pion %1, touche %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+94"/>
         <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
@@ -88,7 +88,7 @@
         <translation>Palette de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-71"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-57"/>
         <source>Hueriddle Help</source>
         <translation>Aide de Hueriddle</translation>
     </message>
@@ -98,34 +98,40 @@
         <translation>Texte de l&apos;aide</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nouvelle partie avec remise</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nouvelle partie sans remise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Valider la rangée active</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Masquer les deux fenêtres</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show this help</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Afficher cette aide</translation>
     </message>
     <message>
@@ -159,17 +165,13 @@
         <translation>jaune</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Placer un pion %1 dans le premier trou libre de la rangée active</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Retirer le dernier pion placé de la rangée active</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
         <source>How to play Hueriddle</source>
         <translation>Comment jouer à Hueriddle</translation>
     </message>
@@ -184,27 +186,23 @@
         <translation>On commence par la rangée du haut du plateau et on descend&#xa0;; les trous de la rangée active ont un second cadre. Faites glisser une couleur de la fenêtre %1 sur chacun de ses quatre trous, et déposez une autre couleur sur un pion pour le changer. Quand la rangée est pleine, choisissez %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+29"/>
         <location line="+10"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Valider</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
-        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation>La fenêtre %1 s&apos;ouvre à côté du plateau et reste au-dessus de lui. Déplacez l&apos;une ou l&apos;autre fenêtre où vous voulez&#xa0;: les deux s&apos;ouvriront de nouveau à cet endroit au prochain lancement.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation>Chaque rangée validée reçoit sa marque à côté d&apos;elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente dans le code secret mais à une autre place. Quatre fiches noires, et c&apos;est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
     </message>
@@ -219,35 +217,38 @@
         <translation>%1&#xa0;: une couleur peut apparaître plusieurs fois dans le code secret et dans un essai.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Avec remise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <translation>%1&#xa0;: le code secret a quatre couleurs différentes, et un essai qui répète une couleur est refusé.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sans remise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Start a game of either kind from %1.</source>
         <translation>Lancez une partie de l’une ou l’autre variante depuis %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>Let the computer move</source>
         <translation>Laisser jouer l&apos;ordinateur</translation>
     </message>
@@ -257,13 +258,20 @@
         <translation>%1 joue la rangée active à votre place&#xa0;: l&apos;ordinateur y place la première combinaison, dans un ordre fixe, qui s&apos;accorde avec toutes les marques obtenues jusque-là, et la valide. Vous et l&apos;ordinateur pouvez jouer à tour de rôle dans une même partie.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Coup</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>La fenêtre %1 s&apos;ouvre à côté du plateau et reste au-dessus de lui. Déplacez l&apos;une ou l&apos;autre fenêtre où vous voulez&#xa0;: les deux s&apos;ouvriront de nouveau à cet endroit au prochain lancement.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
@@ -320,34 +328,45 @@
         <translation>Un jeu de déchiffrage de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Infos</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Panneau d&apos;informations...</translation>
     </message>
     <message>
+        <location line="-6"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation>Retirer le pion placé le plus à droite de la rangée active</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Préférences...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Aide...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sans remise)</translation>
     </message>
@@ -398,12 +417,12 @@
         <translation>Vous avez perdu.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vide</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>noir</translation>
     </message>

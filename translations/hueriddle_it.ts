@@ -60,7 +60,7 @@
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+27"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
         <source>Colors</source>
         <translation>Colori</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>Un piolo %1, tasto %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+114"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+94"/>
         <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
         <location line="+14"/>
@@ -88,7 +88,7 @@
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-71"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-57"/>
         <source>Hueriddle Help</source>
         <translation>Guida di Hueriddle</translation>
     </message>
@@ -98,34 +98,40 @@
         <translation>Testo della guida</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nuova partita con reinserimento</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>New game without replacement</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nuova partita senza reinserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Commit the active row</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Conferma la riga attiva</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Hide both windows</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nascondi entrambe le finestre</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+55"/>
+        <location line="+3"/>
+        <location line="+4"/>
         <source>Quit</source>
+        <extracomment>Item of the menu bar, and its line in the help&apos;s key table.</extracomment>
         <translation>Esci</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Show this help</source>
+        <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Mostra questa guida</translation>
     </message>
     <message>
@@ -159,17 +165,13 @@
         <translation>giallo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+8"/>
+        <location filename="../src/app/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Metti un piolo %1 nel primo foro libero della riga attiva</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Empty the last filled peg of the active row</source>
-        <translation>Togli l&apos;ultimo piolo messo nella riga attiva</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
         <source>How to play Hueriddle</source>
         <translation>Come si gioca a Hueriddle</translation>
     </message>
@@ -184,27 +186,23 @@
         <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
         <location line="+29"/>
         <location line="+10"/>
-        <location filename="../src/app/MainMenu.cpp" line="-19"/>
         <source>Game</source>
+        <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location filename="../src/app/MainMenu.cpp" line="+9"/>
+        <location line="-81"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
         <source>Commit</source>
+        <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Conferma</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
-        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Sposta le finestre dove preferisci: al prossimo avvio si riapriranno entrambe lì.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l&apos;ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
     </message>
@@ -219,35 +217,38 @@
         <translation>%1: i colori possono ripetersi nel codice segreto e in un tentativo.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/app/MainMenu.cpp" line="-7"/>
+        <location filename="../src/app/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>With replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reinserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <translation>%1: il codice segreto ha quattro colori diversi, e un tentativo che ripete un colore viene rifiutato.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/MainMenu.cpp" line="+3"/>
+        <location filename="../src/app/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Without replacement</source>
+        <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Senza reinserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Start a game of either kind from %1.</source>
         <translation>Inizia una partita dell&apos;uno o dell&apos;altro tipo da %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/MainMenu.cpp" line="-4"/>
+        <location filename="../src/app/CommandTable.cpp" line="+92"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
+        <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
         <source>Let the computer move</source>
         <translation>Lascia muovere il computer</translation>
     </message>
@@ -257,13 +258,20 @@
         <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/app/MainMenu.cpp" line="+11"/>
+        <location filename="../src/app/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
+        <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Mossa</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Sposta le finestre dove preferisci: al prossimo avvio si riapriranno entrambe lì.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Preferences</source>
         <translation>Preferenze</translation>
     </message>
@@ -320,34 +328,45 @@
         <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
     </message>
     <message>
+        <location filename="../src/app/CommandTable.cpp" line="+12"/>
         <location filename="../src/app/HelpWindow.cpp" line="-18"/>
-        <location filename="../src/app/MainMenu.cpp" line="-21"/>
         <source>Info</source>
+        <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+1"/>
+        <location line="-23"/>
         <source>Info Panel...</source>
+        <extracomment>Menu item under Info: opens the window about the program.</extracomment>
         <translation>Pannello informazioni...</translation>
     </message>
     <message>
+        <location line="-6"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation>Togli il piolo messo più a destra nella riga attiva</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
         <source>Preferences...</source>
+        <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferenze...</translation>
     </message>
     <message>
-        <location filename="../src/app/MainMenu.cpp" line="+2"/>
+        <location line="-38"/>
         <source>Help...</source>
+        <extracomment>Menu item under Info: opens the help window.</extracomment>
         <translation>Guida...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-15"/>
         <source>Hide</source>
+        <extracomment>Item of the menu bar: minimises both windows.</extracomment>
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+55"/>
+        <location filename="../src/game/Controller.cpp" line="+56"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (senza reinserimento)</translation>
     </message>
@@ -398,12 +417,12 @@
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+65"/>
+        <location filename="../src/views/Peg.cpp" line="+33"/>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>black</source>
         <translation>nero</translation>
     </message>

@@ -1,14 +1,13 @@
 #include "app/HelpWindow.h"
 
+#include "app/CommandTable.h"
 #include "app/SingleDialog.h"
-#include "rules/ColorCode.h"
 #include "views/GameText.h"
 
 #include <QDialogButtonBox>
 #include <QStringList>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <array>
 #include <initializer_list>
 
 namespace
@@ -28,11 +27,6 @@ QString optionName(const char *label)
 {
     return QStringLiteral("<b>%1</b>")
         .arg(GameText::tr(label).remove(QLatin1Char('&')).toHtmlEscaped());
-}
-
-QString keys(const QKeySequence &sequence)
-{
-    return sequence.toString(QKeySequence::NativeText);
 }
 
 QString paragraph(const QString &html)
@@ -73,26 +67,12 @@ HelpWindow *HelpWindow::showFor(QWidget *parent)
 
 QList<HelpWindow::KeyHelp> HelpWindow::keyTable()
 {
-    QList<KeyHelp> table = {
-        {keys(QKeySequence(Qt::CTRL | Qt::Key_N)), GameText::tr("New game with replacement")},
-        {keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
-         GameText::tr("New game without replacement")},
-        {keys(QKeySequence(Qt::CTRL | Qt::Key_C)), GameText::tr("Commit the active row")},
-        {keys(QKeySequence(Qt::CTRL | Qt::Key_H)), GameText::tr("Hide both windows")},
-        {keys(QKeySequence(Qt::CTRL | Qt::Key_Q)), GameText::tr("Quit")},
-        {keys(QKeySequence(Qt::CTRL | Qt::Key_Question)), GameText::tr("Show this help")},
-    };
-    // The digit keys in their order, which is the palette's reading order.
-    std::array<const rules::PlayableColor *, rules::kPlayableColors.size()> byKey{};
-    for (const rules::PlayableColor &color : rules::kPlayableColors)
-        byKey[static_cast<std::size_t>(rules::paletteOrder(color) - 1)] = &color;
-    for (const rules::PlayableColor *color : byKey) {
-        table.append({keys(QKeySequence(Qt::Key_0 + rules::paletteOrder(*color))),
-                      GameText::tr("Put %1 on the first empty peg of the active row")
-                          .arg(GameText::tr(color->name))});
+    QList<KeyHelp> table;
+    for (const CommandTable::Command &command : CommandTable::commands()) {
+        if (command.help && !command.keys.isEmpty())
+            table.append({command.keys.first().toString(QKeySequence::NativeText),
+                          CommandTable::helpLine(command)});
     }
-    table.append({keys(QKeySequence(Qt::Key_Backspace)),
-                  GameText::tr("Empty the last filled peg of the active row")});
     return table;
 }
 

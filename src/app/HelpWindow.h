@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QKeySequence>
 #include <QList>
 #include <QString>
 
@@ -27,7 +26,8 @@ public:
     // it to the front. The window is deleted when closed or with its parent.
     static HelpWindow *showFor(QWidget *parent);
 
-    // Every key of the game and its action, in the order the table lists them.
+    // Every key of the game and its action, in the order the table lists them:
+    // the commands of CommandTable that have a line of help.
     static QList<KeyHelp> keyTable();
     // The whole help as rich text, from the translated texts.
     static QString html();

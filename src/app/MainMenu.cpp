@@ -6,17 +6,6 @@
 #include <QAction>
 #include <QMenu>
 
-namespace
-{
-
-void setShortcut(QAction *action, const QKeySequence &keys)
-{
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-}
-
-} // namespace
-
 MainMenu::MainMenu(Controller &controller, QWidget *parent)
     : QMenuBar(parent), m_controller(controller)
 {
@@ -24,42 +13,9 @@ MainMenu::MainMenu(Controller &controller, QWidget *parent)
     // window's size holds it.
     setNativeMenuBar(false);
 
-    QMenu *info = addMenu(GameText::tr("Info"));
-    QAction *infoPanel = info->addAction(GameText::tr("Info Panel..."));
-    connect(infoPanel, &QAction::triggered, this, &MainMenu::infoPanelRequested);
-    QAction *preferences = info->addAction(GameText::tr("Preferences..."));
-    connect(preferences, &QAction::triggered, this, &MainMenu::preferencesRequested);
-    QAction *help = info->addAction(GameText::tr("Help..."));
-    setShortcut(help, QKeySequence(Qt::CTRL | Qt::Key_Question));
-    connect(help, &QAction::triggered, this, &MainMenu::helpRequested);
-
-    QMenu *game = addMenu(GameText::tr("Game"));
-    QMenu *newGame = game->addMenu(GameText::tr("New game"));
-    connect(addGameCommand(newGame, GameText::tr("With replacement"),
-                           Controller::WithReplacementTag, QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, &m_controller, &Controller::newGameWithRep);
-    connect(addGameCommand(newGame, GameText::tr("Without replacement"),
-                           Controller::WithoutReplacementTag,
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
-            &QAction::triggered, &m_controller, &Controller::newGameNoRep);
-    connect(addGameCommand(game, GameText::tr("Commit"), Controller::CommitTag,
-                           QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, &m_controller, &Controller::commit);
-    connect(addGameCommand(game, GameText::tr("Move"), Controller::MoveTag, QKeySequence()),
-            &QAction::triggered, &m_controller, &Controller::move);
-
-    QAction *hide = addAction(GameText::tr("Hide"));
-    setShortcut(hide, QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(hide, &QAction::triggered, this, &MainMenu::hideRequested);
-
-    QAction *quit = addAction(GameText::tr("Quit"));
-    setShortcut(quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &MainMenu::quitRequested);
+    addItems(this, CommandTable::Menu::Bar);
 
     connect(&m_controller, &Controller::gameStateChanged, this, &MainMenu::validateItems);
-    // Asked again whenever a menu opens, as the kit validates items on display.
-    for (QMenu *menu : {game, newGame})
-        connect(menu, &QMenu::aboutToShow, this, &MainMenu::validateItems);
     validateItems();
 }
 
@@ -77,13 +33,67 @@ void MainMenu::validateItems()
         action->setEnabled(m_controller.validateMenuItem(action->data().toInt()));
 }
 
-QAction *MainMenu::addGameCommand(QMenu *menu, const QString &title, int tag,
-                                  const QKeySequence &keys)
+void MainMenu::addItems(QWidget *container, CommandTable::Menu menu)
 {
-    QAction *action = menu->addAction(title);
-    action->setData(tag);
-    if (!keys.isEmpty())
-        setShortcut(action, keys);
-    m_gameCommands.append(action);
+    for (const CommandTable::Item &item : CommandTable::itemsOf(menu)) {
+        if (item.command) {
+            addCommand(container, *item.command);
+            continue;
+        }
+        auto *submenu = new QMenu(GameText::tr(item.submenu->title), container);
+        container->addAction(submenu->menuAction());
+        addItems(submenu, item.submenu->menu);
+        // Asked again whenever a menu opens, as the kit validates items on display.
+        connect(submenu, &QMenu::aboutToShow, this, &MainMenu::validateItems);
+    }
+}
+
+QAction *MainMenu::addCommand(QWidget *container, const CommandTable::Command &command)
+{
+    auto *action = new QAction(GameText::tr(command.title), container);
+    container->addAction(action);
+    if (!command.keys.isEmpty()) {
+        action->setShortcuts(command.keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    if (command.tag >= 0) {
+        action->setData(command.tag);
+        m_gameCommands.append(action);
+    }
+
+    using Action = CommandTable::Action;
+    switch (command.action) {
+    case Action::ShowInfoPanel:
+        connect(action, &QAction::triggered, this, &MainMenu::infoPanelRequested);
+        break;
+    case Action::ShowPreferences:
+        connect(action, &QAction::triggered, this, &MainMenu::preferencesRequested);
+        break;
+    case Action::ShowHelp:
+        connect(action, &QAction::triggered, this, &MainMenu::helpRequested);
+        break;
+    case Action::NewGameWithReplacement:
+        connect(action, &QAction::triggered, &m_controller, &Controller::newGameWithRep);
+        break;
+    case Action::NewGameWithoutReplacement:
+        connect(action, &QAction::triggered, &m_controller, &Controller::newGameNoRep);
+        break;
+    case Action::Commit:
+        connect(action, &QAction::triggered, &m_controller, &Controller::commit);
+        break;
+    case Action::Move:
+        connect(action, &QAction::triggered, &m_controller, &Controller::move);
+        break;
+    case Action::Hide:
+        connect(action, &QAction::triggered, this, &MainMenu::hideRequested);
+        break;
+    case Action::Quit:
+        connect(action, &QAction::triggered, this, &MainMenu::quitRequested);
+        break;
+    case Action::PlaceColor:
+    case Action::EmptyLastPeg:
+        // Keys of play, never in the menu: KeyboardPlay answers them.
+        break;
+    }
     return action;
 }

@@ -1,19 +1,15 @@
 #pragma once
 
+#include "app/CommandTable.h"
+
 #include <QMenuBar>
 
 class Controller;
 class QAction;
+class QMenu;
 
-// The program's main menu, shown as the menu bar of the board window:
-//
-//   "Info"  > "Info Panel...", "Preferences...", "Help..."  Ctrl+?
-//   "Game"  > "New game" > "With replacement"      Ctrl+N        tag 500
-//                          "Without replacement"   Ctrl+Shift+N  tag 501
-//             "Commit"                             Ctrl+C        tag 502
-//             "Move"                                             tag 503
-//   "Hide"                                         Ctrl+H
-//   "Quit"                                         Ctrl+Q
+// The program's main menu, shown as the menu bar of the board window, built
+// from the commands of CommandTable in their menus and places.
 //
 // Every shortcut works whichever of the program's windows is active. The game
 // commands carry their tag as the action's data and go to the controller,
@@ -42,7 +38,9 @@ signals:
     void quitRequested();
 
 private:
-    QAction *addGameCommand(QMenu *menu, const QString &title, int tag, const QKeySequence &keys);
+    // Adds the items of `menu` to `container`, the menu bar or a menu.
+    void addItems(QWidget *container, CommandTable::Menu menu);
+    QAction *addCommand(QWidget *container, const CommandTable::Command &command);
 
     Controller &m_controller;
     QList<QAction *> m_gameCommands;

@@ -1,7 +1,9 @@
 #include "app/PaletteWindow.h"
 
+#include "app/CommandTable.h"
 #include "dnd/SourcePeg.h"
 #include "rules/ColorCode.h"
+#include "views/ColorCodes.h"
 #include "views/GameText.h"
 
 namespace
@@ -29,10 +31,10 @@ void PaletteWindow::setupWidgets()
         const QPointF corner(kPegSize * color.paletteColumn, kPegSize * color.paletteRow);
         auto *peg = new SourcePeg(corner, paletteView);
         peg->setAccessibleLabel(GameText::tr("Palette"));
-        peg->setColor(Peg::colorOfCode(color.code));
+        peg->setColor(ColorCodes::colorOfCode(color.code));
         // The key that places the colour, shown on hovering and read out.
         const QString name = GameText::tr(color.name);
-        const int key = rules::paletteOrder(color);
+        const QString key = CommandTable::keyPlacing(color.code);
         peg->setToolTip(GameText::tr("Key %1: %2").arg(key).arg(name));
         peg->setAccessibleDetails(GameText::tr("A %1 peg, key %2").arg(name).arg(key));
     }

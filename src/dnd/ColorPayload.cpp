@@ -1,6 +1,6 @@
 #include "dnd/ColorPayload.h"
 
-#include "rules/ColorCode.h"
+#include "views/ColorCodes.h"
 
 #include <QMimeData>
 #include <QVariant>
@@ -16,12 +16,7 @@ std::optional<QColor> playableColorOf(const QMimeData &mimeData)
     if (!color.isValid())
         return std::nullopt;
     const QColor converted = color.spec() == QColor::ExtendedRgb ? color : color.toRgb();
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    float alpha = 0.0f;
-    converted.getRgbF(&red, &green, &blue, &alpha);
-    if (!rules::isPlayableColor(red, green, blue, alpha))
+    if (ColorCodes::playableCodeOf(converted) == 0)
         return std::nullopt;
     return converted.toRgb();
 }

@@ -2,6 +2,7 @@
 
 #include "rules/ColorCode.h"
 #include "views/Bevel.h"
+#include "views/ColorCodes.h"
 #include "views/ColorMark.h"
 #include "views/ViewOptions.h"
 
@@ -79,7 +80,7 @@ QImage SourcePeg::withColorMark(const QImage &image, std::int32_t code)
     painter.scale(1.0, -1.0);
     // The disc is centred on the middle of the pixel in column 12, row 12.
     const QPointF centre(kImageCentre + 0.5, kImageSize - kImageCentre - 0.5);
-    drawColorMark(painter, colorOfCode(code), centre, kDiscRadius);
+    drawColorMark(painter, ColorCodes::colorOfCode(code), centre, kDiscRadius);
     return marked;
 }
 

@@ -4,6 +4,7 @@
 #include "rules/CandidateSearch.h"
 #include "rules/Scoring.h"
 #include "rules/SecretDraw.h"
+#include "views/ColorCodes.h"
 #include "views/GameText.h"
 #include "views/Peg.h"
 #include "views/Result.h"
@@ -84,7 +85,7 @@ void Controller::commit()
             alert(GameText::tr("Alert"), GameText::tr("All four colors must be set."));
             return;
         }
-        guess[position] = Peg::codeOfColor(color);
+        guess[position] = ColorCodes::codeOfColor(color);
     }
     if (unique && rules::hasRepeatedCode(guess)) {
         alert(GameText::tr("Alert"), GameText::tr("No double colors, please."));
@@ -111,7 +112,7 @@ void Controller::commit()
         alert(GameText::tr("Game over."), GameText::tr("You lose."));
     for (int position = 0; position < rules::kPositions; ++position)
         if (sol[position])
-            sol[position]->setColor(Peg::colorOfCode(combo[position]));
+            sol[position]->setColor(ColorCodes::colorOfCode(combo[position]));
 }
 
 void Controller::move()
@@ -155,7 +156,7 @@ bool Controller::placeColor(std::int32_t code)
         if (peg && !peg->color().isValid()) {
             if (!peg->isActive())
                 return false;
-            peg->setColor(Peg::colorOfCode(code));
+            peg->setColor(ColorCodes::colorOfCode(code));
             return true;
         }
     }

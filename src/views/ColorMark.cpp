@@ -1,7 +1,7 @@
 #include "views/ColorMark.h"
 
 #include "rules/ColorCode.h"
-#include "views/Peg.h"
+#include "views/ColorCodes.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -83,7 +83,7 @@ double linearComponent(float encoded)
 
 bool hasColorMark(const QColor &color)
 {
-    return Peg::playableCodeOf(color) != 0;
+    return ColorCodes::playableCodeOf(color) != 0;
 }
 
 QColor colorMarkInk(const QColor &color)
@@ -95,7 +95,7 @@ QColor colorMarkInk(const QColor &color)
 
 void drawColorMark(QPainter &painter, const QColor &color, QPointF centre, qreal discRadius)
 {
-    const std::int32_t code = Peg::playableCodeOf(color);
+    const std::int32_t code = ColorCodes::playableCodeOf(color);
     if (code == 0)
         return;
     painter.save();
@@ -110,12 +110,9 @@ void drawColorMark(QPainter &painter, const QColor &color, QPointF centre, qreal
 
 double relativeLuminance(const QColor &color)
 {
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    color.getRgbF(&red, &green, &blue);
-    return 0.2126 * linearComponent(red) + 0.7152 * linearComponent(green) +
-           0.0722 * linearComponent(blue);
+    const ColorCodes::Rgba rgba = ColorCodes::rgbaOf(color);
+    return 0.2126 * linearComponent(rgba.red) + 0.7152 * linearComponent(rgba.green) +
+           0.0722 * linearComponent(rgba.blue);
 }
 
 double contrastRatio(const QColor &first, const QColor &second)

@@ -3,6 +3,7 @@
 #include "rules/ColorCode.h"
 #include "views/AccessibleView.h"
 #include "views/Bevel.h"
+#include "views/ColorCodes.h"
 #include "views/ColorMark.h"
 #include "views/GameText.h"
 #include "views/ViewOptions.h"
@@ -14,7 +15,7 @@ Peg::Peg(QPointF lowerLeft, QWidget *parent) : CellView(lowerLeft, parent) {}
 void Peg::setColor(const QColor &color)
 {
     m_color = color;
-    m_cvalue = codeOfColor(m_color);
+    m_cvalue = ColorCodes::codeOfColor(m_color);
     AccessibleView::notifyChanged(this);
     requestRepaint();
 }
@@ -22,57 +23,21 @@ void Peg::setColor(const QColor &color)
 void Peg::setCValue(std::int32_t code)
 {
     m_cvalue = code;
-    m_color = colorOfCode(code);
+    m_color = ColorCodes::colorOfCode(code);
     AccessibleView::notifyChanged(this);
-}
-
-QColor Peg::colorOfCode(std::int32_t code)
-{
-    if (code == 0)
-        return QColor();
-    const rules::ColorComponents c = rules::componentsOfCode(code);
-    return QColor::fromRgbF(c.red, c.green, c.blue, 1.0f);
-}
-
-std::int32_t Peg::codeOfColor(const QColor &color)
-{
-    if (!color.isValid())
-        return 0;
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    color.getRgbF(&red, &green, &blue);
-    return rules::codeOfComponents(red, green, blue);
-}
-
-std::int32_t Peg::playableCodeOf(const QColor &color)
-{
-    if (!color.isValid())
-        return 0;
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    float alpha = 0.0f;
-    color.getRgbF(&red, &green, &blue, &alpha);
-    if (!rules::isPlayableColor(red, green, blue, alpha))
-        return 0;
-    return rules::codeOfComponents(red, green, blue);
 }
 
 QString Peg::describeColor(const QColor &color)
 {
     if (!color.isValid())
         return GameText::tr("empty");
-    if (const std::int32_t code = playableCodeOf(color))
+    if (const std::int32_t code = ColorCodes::playableCodeOf(color))
         return GameText::tr(rules::playableColor(code).name);
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-    float alpha = 0.0f;
-    color.getRgbF(&red, &green, &blue, &alpha);
+    const ColorCodes::Rgba rgba = ColorCodes::rgbaOf(color);
     // The two other colours of full primaries: none lit, or all three.
-    if (alpha == 1.0f && red == green && green == blue && (red == 0.0f || red == 1.0f))
-        return red == 0.0f ? GameText::tr("black") : GameText::tr("white");
+    if (rgba.alpha == 1.0f && rgba.red == rgba.green && rgba.green == rgba.blue &&
+        (rgba.red == 0.0f || rgba.red == 1.0f))
+        return rgba.red == 0.0f ? GameText::tr("black") : GameText::tr("white");
     return GameText::tr("color %1").arg(color.name(QColor::HexArgb));
 }
 

@@ -35,15 +35,6 @@ public:
     // Never asks for a repaint: its caller commits the row right after.
     void setCValue(std::int32_t code);
 
-    // The device-RGB colour of a code's three low bits, alpha 1; invalid for 0.
-    static QColor colorOfCode(std::int32_t code);
-    // The code of a colour: a bit for each primary at exactly 1.0 (read at
-    // float precision); 0 for an invalid colour. Alpha is ignored.
-    static std::int32_t codeOfColor(const QColor &color);
-    // The code of one of the six playable colours, exactly as the rules state
-    // them and opaque; 0 for any other colour.
-    static std::int32_t playableCodeOf(const QColor &color);
-
     QString accessibleDetails() const override;
     // Replaces the description derived from the colour with `details`, for a
     // peg whose role tells more (a palette peg names its key); an empty text

@@ -4,6 +4,7 @@
 #include "dnd/DestinationPeg.h"
 #include "dnd/SourcePeg.h"
 #include "rules/ColorCode.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -155,7 +156,7 @@ void TestAppAccessibility::namesFollowTheGame()
 
     // A red peg dragged onto the second position of the top row and dropped.
     QMimeData data;
-    data.setColorData(Peg::colorOfCode(4));
+    data.setColorData(ColorCodes::colorOfCode(4));
     const QPoint centre(24, 24);
     QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(second, &enter);

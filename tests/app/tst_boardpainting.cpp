@@ -2,6 +2,7 @@
 #include "FailOnWarnings.h"
 #include "dnd/DestinationPeg.h"
 #include "views/CachedRendering.h"
+#include "views/ColorCodes.h"
 #include "views/ViewImages.h"
 
 #include <QTest>
@@ -67,8 +68,8 @@ void TestBoardPainting::windowsAsWithoutCache()
                 controller.pegs[controller.currentRow][position]->setCValue(guess[position]);
             controller.commit();
         }
-        controller.pegs[controller.currentRow][1]->setColor(Peg::colorOfCode(5));
-        controller.pegs[controller.currentRow][2]->setColor(Peg::colorOfCode(6));
+        controller.pegs[controller.currentRow][1]->setColor(ColorCodes::colorOfCode(5));
+        controller.pegs[controller.currentRow][2]->setColor(ColorCodes::colorOfCode(6));
     } else if (stage == Over) {
         while (!controller.done)
             controller.move();

@@ -1,6 +1,10 @@
+#include "AppFixture.h"
 #include "FailOnWarnings.h"
 #include "app/HelpWindow.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 #include <QTextBrowser>
@@ -37,6 +41,39 @@ QList<Row> keyRows(const QTextDocument &document)
     return rows;
 }
 
+// A key of the running program: the text the player reads for its first
+// shortcut, and where it is found.
+struct ProgramKey {
+    QString keys;
+    QString where; // a menu path, or "key of play <n>"
+};
+
+void collectMenuKeys(const QList<QAction *> &actions, const QString &prefix,
+                     QList<ProgramKey> &keys)
+{
+    for (QAction *action : actions) {
+        const QString path = prefix.isEmpty() ? action->text() : prefix + " > " + action->text();
+        if (!action->shortcut().isEmpty())
+            keys.append({action->shortcut().toString(QKeySequence::NativeText), path});
+        if (QMenu *menu = action->menu())
+            collectMenuKeys(menu->actions(), path, keys);
+    }
+}
+
+// Every key the running program answers: those of the board window's real
+// menu, then its keys of play (the actions of the window itself).
+QList<ProgramKey> programKeys(const AppController &controller)
+{
+    QList<ProgramKey> keys;
+    if (auto *bar = controller.window->findChild<QMenuBar *>())
+        collectMenuKeys(bar->actions(), QString(), keys);
+    int index = 0;
+    for (QAction *action : controller.window->actions())
+        keys.append({action->shortcut().toString(QKeySequence::NativeText),
+                     QStringLiteral("key of play %1").arg(index++)});
+    return keys;
+}
+
 } // namespace
 
 class TestHelpWindow : public QObject
@@ -45,6 +82,7 @@ class TestHelpWindow : public QObject
 
 private slots:
     void init();
+    void menuAndHelpNameTheSameKeys();
     void listsEveryKey_data();
     void listsEveryKey();
     void explainsHowToPlay_data();
@@ -52,45 +90,86 @@ private slots:
     void showForKeepsOneWindow();
 };
 
-void TestHelpWindow::listsEveryKey_data()
+void TestHelpWindow::menuAndHelpNameTheSameKeys()
 {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("action");
+    IsolatedSettings settings;
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    HelpWindow *window = HelpWindow::showFor(controller.window);
+    QVERIFY(window);
 
-    QTest::newRow("Ctrl+N starts a game with replacement") << "Ctrl+N"
-                                                           << "new game with replacement";
-    QTest::newRow("Ctrl+Shift+N starts a game without replacement")
-        << "Ctrl+Shift+N"
-        << "new game without replacement";
-    QTest::newRow("Ctrl+C commits") << "Ctrl+C"
-                                    << "commit the active row";
-    QTest::newRow("Ctrl+H hides") << "Ctrl+H"
-                                  << "hide";
-    QTest::newRow("Ctrl+Q quits") << "Ctrl+Q"
-                                  << "quit";
-    QTest::newRow("Ctrl+? shows the help") << "Ctrl+?"
-                                           << "help";
-    QTest::newRow("1 puts red") << "1"
-                                << "put red on the first empty peg of the active row";
-    QTest::newRow("2 puts green") << "2"
-                                  << "put green on the first empty peg";
-    QTest::newRow("3 puts yellow") << "3"
-                                   << "put yellow on the first empty peg";
-    QTest::newRow("4 puts blue") << "4"
-                                 << "put blue on the first empty peg";
-    QTest::newRow("5 puts magenta") << "5"
-                                    << "put magenta on the first empty peg";
-    QTest::newRow("6 puts cyan") << "6"
-                                 << "put cyan on the first empty peg";
-    QTest::newRow("Backspace empties the last filled peg")
-        << "Backspace"
-        << "empty the last filled peg of the active row";
+    const QList<ProgramKey> keys = programKeys(controller);
+    const QList<Row> rows = keyRows(*window->browser()->document());
+    QVERIFY(!keys.isEmpty());
+    QVERIFY(!rows.isEmpty());
+    QStringList missingFromHelp;
+    for (const ProgramKey &key : keys) {
+        const auto named = [&](const Row &row) { return row.keys == key.keys; };
+        if (std::count_if(rows.begin(), rows.end(), named) != 1)
+            missingFromHelp << key.keys + " (" + key.where + ")";
+    }
+    QStringList missingFromProgram;
+    for (const Row &row : rows) {
+        const auto answered = [&](const ProgramKey &key) { return key.keys == row.keys; };
+        if (std::count_if(keys.begin(), keys.end(), answered) != 1)
+            missingFromProgram << row.keys + " (" + row.action + ")";
+    }
+    QVERIFY2(missingFromHelp.isEmpty(),
+             qPrintable("not once in the help: " + missingFromHelp.join(", ")));
+    QVERIFY2(missingFromProgram.isEmpty(),
+             qPrintable("not once in the program: " + missingFromProgram.join(", ")));
 }
 
+void TestHelpWindow::listsEveryKey_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("action");
+
+    QTest::newRow("Ctrl+N starts a game with replacement") << "Game > New game > With replacement"
+                                                           << "new game with replacement";
+    QTest::newRow("Ctrl+Shift+N starts a game without replacement")
+        << "Game > New game > Without replacement"
+        << "new game without replacement";
+    QTest::newRow("Ctrl+C commits") << "Game > Commit"
+                                    << "commit the active row";
+    QTest::newRow("Ctrl+H hides") << "Hide"
+                                  << "hide";
+    QTest::newRow("Ctrl+Q quits") << "Quit"
+                                  << "quit";
+    QTest::newRow("Ctrl+? shows the help") << "Info > Help..."
+                                           << "help";
+    QTest::newRow("1 puts red") << "key of play 0"
+                                << "put red on the first empty peg of the active row";
+    QTest::newRow("2 puts green") << "key of play 1"
+                                  << "put green on the first empty peg";
+    QTest::newRow("3 puts yellow") << "key of play 2"
+                                   << "put yellow on the first empty peg";
+    QTest::newRow("4 puts blue") << "key of play 3"
+                                 << "put blue on the first empty peg";
+    QTest::newRow("5 puts magenta") << "key of play 4"
+                                    << "put magenta on the first empty peg";
+    QTest::newRow("6 puts cyan") << "key of play 5"
+                                 << "put cyan on the first empty peg";
+    QTest::newRow("Backspace empties the rightmost filled peg")
+        << "key of play 6"
+        << "empty the rightmost filled peg of the active row";
+}
+
+// Each key of the running program has one row in the help, which says what the
+// key does there.
 void TestHelpWindow::listsEveryKey()
 {
-    QFETCH(QString, keys);
+    QFETCH(QString, where);
     QFETCH(QString, action);
+
+    IsolatedSettings settings;
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QString keys;
+    for (const ProgramKey &key : programKeys(controller))
+        if (key.where == where)
+            keys = key.keys;
+    QVERIFY2(!keys.isEmpty(), qPrintable("no key at " + where));
 
     HelpWindow window;
     const QList<Row> rows = keyRows(*window.browser()->document());

@@ -3,6 +3,7 @@
 #include "app/HelpWindow.h"
 #include "app/KeyboardPlay.h"
 #include "dnd/DestinationPeg.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -168,14 +169,15 @@ void TestKeyboardPlay::keysPlayTheActiveRow()
     QVERIFY(target);
     // As drops would have left them.
     for (int position = 0; position < rules::kPositions; ++position)
-        controller.pegs[kTopRow][position]->setColor(Peg::colorOfCode(before[position]));
+        controller.pegs[kTopRow][position]->setColor(ColorCodes::colorOfCode(before[position]));
 
     press(target, keys);
 
     QCOMPARE(rowCodes(controller, kTopRow), after);
     // The colours are the palette's own, as a drop gives them.
     for (int position = 0; position < rules::kPositions; ++position)
-        QCOMPARE(controller.pegs[kTopRow][position]->color(), Peg::colorOfCode(after[position]));
+        QCOMPARE(controller.pegs[kTopRow][position]->color(),
+                 ColorCodes::colorOfCode(after[position]));
     for (int row = 0; row < kTopRow; ++row)
         QVERIFY(rowIsEmpty(controller, row));
     QCOMPARE(controller.currentRow, kTopRow);

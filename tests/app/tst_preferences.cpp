@@ -4,6 +4,7 @@
 #include "app/PreferencesWindow.h"
 #include "desktop/UserSettings.h"
 #include "dnd/DestinationPeg.h"
+#include "views/ColorCodes.h"
 #include "views/Result.h"
 #include "views/ViewOptions.h"
 
@@ -131,8 +132,8 @@ void TestPreferences::optionsApplyAtOnceToEveryView()
 {
     launch();
     AppController &controller = *m_controller;
-    controller.pegs[7][0]->setColor(Peg::colorOfCode(4));
-    controller.sol[1]->setColor(Peg::colorOfCode(3));
+    controller.pegs[7][0]->setColor(ColorCodes::colorOfCode(4));
+    controller.sol[1]->setColor(ColorCodes::colorOfCode(3));
     controller.res[6]->setBlackAndWhite(1, 2);
     const auto pictures = [&controller] {
         return std::array<QImage, 5>{

@@ -2,6 +2,7 @@
 #include "../views/ViewImages.h"
 #include "DragProbe.h"
 #include "FailOnWarnings.h"
+#include "views/ColorCodes.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -229,7 +230,7 @@ void tst_DestinationPeg::dropRules()
     if (accepted) {
         QCOMPARE(peg.cvalue(), code);
         QCOMPARE(peg.color().spec(), QColor::Rgb);
-        QCOMPARE(peg.color().rgba64(), Peg::colorOfCode(code).rgba64());
+        QCOMPARE(peg.color().rgba64(), ColorCodes::colorOfCode(code).rgba64());
         QCOMPARE(peg.repaints, repaintsBefore + 1);
     } else {
         QCOMPARE(peg.color(), kHeld);
@@ -252,7 +253,7 @@ void tst_DestinationPeg::rowCommittedWhileDragHovers()
     QVERIFY(!moveOver(peg, red));
     QVERIFY(!drop(peg, red));
     QCOMPARE(peg.cvalue(), 2);
-    QCOMPARE(peg.color(), Peg::colorOfCode(2));
+    QCOMPARE(peg.color(), ColorCodes::colorOfCode(2));
 }
 
 // A colour can be picked up from any board peg, a committed row's included,
@@ -343,7 +344,7 @@ void tst_DestinationPeg::paintedAsWithoutCache()
     QFETCH(qreal, devicePixelRatio);
     compareDirectAndCached([&] {
         DestinationPeg peg(QPointF(0, 0), nullptr);
-        peg.setColor(Peg::colorOfCode(code));
+        peg.setColor(ColorCodes::colorOfCode(code));
         peg.setActive(active);
         return renderView(peg, devicePixelRatio);
     });

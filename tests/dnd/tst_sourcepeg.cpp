@@ -3,6 +3,7 @@
 #include "DragProbe.h"
 #include "FailOnWarnings.h"
 #include "rules/Combination.h"
+#include "views/ColorCodes.h"
 #include "views/ViewOptions.h"
 
 #include <QTest>
@@ -242,7 +243,7 @@ void tst_SourcePeg::paintedAsWithoutCache()
     QFETCH(qreal, devicePixelRatio);
     compareDirectAndCached([&] {
         SourcePeg peg(QPointF(0, 0), nullptr);
-        peg.setColor(Peg::colorOfCode(code));
+        peg.setColor(ColorCodes::colorOfCode(code));
         return renderView(peg, devicePixelRatio);
     });
 }

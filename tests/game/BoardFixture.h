@@ -7,6 +7,7 @@
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
 #include "rules/Scoring.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -46,7 +47,7 @@ public:
     void placeRow(int row, const rules::Combination &codes)
     {
         for (int position = 0; position < rules::kPositions; ++position)
-            controller.pegs[row][position]->setColor(Peg::colorOfCode(codes[position]));
+            controller.pegs[row][position]->setColor(ColorCodes::colorOfCode(codes[position]));
     }
 
     rules::Combination rowCodes(int row) const

@@ -5,6 +5,7 @@
 #include "RulesTestSupport.h"
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 
 #include <QAbstractButton>
@@ -123,7 +124,7 @@ void TestAlertPanel::alertShowsItsTextsWithOneButton()
     controller.combo = {5, 1, 6, 3};
     controller.currentRow = row;
     for (int position = 0; position < rules::kPositions; ++position)
-        controller.pegs[row][position]->setColor(Peg::colorOfCode(guess[position]));
+        controller.pegs[row][position]->setColor(ColorCodes::colorOfCode(guess[position]));
 
     SeenBox seen;
     readAndAnswerTheBox(&board, seen);

@@ -4,6 +4,7 @@
 #include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "rules/SecretDraw.h"
+#include "views/ColorCodes.h"
 
 #include <QtTest>
 #include <cstdlib>
@@ -510,7 +511,7 @@ void TestController::moveReplacesPlacedColoursAndHeedsHandPlayedRows()
     QCOMPARE(fixture.controller.currentRow, 5);
     // The colours written by the move read back as the same codes.
     for (const auto &peg : fixture.controller.pegs[6])
-        QCOMPARE(Peg::codeOfColor(peg->color()), peg->cvalue());
+        QCOMPARE(ColorCodes::codeOfColor(peg->color()), peg->cvalue());
 }
 
 void TestController::knownMoveSequences_data()

@@ -9,6 +9,7 @@
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
 #include "rules/Scoring.h"
+#include "views/ColorCodes.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -63,7 +64,7 @@ QColor randomDropColor(QRandomGenerator &random)
     case 7:
         return QColor::fromHsvF(0.0f, 1.0f, 0.9f);
     default:
-        return Peg::colorOfCode(static_cast<std::int32_t>(random.bounded(1, 7)));
+        return ColorCodes::colorOfCode(static_cast<std::int32_t>(random.bounded(1, 7)));
     }
 }
 
@@ -147,7 +148,7 @@ void TestRandomPlay::drop(int row, int position, QMimeData &mimeData, Qt::DropAc
     if (expectAccepted) {
         QVERIFY(dropEvent.isAccepted());
         const QColor color = qvariant_cast<QColor>(mimeData.colorData());
-        m_model.rows[row][position] = Peg::codeOfColor(color);
+        m_model.rows[row][position] = ColorCodes::codeOfColor(color);
     }
 }
 

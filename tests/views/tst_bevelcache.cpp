@@ -2,6 +2,7 @@
 #include "FailOnWarnings.h"
 #include "ViewImages.h"
 #include "views/BevelCache.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 
@@ -52,13 +53,13 @@ void tst_BevelCache::pegAsDrawn_data()
     QTest::addColumn<qreal>("devicePixelRatio");
     const QList<std::pair<const char *, QColor>> colors = {
         {"empty", QColor()},
-        {"blue", Peg::colorOfCode(1)},
-        {"green", Peg::colorOfCode(2)},
-        {"cyan", Peg::colorOfCode(3)},
-        {"red", Peg::colorOfCode(4)},
-        {"magenta", Peg::colorOfCode(5)},
-        {"yellow", Peg::colorOfCode(6)},
-        {"white", Peg::colorOfCode(7)},
+        {"blue", ColorCodes::colorOfCode(1)},
+        {"green", ColorCodes::colorOfCode(2)},
+        {"cyan", ColorCodes::colorOfCode(3)},
+        {"red", ColorCodes::colorOfCode(4)},
+        {"magenta", ColorCodes::colorOfCode(5)},
+        {"yellow", ColorCodes::colorOfCode(6)},
+        {"white", ColorCodes::colorOfCode(7)},
         {"black", QColor(Qt::black)},
         {"orange", QColor::fromRgbF(1, 0.5f, 0, 1)},
         {"half-transparent blue", QColor::fromRgbF(0, 0, 1, 0.5f)},
@@ -138,7 +139,7 @@ void tst_BevelCache::viewsInAParentAsDrawn()
         QWidget *holder = i < 4 ? &parent : panel;
         const int x = 3 + 31 * (i % 4);
         auto *peg = new Peg(QPointF(x, 7 + 9 * (i % 3)), holder);
-        peg->setColor(i % 4 == 0 ? QColor() : Peg::colorOfCode(i));
+        peg->setColor(i % 4 == 0 ? QColor() : ColorCodes::colorOfCode(i));
         auto *result = new Result(QPointF(x + 2, 71 + (i % 2)), holder);
         result->setBlackAndWhite(i % 3, (i + 1) % 2);
     }
@@ -159,13 +160,13 @@ void tst_BevelCache::viewsInAParentAsDrawn()
 void tst_BevelCache::picturesKeptByWhatTheyShowAndWhatLiesUnder()
 {
     CacheSwitch on(true);
-    const QColor red = Peg::colorOfCode(4);
+    const QColor red = ColorCodes::colorOfCode(4);
     renderPeg(red, 1.0);
     // white, black, red and the frame
     QCOMPARE(BevelCache::pictureCount(), 4);
     renderPeg(red, 1.0);
     QCOMPARE(BevelCache::pictureCount(), 4);
-    renderPeg(Peg::colorOfCode(2), 1.0);
+    renderPeg(ColorCodes::colorOfCode(2), 1.0);
     QCOMPARE(BevelCache::pictureCount(), 5);
     renderPeg(red, 2.0);
     QCOMPARE(BevelCache::pictureCount(), 9);
@@ -205,7 +206,7 @@ void tst_BevelCache::drawnDirectlyWhenNotOnWholePixels()
     QFETCH(qreal, devicePixelRatio);
     QFETCH(QPointF, offset);
     Peg peg(QPointF(0, 0), nullptr);
-    peg.setColor(Peg::colorOfCode(5));
+    peg.setColor(ColorCodes::colorOfCode(5));
     const auto render = [&] {
         QImage image(QSize(50, 50) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(devicePixelRatio);
@@ -232,7 +233,7 @@ void tst_BevelCache::nothingDrawnAheadOrKeptWhenOff()
 {
     BevelCache::clear();
     Peg peg(QPointF(0, 0), nullptr);
-    peg.setColor(Peg::colorOfCode(3));
+    peg.setColor(ColorCodes::colorOfCode(3));
     Result result(QPointF(0, 0), nullptr);
     result.setBlackAndWhite(1, 1);
     QCOMPARE(BevelCache::pictureCount(), 0);

@@ -1,6 +1,7 @@
 #include "CountingRepaints.h"
 #include "FailOnWarnings.h"
 #include "ViewImages.h"
+#include "views/ColorCodes.h"
 #include "views/Peg.h"
 
 #include <QTest>
@@ -56,14 +57,14 @@ void tst_Peg::codeTable()
 {
     QFETCH(int, code);
     QFETCH(QColor, color);
-    const QColor made = Peg::colorOfCode(code);
+    const QColor made = ColorCodes::colorOfCode(code);
     QCOMPARE(made.isValid(), color.isValid());
     if (color.isValid()) {
         QCOMPARE(made.spec(), QColor::Rgb);
         QVERIFY(sameRgba(made, color));
     }
-    QCOMPARE(Peg::codeOfColor(color), code);
-    QCOMPARE(Peg::codeOfColor(made), code);
+    QCOMPARE(ColorCodes::codeOfColor(color), code);
+    QCOMPARE(ColorCodes::codeOfColor(made), code);
 }
 
 void tst_Peg::codeOfColor_data()
@@ -89,7 +90,7 @@ void tst_Peg::codeOfColor()
 {
     QFETCH(QColor, color);
     QFETCH(int, code);
-    QCOMPARE(Peg::codeOfColor(color), code);
+    QCOMPARE(ColorCodes::codeOfColor(color), code);
     Peg peg(QPointF(0, 0), nullptr);
     peg.setColor(color);
     QCOMPARE(peg.cvalue(), code);
