@@ -122,21 +122,6 @@ QRect WindowFrames::frameOf(const QWidget *window) const
     return window->frameGeometry();
 }
 
-void WindowFrames::followOwner(const QWidget *owner)
-{
-    for (Placement &placement : m_placements) {
-        QWidget *window = placement.window;
-        if (placement.owner != owner || placement.saved || !window ||
-            window->geometry().topLeft() != placement.placedAt)
-            continue;
-        const QPoint inside = placeInside(placement, placement.margins);
-        if (inside == placement.placedAt)
-            continue;
-        placement.placedAt = inside;
-        window->setGeometry(QRect(inside, window->size()));
-    }
-}
-
 void WindowFrames::settle(Placement &placement)
 {
     QWidget *window = placement.window;
@@ -158,7 +143,6 @@ void WindowFrames::settle(Placement &placement)
     placement.placedAt = placeInside(placement, margins);
     if (placement.placedAt != window->geometry().topLeft())
         window->setGeometry(QRect(placement.placedAt, window->size()));
-    followOwner(window);
 }
 
 void WindowFrames::settleLater(Placement &placement)

@@ -43,8 +43,10 @@ public:
     // screen keeps its top-left corner, and so its title bar and menu bar, on
     // it. Without a usable saved value its frame goes to the lower-left corner
     // of the available area of its screen or, for a window that belongs to an
-    // `owner` placed before it, beside the owner's frame (FramePlacement::
-    // beside), following the owner until the player moves it. Returns whether
+    // `owner` placed and shown before it, beside the owner's frame
+    // (FramePlacement::beside): the window manager frames the owner first, so
+    // the window is placed with the owner's final frame once its own margins
+    // are known. Returns whether
     // a saved position was used; where the platform places no windows, does
     // nothing and returns false.
     bool restoreFrame(QWidget *window, const QString &key, QWidget *owner = nullptr);
@@ -107,9 +109,6 @@ private:
     QPoint placeInside(const Placement &placement, QMargins margins) const;
     // The frame of `window` as its placement knows it.
     QRect frameOf(const QWidget *window) const;
-    // Places again the windows that open beside `owner` and have stayed
-    // where the program put them, after the owner moved.
-    void followOwner(const QWidget *owner);
     // Places the window of `placement` again once, when its frame's margins
     // are first known: asks for them, and reads the answer once control is
     // back in the event loop.
