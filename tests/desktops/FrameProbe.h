@@ -132,7 +132,14 @@ inline QString transientFor(const QString &window)
 // window lists and title bars show it.
 inline bool hasIcon(const QString &window)
 {
-    return propertyOf(window, "_NET_WM_ICON").contains(QStringLiteral("Icon ("));
+    // Only the first image's width and height are read: xprop shows no image
+    // larger than its default length, and at a scale factor the first one is.
+    const QString size = e2e::programOutput(QStringLiteral("xprop"),
+                                            {"-id", window, "-len", "16", "-f", "_NET_WM_ICON",
+                                             "32c", " = $0, $1", "_NET_WM_ICON"})
+                             .value_or(QString());
+    static const QRegularExpression values(QStringLiteral("= ([1-9][0-9]*), ([1-9][0-9]*)"));
+    return values.match(size).hasMatch();
 }
 
 } // namespace desktops
