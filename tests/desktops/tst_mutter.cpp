@@ -8,6 +8,7 @@
 #include "FrameProbe.h"
 #include "MutterDesktop.h"
 #include "RemoteKeyboard.h"
+#include "RemotePointer.h"
 #include "desktop/UserSettings.h"
 #include "e2e/GameDriver.h"
 
@@ -117,6 +118,8 @@ private slots:
     void xwaylandFirstRun();
     void xwaylandHideThenRestore_data();
     void xwaylandHideThenRestore();
+    void xwaylandPaletteStaysAbove_data();
+    void xwaylandPaletteStaysAbove();
     void waylandPaletteOwnedAndHidden();
 
 private:
@@ -382,6 +385,81 @@ void TestMutter::xwaylandHideThenRestore()
     QVERIFY(keyboard.type('q', true));
     QVERIFY(run.process().waitForFinished(kWaitMs));
     QCOMPARE(run.process().exitCode(), 0);
+}
+
+void TestMutter::xwaylandPaletteStaysAbove_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::newRow("a click on the board's menu bar") << QStringLiteral("menu bar");
+    QTest::newRow("a click on the board's top row") << QStringLiteral("board");
+    QTest::newRow("an end-of-game alert") << QStringLiteral("alert");
+}
+
+void TestMutter::xwaylandPaletteStaysAbove()
+{
+    QFETCH(QString, gesture);
+
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+    QVERIFY(pollUntil([&] { return frameOf(*board) && frameOf(*palette); }));
+    // The player has moved the palette over the board's lower-left corner.
+    const QRect boardInside = *insideOf(*board);
+    QVERIFY(moveInside(*palette, QPoint(boardInside.left() + 40,
+                                        boardInside.bottom() - insideOf(*palette)->height() - 40)));
+    QVERIFY(pollUntil([&] { return stackedAbove(*palette, *board); }));
+
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    QVERIFY2(keyboardReaches(keyboard,
+                             [&] {
+                                 const QString focus =
+                                     xdotool({"getwindowfocus"}).value_or(QString());
+                                 return focus == *palette || focus == *board;
+                             }),
+             "no window of the program got the keyboard focus");
+    RemotePointer pointer(desktop.busAddress());
+    QVERIFY2(pointer.failure().isEmpty(), qPrintable(pointer.failure()));
+    if (gesture == QStringLiteral("menu bar")) {
+        const QStringList before = run.visibleWindows();
+        QVERIFY(pointer.clickAt(boardInside.topLeft() +
+                                menuBarTitleCentre(QStringLiteral("Game"), boardInside.width())));
+        QVERIFY2(pollUntil([&] { return run.visibleWindows().size() > before.size(); }),
+                 "the Game menu did not open");
+        // Escape closes the menu; the first key may only wake the seat.
+        QVERIFY(pollUntil([&] {
+            return keyboard.type(0xff1b) && // Escape
+                   pollUntil([&] { return run.visibleWindows().size() == before.size(); }, 500);
+        }));
+    } else if (gesture == QStringLiteral("board")) {
+        QVERIFY(pointer.clickAt(boardInside.topLeft() + QPoint(60, 120)));
+    } else {
+        QVERIFY(pointer.clickAt(insideOf(*palette)->center()));
+        for (int row = 0; row < rules::kRows && !run.findWindow(kGameEnd); ++row) {
+            for (quint32 digit : {'1', '2', '3', '4'})
+                QVERIFY(keyboard.type(digit));
+            QVERIFY(keyboard.type('c', true));
+            pollUntil([&] { return run.findWindow(kGameEnd).has_value(); }, 1000);
+        }
+        const std::optional<QString> alert = run.waitForWindow(kGameEnd);
+        QVERIFY(alert);
+        QVERIFY(pollUntil(
+            [&] { return stackedAbove(*alert, *palette) && stackedAbove(*alert, *board); }));
+        QVERIFY(keyboard.type(RemoteKeyboard::kReturn));
+        QVERIFY(pollUntil([&] { return !run.visibleWindows().contains(*alert); }));
+    }
+    QTest::qWait(300);
+    QVERIFY2(shownNormal(*board) && shownNormal(*palette), "a window was hidden");
+    QVERIFY2(stackedAbove(*palette, *board),
+             qPrintable(QStringLiteral("stacking from the bottom: %1; board %2, palette %3")
+                            .arg(stackingOrder().join(u' '), *board, *palette)));
+    quit(run, *palette);
 }
 
 void TestMutter::waylandPaletteOwnedAndHidden()
