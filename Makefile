@@ -20,18 +20,17 @@ run: build
 
 test: test-dev test-asan
 
+# The test presets hold everything a run needs (the sanitizer options of the
+# asan one among them); run-tests.sh adds the random tests' seeds at the end.
 test-dev: deps
 	cmake --preset dev
 	cmake --build --preset dev
-	scripts/run-tests.sh build/dev
+	scripts/run-tests.sh dev
 
 test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
-	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	scripts/run-tests.sh build/asan
+	scripts/run-tests.sh asan
 
 bench: deps
 	cmake --preset bench

@@ -2,9 +2,9 @@
 // the controller and the board's views against the window-free search alone
 // on the same boards, and a full repaint of the board window.
 
+#include "AutoPlay.h"
 #include "app/AppController.h"
 #include "dnd/DestinationPeg.h"
-#include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "views/ColorCodes.h"
 #include "views/Peg.h"

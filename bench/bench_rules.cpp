@@ -1,7 +1,7 @@
 // The window-free rules: one scoring, one computer move on the hardest boards,
 // and whole games against every secret.
 
-#include "rules/AutoPlay.h"
+#include "AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "rules/Scoring.h"
 

@@ -1,34 +1,22 @@
 #!/bin/sh
-# Runs the whole test suite of one configured build directory with CTest.
-# Tests that need a real X server get one: when DISPLAY is not set, a private
-# Xvfb server is started for the run and stopped afterwards.
+# Runs the test suite through a CTest test preset (dev or asan), or of one
+# configured build directory, then prints the seeds of the tests that played
+# at random and repeats ctest's summary, so that the log closes with the line
+# that says what ran. Tests that need a display get an Xvfb server of their
+# own when DISPLAY is not set (tests/with-display.sh).
 #
-#   scripts/run-tests.sh <build-dir> [extra ctest arguments...]
+#   scripts/run-tests.sh <preset or build-dir> [extra ctest arguments...]
 set -eu
 
-build_dir=$1
+target=$1
 shift
 
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-}
-trap cleanup EXIT INT TERM
-
-if [ -z "${DISPLAY:-}" ]; then
-    # -displayfd lets the server pick a free display number and report it.
-    fifo_dir=$(mktemp -d)
-    mkfifo "$fifo_dir/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo_dir/display" &
-    xvfb_pid=$!
-    read -r number <"$fifo_dir/display"
-    rm -rf "$fifo_dir"
-    DISPLAY=":$number"
-    export DISPLAY
-    echo "Started Xvfb on $DISPLAY for the tests that need a display"
+if [ -d "$target" ]; then
+    build_dir=$target
+    set -- --test-dir "$build_dir" --output-on-failure --no-tests=error "$@"
+else
+    build_dir=build/$target
+    set -- --preset "$target" "$@"
 fi
 
 # The tests that play at random append their seeds here; the file is printed
@@ -37,13 +25,11 @@ seed_log="$build_dir/Testing/random-seeds.log"
 mkdir -p "$build_dir/Testing"
 : >"$seed_log"
 
-# ctest's summary is repeated after the seeds, so that the log still closes
-# with the line that says what ran.
 ctest_log="$build_dir/Testing/run-tests.log"
 status_file="$build_dir/Testing/run-tests.status"
 {
     status=0
-    ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@" || status=$?
+    ctest "$@" || status=$?
     echo "$status" >"$status_file"
 } 2>&1 | tee "$ctest_log"
 status=$(cat "$status_file")

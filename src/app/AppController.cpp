@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 
+#include "app/AlertPanel.h"
 #include "app/BoardWindow.h"
 #include "app/HelpWindow.h"
 #include "app/InfoPanel.h"
@@ -165,4 +166,10 @@ bool AppController::eventFilter(QObject *watched, QEvent *event)
             terminate();
     }
     return Controller::eventFilter(watched, event);
+}
+
+void AppController::runAlertPanel(const QString &title, const QString &message,
+                                  const QString &button)
+{
+    AlertPanel::run(window, title, message, button);
 }

@@ -61,8 +61,6 @@ public:
     void orderFrontHelpPanel();
 
     MainMenu *mainMenu() const;
-    WindowFrames &frames() { return m_frames; }
-    KeyboardPlay &keyboard() { return m_keyboard; }
 
 signals:
     // The program is about to end (terminate() was called).
@@ -73,6 +71,9 @@ protected:
     // manager ends the program like "Quit", while the palette stays open;
     // either window shown again after Hide brings the other back.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Shows the alert on top of the board window (AlertPanel).
+    void runAlertPanel(const QString &title, const QString &message,
+                       const QString &button) override;
 
 private:
     void followWindowState(QWidget *changed);

@@ -16,11 +16,10 @@
 class FrameExtents;
 class QWidget;
 
-// The saved frames of the program's windows, kept in the user settings
-// (organization and application "Hueriddle") as QWidget::saveGeometry() data
-// under one key per window. Reading never trusts the file: a missing, garbled
-// or foreign value is ignored (FrameRecord), and a frame off every screen is
-// brought back on screen (FramePlacement). Writing never fails loudly: every write puts out the
+// The saved frames of the program's windows, kept in the settings file
+// (UserSettings) as QWidget::saveGeometry() data under one key per window. Reading never trusts the
+// file: a missing, garbled or foreign value is ignored (FrameRecord), and a frame off every screen
+// is brought back on screen (FramePlacement). Writing never fails loudly: every write puts out the
 // frames of all the windows, so when the settings cannot be written nothing is lost, and the next
 // write that succeeds brings the file up to date.
 //

@@ -87,7 +87,9 @@ signals:
     void gameStateChanged();
 
 protected:
-    // The one way the game speaks to the player: a modal alert with a title, a
-    // message and one button, returning when it is dismissed.
-    virtual void runAlertPanel(const QString &title, const QString &message, const QString &button);
+    // The one way the game speaks to the player: what an alert says, its title,
+    // its message and its one button. Returns when the player has dismissed
+    // it; how it looks is the program's (AlertPanel).
+    virtual void runAlertPanel(const QString &title, const QString &message,
+                               const QString &button) = 0;
 };

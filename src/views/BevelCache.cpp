@@ -352,11 +352,6 @@ void BevelCache::setEnabled(bool on)
         clear();
 }
 
-bool BevelCache::isEnabled()
-{
-    return enabled;
-}
-
 void BevelCache::clear()
 {
     pictures.clear();

@@ -59,7 +59,6 @@ public:
     // On by default. Off, every picture is drawn directly and nothing is
     // kept: tests compare both ways.
     static void setEnabled(bool enabled);
-    static bool isEnabled();
 
     // Forgets every picture.
     static void clear();

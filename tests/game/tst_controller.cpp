@@ -1,7 +1,6 @@
 #include "BoardFixture.h"
 #include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
-#include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "rules/SecretDraw.h"
 #include "views/ColorCodes.h"
@@ -371,7 +370,7 @@ void TestController::validateMenuItem()
 
 void TestController::whitePlaceComesBeforeBlackPlace()
 {
-    const Controller controller;
+    const RecordingController controller;
     std::int32_t white = -1;
     std::int32_t black = -1;
     controller.evalCombos({1, 2, 3, 4}, {1, 3, 5, 5}, white, black);

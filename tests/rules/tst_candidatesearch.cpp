@@ -1,6 +1,6 @@
+#include "AutoPlay.h"
 #include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
-#include "rules/AutoPlay.h"
 #include "rules/CandidateSearch.h"
 
 #include <QtTest>

@@ -1,8 +1,10 @@
-// The real alert of the game: a message box on top of the board window, read
-// while it is up, then answered with Enter as a player would.
+// The real alert of the game: what the controller says, shown by the
+// program's AlertPanel as a message box on top of the board window, read while
+// it is up, then answered with Enter as a player would.
 
 #include "FailOnWarnings.h"
 #include "RulesTestSupport.h"
+#include "app/AlertPanel.h"
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
 #include "views/ColorCodes.h"
@@ -37,6 +39,17 @@ struct SeenBox {
     Qt::WindowModality modality = Qt::NonModal;
     bool activeModal = false;
     bool onTopOfTheBoard = false;
+};
+
+// The game's controller speaking through the program's alert, as
+// AppController::runAlertPanel does, on a board of the test's own.
+class AlertingController : public Controller
+{
+protected:
+    void runAlertPanel(const QString &title, const QString &message, const QString &button) override
+    {
+        AlertPanel::run(window, title, message, button);
+    }
 };
 
 } // namespace
@@ -112,7 +125,7 @@ void TestAlertPanel::alertShowsItsTextsWithOneButton()
 
     QWidget board;
     board.resize(308, 392);
-    Controller controller;
+    AlertingController controller;
     controller.window = &board;
     for (int position = 0; position < rules::kPositions; ++position)
         controller.pegs[row][position] =
