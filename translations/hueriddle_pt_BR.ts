@@ -366,7 +366,7 @@
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+56"/>
+        <location filename="../src/game/Controller.cpp" line="+52"/>
         <source>Hueriddle (without replacement)</source>
         <translation>Hueriddle (sem reposição)</translation>
     </message>

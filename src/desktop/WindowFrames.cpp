@@ -81,13 +81,19 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key, QWidget *ow
         window->windowHandle() ? FrameExtents(window->windowHandle()).margins() : QMargins();
     const QVariant value = UserSettings::open().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
-    Placement placement{window, owner, saved, value, margins, QPoint(), false, nullptr};
-    const QPoint inside = placeInside(placement, margins);
+    const QPoint inside = placeInside(window, saved, margins, owner);
     window->setGeometry(QRect(inside, window->size()));
     window->winId();
     QWindow *handle = window->windowHandle();
-    placement.placedAt = inside;
-    m_placements.push_back(std::move(placement));
+    Record &record = recordFor(window);
+    record.placed = true;
+    record.owner = owner;
+    record.saved = saved;
+    record.savedValue = value;
+    record.margins = margins;
+    record.placedAt = inside;
+    record.settled = false;
+    record.extents.reset();
     // A window manager tells the decorations' size once it has framed the
     // window, at the latest when the window is first shown.
     if (handle)
@@ -96,36 +102,34 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key, QWidget *ow
     return saved.has_value();
 }
 
-QPoint WindowFrames::placeInside(const Placement &placement, QMargins margins) const
+QPoint WindowFrames::placeInside(const QWidget *window, const std::optional<QPoint> &saved,
+                                 QMargins margins, const QWidget *owner) const
 {
-    const QWidget *window = placement.window;
-    const std::optional<QPoint> &saved = placement.saved;
     const QPoint offset(margins.left(), margins.top());
     const QSize frameSize = window->size().grownBy(margins);
     QPoint frame;
-    if (saved) {
+    if (saved)
         frame = FramePlacement::onScreen(bounded(*saved) - offset, frameSize, availableAreas());
-    } else if (const QWidget *owner = placement.owner; owner && owner->screen()) {
+    else if (owner && owner->screen())
         frame =
             FramePlacement::beside(owner->screen()->availableGeometry(), frameOf(owner), frameSize);
-    } else {
+    else
         frame = firstRunPosition(window->screen(), frameSize);
-    }
     return frame + offset;
 }
 
 QRect WindowFrames::frameOf(const QWidget *window) const
 {
-    for (const Placement &placement : m_placements)
-        if (placement.window == window)
-            return window->geometry().marginsAdded(placement.margins);
+    const Record *record = recordOf(window);
+    if (record && record->placed)
+        return window->geometry().marginsAdded(record->margins);
     return window->frameGeometry();
 }
 
-void WindowFrames::settle(Placement &placement)
+void WindowFrames::settle(Record &placement)
 {
     QWidget *window = placement.window;
-    if (placement.settled || !window || !placement.extents)
+    if (!placement.placed || placement.settled || !window || !placement.extents)
         return;
     // Until the window manager has framed the window, there are no margins
     // to allow for (and with none at all, nothing to change). The first
@@ -140,15 +144,16 @@ void WindowFrames::settle(Placement &placement)
     if (margins == placement.margins)
         return;
     placement.margins = margins;
-    placement.placedAt = placeInside(placement, margins);
+    placement.placedAt = placeInside(window, placement.saved, margins, placement.owner);
     if (placement.placedAt != window->geometry().topLeft())
         window->setGeometry(QRect(placement.placedAt, window->size()));
 }
 
-void WindowFrames::settleLater(Placement &placement)
+void WindowFrames::settleLater(Record &placement)
 {
     QWidget *window = placement.window;
-    if (placement.settled || placement.extents || !window || !window->windowHandle())
+    if (!placement.placed || placement.settled || placement.extents || !window ||
+        !window->windowHandle())
         return;
     // The margins are asked for now and read once control is back in the
     // event loop: an expose draws the window meanwhile. The events of one
@@ -157,30 +162,24 @@ void WindowFrames::settleLater(Placement &placement)
     QMetaObject::invokeMethod(
         this,
         [this, window = placement.window] {
-            for (Placement &each : m_placements) {
-                if (each.window == window) {
-                    settle(each);
-                    break;
-                }
-            }
+            if (Record *record = recordOf(window))
+                settle(*record);
         },
         Qt::QueuedConnection);
 }
 
-const WindowFrames::Placement *WindowFrames::fittedPlacement(const QWidget *window) const
+const WindowFrames::Record *WindowFrames::fittedPlacement(const QWidget *window) const
 {
-    for (const Placement &placement : m_placements) {
-        if (placement.window != window)
-            continue;
-        const bool fitted = placement.saved && *placement.saved != placement.placedAt;
-        return fitted && window->geometry().topLeft() == placement.placedAt ? &placement : nullptr;
-    }
-    return nullptr;
+    const Record *placement = recordOf(window);
+    if (!placement || !placement->placed)
+        return nullptr;
+    const bool fitted = placement->saved && *placement->saved != placement->placedAt;
+    return fitted && window->geometry().topLeft() == placement->placedAt ? placement : nullptr;
 }
 
 QVariant WindowFrames::frameValue(QWidget *window) const
 {
-    if (const Placement *fitted = fittedPlacement(window))
+    if (const Record *fitted = fittedPlacement(window))
         return fitted->savedValue;
     return window->saveGeometry();
 }
@@ -189,13 +188,11 @@ void WindowFrames::autosaveFrame(QWidget *window, const QString &key)
 {
     if (!platformPlacesWindows())
         return;
-    for (Autosaved &entry : m_autosaved) {
-        if (entry.window == window) {
-            entry.key = key;
-            return;
-        }
-    }
-    m_autosaved.push_back({window, key});
+    Record &record = recordFor(window);
+    const bool autosaved = !record.autosaveKey.isEmpty();
+    record.autosaveKey = key;
+    if (autosaved)
+        return;
     // The frame the window has now is known; showing the window reports it
     // as a move, which then has nothing new to write.
     m_frames.insert(key, frameValue(window));
@@ -212,9 +209,9 @@ void WindowFrames::saveFrame(QWidget *window, const QString &key)
 
 bool WindowFrames::synchronize()
 {
-    for (const Autosaved &entry : m_autosaved)
-        if (entry.window)
-            m_frames.insert(entry.key, frameValue(entry.window));
+    for (const Record &record : m_records)
+        if (record.window && !record.autosaveKey.isEmpty())
+            m_frames.insert(record.autosaveKey, frameValue(record.window));
     return write();
 }
 
@@ -232,6 +229,29 @@ bool WindowFrames::write()
     return settings.status() == QSettings::NoError;
 }
 
+WindowFrames::Record &WindowFrames::recordFor(QWidget *window)
+{
+    for (Record &record : m_records)
+        if (record.window == window)
+            return record;
+    m_records.push_back(Record{});
+    m_records.back().window = window;
+    return m_records.back();
+}
+
+WindowFrames::Record *WindowFrames::recordOf(const QObject *watched)
+{
+    return const_cast<Record *>(std::as_const(*this).recordOf(watched));
+}
+
+const WindowFrames::Record *WindowFrames::recordOf(const QObject *watched) const
+{
+    for (const Record &record : m_records)
+        if (record.window && (record.window == watched || record.window->windowHandle() == watched))
+            return &record;
+    return nullptr;
+}
+
 std::optional<QPoint> WindowFrames::savedPosition(const QVariant &value)
 {
     if (value.typeId() != QMetaType::QByteArray)
@@ -244,23 +264,15 @@ std::optional<QPoint> WindowFrames::savedPosition(const QVariant &value)
 
 bool WindowFrames::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Expose || event->type() == QEvent::Move) {
-        for (Placement &placement : m_placements) {
-            if (placement.window == watched ||
-                (placement.window && placement.window->windowHandle() == watched)) {
-                settleLater(placement);
-                break;
-            }
-        }
-    }
-    if (event->type() == QEvent::Move) {
-        for (const Autosaved &entry : m_autosaved) {
-            if (entry.window == watched) {
-                if (frameValue(entry.window) != m_frames.value(entry.key))
-                    saveFrame(entry.window, entry.key);
-                break;
-            }
-        }
-    }
+    Record *record = nullptr;
+    if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
+        record = recordOf(watched);
+    if (record)
+        settleLater(*record);
+    // Moves are saved as the widget reports them, not its native window.
+    if (event->type() == QEvent::Move && record && record->window == watched &&
+        !record->autosaveKey.isEmpty() &&
+        frameValue(record->window) != m_frames.value(record->autosaveKey))
+        saveFrame(record->window, record->autosaveKey);
     return QObject::eventFilter(watched, event);
 }

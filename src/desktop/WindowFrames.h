@@ -45,9 +45,8 @@ public:
     // `owner` placed and shown before it, beside the owner's frame
     // (FramePlacement::beside): the window manager frames the owner first, so
     // the window is placed with the owner's final frame once its own margins
-    // are known. Returns whether
-    // a saved position was used; where the platform places no windows, does
-    // nothing and returns false.
+    // are known. Returns whether a saved position was used; where the platform
+    // places no windows, does nothing and returns false.
     bool restoreFrame(QWidget *window, const QString &key, QWidget *owner = nullptr);
 
     // From now on every move of `window` is saved under `key`.
@@ -75,14 +74,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Autosaved {
+    // Everything kept about one window: where the program put it and from
+    // what, and the key its moves are saved under.
+    struct Record {
         QPointer<QWidget> window;
-        QString key;
-    };
-
-    // Where the program put a window, and from what.
-    struct Placement {
-        QPointer<QWidget> window;
+        // The key every move is saved under; empty while not autosaved.
+        QString autosaveKey;
+        // Whether restoreFrame() placed the window; the fields below tell how.
+        bool placed = false;
         // The window it opens beside when nothing is saved, if any.
         QPointer<QWidget> owner;
         // The position of the inside saved for the window, and the value it
@@ -101,28 +100,35 @@ private:
         std::unique_ptr<FrameExtents> extents;
     };
 
-    // The position of the inside of the window of `placement` with frame
-    // margins `margins`: the saved one when its frame lies wholly on a
-    // screen, else moved onto one; without one, the frame beside its owner's
-    // or, without an owner, in the lower-left corner of the window's screen.
-    QPoint placeInside(const Placement &placement, QMargins margins) const;
-    // The frame of `window` as its placement knows it.
+    // The record of `window`, made when there is none yet.
+    Record &recordFor(QWidget *window);
+    // The record of the window that is `watched` or whose native window it
+    // is; null when there is none.
+    Record *recordOf(const QObject *watched);
+    const Record *recordOf(const QObject *watched) const;
+
+    // The position of the inside of `window` with frame margins `margins`:
+    // the saved one when its frame lies wholly on a screen, else moved onto
+    // one; without one, the frame beside the frame of `owner` or, without an
+    // owner, in the lower-left corner of the window's screen.
+    QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved, QMargins margins,
+                       const QWidget *owner) const;
+    // The frame of `window` with the margins its placement allowed for.
     QRect frameOf(const QWidget *window) const;
     // Places the window of `placement` again once, when its frame's margins
     // are first known: asks for them, and reads the answer once control is
     // back in the event loop.
-    void settleLater(Placement &placement);
-    void settle(Placement &placement);
+    void settleLater(Record &record);
+    void settle(Record &record);
     // The placement of `window` while the window is still where the program
     // had to move its saved position to fit a screen; nothing otherwise.
-    const Placement *fittedPlacement(const QWidget *window) const;
+    const Record *fittedPlacement(const QWidget *window) const;
     // The value to save for `window`: what was saved before while the window
     // stays where the program fitted it, its present frame otherwise.
     QVariant frameValue(QWidget *window) const;
     bool write();
 
-    std::vector<Placement> m_placements;
-    std::vector<Autosaved> m_autosaved;
+    std::vector<Record> m_records;
     QMap<QString, QVariant> m_frames;
     QTimer m_writeTimer;
 };

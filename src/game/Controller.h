@@ -62,7 +62,7 @@ public:
     // Only an active peg changes, as with a drop. False when no peg changed:
     // no row is being played, the row is full, or that peg is not active.
     bool placeColor(std::int32_t code);
-    // Empties the last filled peg of the active row, under the same terms.
+    // Empties the rightmost filled peg of the active row, under the same terms.
     bool emptyLastPeg();
     // Makes `row` the active row: `currentRow` names it, and its pegs alone
     // take drops and show the second frame, unless the game is over. A row
