@@ -17,6 +17,9 @@ qt6-base-dev-tools
 qt6-qpa-plugins
 fonts-dejavu-core
 qt6-l10n-tools
+qt6-translations-l10n
+po4a
+man-db
 qt6-tools-dev
 qt6-tools-dev-tools
 libgl-dev

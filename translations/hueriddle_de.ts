@@ -4,97 +4,123 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+84"/>
         <source>Answer row</source>
+        <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Lösungsreihe</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Answer, position %1</source>
+        <extracomment>Read by screen readers before a peg of the answer row; %1 is its position, 1 to 4 from the left.</extracomment>
         <translation>Lösung, Position %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Answer</source>
+        <extracomment>Title of the box around the answer row.</extracomment>
         <translation>Lösung</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Rows and scores</source>
+        <extracomment>Read by screen readers: the board&apos;s eight rows with the score beside each.</extracomment>
         <translation>Reihen und Wertungen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Row %1</source>
+        <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Reihe %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Row %1, position %2</source>
+        <extracomment>Read by screen readers before a peg of the board; %1 is the row, 1 at the top, %2 the position, 1 to 4 from the left.</extracomment>
         <translation>Reihe %1, Position %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Board</source>
+        <extracomment>Title of the box around the eight rows of the board.</extracomment>
         <translation>Spielbrett</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Board and answer</source>
+        <extracomment>Read by screen readers: the board window&apos;s content.</extracomment>
         <translation>Spielbrett und Lösung</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Main menu</source>
+        <extracomment>Read by screen readers: the menu bar of the board window.</extracomment>
         <translation>Hauptmenü</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
+        <location line="-82"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
+        <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
+----------
+The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Hueriddle board</source>
+        <extracomment>Read by screen readers: the name of the board window.</extracomment>
         <translation>Hueriddle-Spielbrett</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
+        <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Farben</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Key %1: %2</source>
-        <translation>Taste %1: %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>A %1 peg, key %2</source>
-        <translation>Ein Stecker in %1, Taste %2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+94"/>
-        <location line="+9"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>Palette</source>
+        <comment>label of a colour peg</comment>
+        <extracomment>Read by screen readers before a palette colour&apos;s name (&quot;Palette: red&quot;). The same word as the window&apos;s title, but it may need another form before a colour&apos;s name.</extracomment>
         <translation>Palette</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="-13"/>
+        <location line="+7"/>
+        <source>Key %1: %2</source>
+        <extracomment>Tool tip of a palette colour; %1 is the key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
+        <translation>Taste %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A %1 peg, key %2</source>
+        <extracomment>Read by screen readers for a palette colour; %1 is the colour&apos;s name (translated alone), %2 the digit key that places it.</extracomment>
+        <translation>Ein Stecker in %1, Taste %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="+9"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
+        <source>Palette</source>
+        <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
         <source>Hueriddle palette</source>
+        <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Hueriddle-Palette</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-57"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation>Hueriddle-Hilfe</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation>Hilfetext</translation>
     </message>
     <message>
@@ -130,39 +156,45 @@
     </message>
     <message>
         <location line="+8"/>
-        <source>Show this help</source>
+        <source>Show the help window</source>
         <extracomment>Line of the help&apos;s key table.</extracomment>
-        <translation>Diese Hilfe anzeigen</translation>
+        <translation>Das Hilfefenster anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+74"/>
+        <location filename="../src/rules/ColorCode.h" line="+76"/>
         <source>blue</source>
-        <translation>blau</translation>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: blue&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
+        <translation>Blau</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>green</source>
-        <translation>grün</translation>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: green&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
+        <translation>Grün</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>cyan</source>
-        <translation>cyan</translation>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: cyan&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
+        <translation>Cyan</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>red</source>
-        <translation>rot</translation>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: red&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
+        <translation>Rot</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>magenta</source>
-        <translation>magenta</translation>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: magenta&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
+        <translation>Magenta</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>yellow</source>
-        <translation>gelb</translation>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: yellow&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+15"/>
@@ -171,49 +203,61 @@
         <translation>Einen Stecker in %1 auf den ersten freien Platz der aktiven Reihe setzen</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation>Den am weitesten rechts stehenden Stecker der aktiven Reihe entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation>So wird Hueriddle gespielt</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
-        <translation>Der Computer versteckt einen Geheimcode aus vier von sechs Farben: Blau, Grün, Cyan, Rot, Magenta und Gelb. Knacke ihn mit höchstens acht Tipps.</translation>
-    </message>
-    <message>
         <location line="+4"/>
-        <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
-        <translation>Gespielt wird von der obersten Reihe des Spielbretts nach unten; die Plätze der aktiven Reihe haben einen zweiten Rahmen. Zieh eine Farbe aus dem Fenster %1 auf jeden ihrer vier Plätze; um einen Stecker zu ändern, lass eine andere Farbe darauf fallen. Ist die Reihe voll, wähle %2.</translation>
+        <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
+        <translation>Der Computer versteckt einen Geheimcode aus vier von sechs Farben: Blau, Grün, Cyan, Rot, Magenta und Gelb. Knacken Sie ihn mit höchstens acht Tipps.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location line="+8"/>
+        <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
+        <translation>Gespielt wird von der obersten Reihe des Spielbretts nach unten; die Plätze der aktiven Reihe haben einen zweiten Rahmen. Ziehen Sie eine Farbe aus dem Fenster %1 auf jeden ihrer vier Plätze; um einen Stecker zu ändern, lassen Sie eine andere Farbe darauf fallen. Ist die Reihe voll, wählen Sie %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandTable.cpp" line="+31"/>
         <location filename="../src/app/HelpWindow.cpp" line="+6"/>
-        <location line="+29"/>
-        <location line="+10"/>
+        <location line="+39"/>
+        <location line="+13"/>
         <source>Game</source>
         <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Spiel</translation>
     </message>
     <message>
         <location line="-81"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Abgeben</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Jede abgegebene Reihe bekommt daneben ihre Wertung: einen schwarzen Wertungsstecker für jeden Stecker der richtigen Farbe an der richtigen Stelle, einen weißen Wertungsstecker für jede weitere Farbe, die im Geheimcode an einer anderen Stelle vorkommt. Vier schwarze Wertungsstecker gewinnen; trifft auch die achte Reihe nicht, ist das Spiel verloren. In beiden Fällen erscheint der Geheimcode dann in der Lösungsreihe unter dem Spielbrett.</translation>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
+        <translation>Jede abgegebene Reihe bekommt daneben ihre Wertung: einen schwarzen Wertungsstecker für jeden Stecker der richtigen Farbe an der richtigen Stelle, einen weißen Wertungsstecker für jede weitere Farbe, die im Geheimcode an einer anderen Stelle vorkommt. Mit vier schwarzen Wertungssteckern haben Sie gewonnen; trifft auch die achte Reihe nicht, ist das Spiel verloren. In beiden Fällen erscheint der Geheimcode dann in der Lösungsreihe unter dem Spielbrett.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation>Zwei Varianten</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation>%1: Farben dürfen sich im Geheimcode und in einem Tipp wiederholen.</translation>
     </message>
     <message>
@@ -224,21 +268,23 @@
         <translation>Mit Zurücklegen</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: Der Geheimcode hat vier verschiedene Farben, und ein Tipp mit einer doppelten Farbe wird abgelehnt.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+9"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Ohne Zurücklegen</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
-        <translation>Ein Spiel jeder Art startest du über %1.</translation>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
+        <translation>Ein Spiel jeder Art starten Sie über %1.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+92"/>
@@ -248,14 +294,16 @@
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Den Computer ziehen lassen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 spielt die aktive Reihe für dich: Der Computer setzt die erste Kombination in einer festen Reihenfolge ein, die zu allen bisherigen Wertungen passt, und gibt sie ab. Du und der Computer könnt euch in einem Spiel abwechseln.</translation>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
+        <translation>%1 spielt die aktive Reihe für Sie: Der Computer geht die Kombinationen in einer festen Reihenfolge durch, setzt die erste ein, die zu allen bisherigen Wertungen passt, und gibt sie ab. Sie und der Computer können sich in einem Spiel abwechseln.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-16"/>
@@ -265,71 +313,82 @@
         <translation>Zug</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-47"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation>Das Fenster %1 öffnet sich neben dem Spielbrett und bleibt über ihm. Verschieb die Fenster, wohin du willst: Beim nächsten Start öffnen sich beide wieder dort.</translation>
+        <translation>Das Fenster %1 öffnet sich neben dem Spielbrett und bleibt über ihm. Verschieben Sie die Fenster, wohin Sie möchten: Beim nächsten Start öffnen sich beide wieder dort.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+51"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
-        <translation>%1 bietet zwei Optionen, anfangs beide aus. Sie wirken sofort und bleiben für den nächsten Start erhalten.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
-        <translation>%1: Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form seine Farbe verrät, für alle, die manche der Farben schlecht unterscheiden. Rot hat ein Dreieck mit der Spitze nach oben, Grün ein Kreuz, Gelb ein Dreieck mit der Spitze nach unten, Blau zwei waagrechte Balken, Magenta einen Ring und Cyan zwei senkrechte Balken.</translation>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
+        <translation>%1 bietet zwei Optionen, die anfangs beide ausgeschaltet sind. Sie wirken sofort und bleiben für den nächsten Start erhalten.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
+        <translation>%1: Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form seine Farbe verrät, für alle, die manche der Farben schlecht unterscheiden. Rot hat ein Dreieck mit der Spitze nach oben, Grün ein Kreuz, Gelb ein Dreieck mit der Spitze nach unten, Blau zwei waagrechte Balken, Magenta einen Ring und Cyan zwei senkrechte Balken.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
+        <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Farbzeichen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: Jeder weiße Wertungsstecker bekommt einen dunklen Rand, damit er sich von einem leeren Platz abhebt.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
         <source>&amp;Outlined key pegs</source>
+        <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Umrandete Wertungsstecker</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
-        <translation>Die Tasten wirken in beiden Fenstern, egal welches aktiv ist.</translation>
+        <extracomment>The two windows: the board and the palette.</extracomment>
+        <translation>Die Tasten wirken in beiden Fenstern, gleich welches gerade aktiv ist.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-4"/>
+        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
+        <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Info-Fenster</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Version %1</source>
+        <extracomment>%1 is the version number, such as 1.0.0.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
-        <translation>Ein Codeknacker-Spiel: Finde vier versteckte Farben aus sechs möglichen.</translation>
+        <extracomment>The about window&apos;s one-line description of the game; the desktop entry&apos;s GenericName says the same (&quot;Code-Breaking Game&quot;).</extracomment>
+        <translation>Ein Codeknacker-Spiel: Finden Sie vier versteckte Farben aus sechs möglichen.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -341,13 +400,7 @@
         <translation>Info-Fenster...</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <source>Empty the rightmost filled peg of the active row</source>
-        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
-        <translation>Den am weitesten rechts gesetzten Stecker der aktiven Reihe entfernen</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+5"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
@@ -366,114 +419,136 @@
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+52"/>
+        <location filename="../src/game/Controller.cpp" line="+53"/>
         <source>Hueriddle (without replacement)</source>
+        <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (ohne Zurücklegen)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Hueriddle (with replacement)</source>
+        <extracomment>The board window&apos;s title during a game where colours may repeat.</extracomment>
         <translation>Hueriddle (mit Zurücklegen)</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+6"/>
+        <location line="+32"/>
+        <location line="+9"/>
         <source>Alert</source>
-        <translation>Achtung</translation>
+        <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>All four colors must be set.</source>
+        <extracomment>Message of a notice: Commit was chosen before the four pegs of the active row had a colour.</extracomment>
         <translation>Alle vier Farben müssen gesetzt sein.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+121"/>
         <source>OK</source>
+        <extracomment>The one button of every alert.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-112"/>
         <source>No double colors, please.</source>
+        <extracomment>Message of a notice: a game without replacement refuses a row that has a colour twice.</extracomment>
         <translation>Bitte keine doppelten Farben.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Congratulations!</source>
-        <translation>Glückwunsch!</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>You win.</source>
-        <translation>Du hast gewonnen.</translation>
+        <extracomment>Title of the alert that ends a won game.</extracomment>
+        <translation>Herzlichen Glückwunsch!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Game over.</source>
-        <translation>Spiel vorbei.</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>You lose.</source>
-        <translation>Du hast verloren.</translation>
-    </message>
-    <message>
-        <location filename="../src/views/Peg.cpp" line="+33"/>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>black</source>
-        <translation>schwarz</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>white</source>
-        <translation>weiß</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>color %1</source>
-        <translation>Farbe %1</translation>
-    </message>
-    <message>
-        <location filename="../src/views/CellView.cpp" line="+27"/>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/views/Peg.cpp" line="+12"/>
-        <source>A %1 peg</source>
-        <translation>Ein Stecker in %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>An empty hole</source>
-        <translation>Ein leerer Platz</translation>
-    </message>
-    <message>
-        <location filename="../src/views/Result.cpp" line="+40"/>
-        <source>%1 black, %2 white</source>
-        <translation>%1 schwarz, %2 weiß</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 in the right place, %2 in another place</source>
-        <translation>%1 an der richtigen Stelle, %2 an einer anderen Stelle</translation>
-    </message>
-    <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
-        <source>Hueriddle Preferences</source>
-        <translation>Hueriddle-Einstellungen</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
-        <translation>Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form allein seine Farbe verrät.</translation>
+        <source>You win.</source>
+        <extracomment>Message of the alert that ends a won game.</extracomment>
+        <translation>Sie haben gewonnen.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>Game over.</source>
+        <extracomment>Title of the alert that ends a game lost after the eighth row.</extracomment>
+        <translation>Spiel beendet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You lose.</source>
+        <extracomment>Message of the alert that ends a lost game.</extracomment>
+        <translation>Sie haben verloren.</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Peg.cpp" line="+35"/>
+        <source>empty</source>
+        <extracomment>Read by screen readers after a peg&apos;s label for a hole with no colour (&quot;Row 1, position 2: empty&quot;).</extracomment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>black</source>
+        <extracomment>Read by screen readers: the colour of a peg that is black.</extracomment>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>white</source>
+        <extracomment>Read by screen readers: the colour of a peg that is white.</extracomment>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>color %1</source>
+        <extracomment>Read by screen readers for a colour that has no name; %1 is its hex code, such as #ff808080.</extracomment>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <location filename="../src/views/CellView.cpp" line="+30"/>
+        <source>%1: %2</source>
+        <extracomment>Read by screen readers: a peg&apos;s label, then its colour or a score (&quot;Row 1, position 2: red&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Peg.cpp" line="+18"/>
+        <source>A %1 peg</source>
+        <extracomment>Read by screen readers; %1 is a colour&apos;s name, translated alone (&quot;A red peg&quot;).</extracomment>
+        <translation>Ein Stecker in %1</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>An empty hole</source>
+        <extracomment>Read by screen readers for a place of the board with no peg in it.</extracomment>
+        <translation>Ein leerer Platz</translation>
+    </message>
+    <message>
+        <location filename="../src/views/Result.cpp" line="+43"/>
+        <source>%1 black, %2 white</source>
+        <extracomment>Read by screen readers after a row&apos;s label: what its score shows, %1 black key pegs (right colour, right place), %2 white ones (right colour, other place).</extracomment>
+        <translation>Schwarz: %1, Weiß: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 in the right place, %2 in another place</source>
+        <extracomment>A row&apos;s score explained for screen readers: %1 pegs of the right colour in the right place, %2 of a right colour in another place.</extracomment>
+        <translation>%1 an der richtigen Stelle, %2 an einer anderen Stelle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-17"/>
+        <source>Hueriddle Preferences</source>
+        <extracomment>Title of the preferences window.</extracomment>
+        <translation>Hueriddle-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
+        <translation>Jeder farbige Stecker trägt ein schwarzes oder weißes Zeichen, dessen Form allein seine Farbe verrät.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>Weiße Wertungsstecker bekommen einen dunklen Rand, damit sie sich von leeren Plätzen abheben.</translation>
     </message>
 </context>

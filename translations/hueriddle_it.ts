@@ -4,97 +4,123 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+80"/>
+        <location filename="../src/app/BoardWindow.cpp" line="+84"/>
         <source>Answer row</source>
+        <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Riga della soluzione</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Answer, position %1</source>
+        <extracomment>Read by screen readers before a peg of the answer row; %1 is its position, 1 to 4 from the left.</extracomment>
         <translation>Soluzione, posizione %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Answer</source>
+        <extracomment>Title of the box around the answer row.</extracomment>
         <translation>Soluzione</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Rows and scores</source>
+        <extracomment>Read by screen readers: the board&apos;s eight rows with the score beside each.</extracomment>
         <translation>Righe e valutazioni</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Row %1</source>
+        <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Riga %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Row %1, position %2</source>
+        <extracomment>Read by screen readers before a peg of the board; %1 is the row, 1 at the top, %2 the position, 1 to 4 from the left.</extracomment>
         <translation>Riga %1, posizione %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Board</source>
+        <extracomment>Title of the box around the eight rows of the board.</extracomment>
         <translation>Plancia</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Board and answer</source>
+        <extracomment>Read by screen readers: the board window&apos;s content.</extracomment>
         <translation>Plancia e soluzione</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Main menu</source>
+        <extracomment>Read by screen readers: the menu bar of the board window.</extracomment>
         <translation>Menu principale</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+17"/>
+        <location line="-82"/>
+        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
+        <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
+----------
+The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Hueriddle board</source>
+        <extracomment>Read by screen readers: the name of the board window.</extracomment>
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+29"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
+        <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Colori</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Key %1: %2</source>
-        <translation>Tasto %1: %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>A %1 peg, key %2</source>
-        <translation>Un piolo %1, tasto %2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+94"/>
-        <location line="+9"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-20"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>Palette</source>
+        <comment>label of a colour peg</comment>
+        <extracomment>Read by screen readers before a palette colour&apos;s name (&quot;Palette: red&quot;). The same word as the window&apos;s title, but it may need another form before a colour&apos;s name.</extracomment>
         <translation>Tavolozza</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="-13"/>
+        <location line="+7"/>
+        <source>Key %1: %2</source>
+        <extracomment>Tool tip of a palette colour; %1 is the key that places it, %2 the colour&apos;s name (&quot;Key 1: red&quot;).</extracomment>
+        <translation>Tasto %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A %1 peg, key %2</source>
+        <extracomment>Read by screen readers for a palette colour; %1 is the colour&apos;s name (translated alone), %2 the digit key that places it.</extracomment>
+        <translation>Un piolo %1, tasto %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="+9"/>
+        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
+        <source>Palette</source>
+        <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
+        <translation>Tavolozza</translation>
+    </message>
+    <message>
+        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
         <source>Hueriddle palette</source>
+        <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-57"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
+        <extracomment>Title of the help window.</extracomment>
         <translation>Guida di Hueriddle</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Help text</source>
+        <extracomment>Read by screen readers: the help window&apos;s text.</extracomment>
         <translation>Testo della guida</translation>
     </message>
     <message>
@@ -130,38 +156,44 @@
     </message>
     <message>
         <location line="+8"/>
-        <source>Show this help</source>
+        <source>Show the help window</source>
         <extracomment>Line of the help&apos;s key table.</extracomment>
-        <translation>Mostra questa guida</translation>
+        <translation>Mostra la finestra della guida</translation>
     </message>
     <message>
-        <location filename="../src/rules/ColorCode.h" line="+74"/>
+        <location filename="../src/rules/ColorCode.h" line="+76"/>
         <source>blue</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: blue&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>blu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>green</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: green&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>verde</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>cyan</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: cyan&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>ciano</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>red</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: red&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>rosso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>magenta</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: magenta&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>magenta</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>yellow</source>
+        <extracomment>A colour&apos;s name, alone after a label (&quot;Palette: yellow&quot;) and put into sentences (&quot;A %1 peg&quot;); see translations/README.md.</extracomment>
         <translation>giallo</translation>
     </message>
     <message>
@@ -171,49 +203,61 @@
         <translation>Metti un piolo %1 nel primo foro libero della riga attiva</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>Empty the rightmost filled peg of the active row</source>
+        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
+        <translation>Togli il piolo più a destra della riga attiva</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
+        <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Come si gioca a Hueriddle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The computer hides a secret row of four colors out of six: blue, green, cyan, red, magenta and yellow. Find it within eight guesses.</source>
+        <extracomment>The help&apos;s first paragraph. The colours are listed in their codes&apos; order; a guess is one row the player commits.</extracomment>
         <translation>Il computer nasconde un codice segreto di quattro colori su sei: blu, verde, ciano, rosso, magenta e giallo. Scoprilo in otto tentativi al massimo.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Play starts on the top row of the board and goes down; the pegs of the active row have a second frame. Drag a color from the %1 window onto each of its four pegs, and drop another color on a peg to change it. When the row is full, choose %2.</source>
+        <extracomment>%1 is the palette window&apos;s title, %2 the menu path of the Commit command (&quot;Game &gt; Commit&quot;), both in bold. The &quot;pegs&quot; of the active row are its four places; &quot;second frame&quot;: the active row&apos;s places are drawn with a second ring.</extracomment>
         <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+38"/>
+        <location filename="../src/app/CommandTable.cpp" line="+31"/>
         <location filename="../src/app/HelpWindow.cpp" line="+6"/>
-        <location line="+29"/>
-        <location line="+10"/>
+        <location line="+39"/>
+        <location line="+13"/>
         <source>Game</source>
         <extracomment>Menu of the menu bar: the game commands.</extracomment>
         <translation>Partita</translation>
     </message>
     <message>
         <location line="-81"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-38"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Conferma</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+9"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
-        <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l&apos;ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
+        <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
+        <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l’ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Two variants</source>
+        <extracomment>A heading of the help.</extracomment>
         <translation>Due varianti</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1: colors may repeat in the secret and in a guess.</source>
+        <extracomment>%1 is the menu item &quot;With replacement&quot;, in bold.</extracomment>
         <translation>%1: i colori possono ripetersi nel codice segreto e in un tentativo.</translation>
     </message>
     <message>
@@ -224,21 +268,23 @@
         <translation>Con reinserimento</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
+        <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: il codice segreto ha quattro colori diversi, e un tentativo che ripete un colore viene rifiutato.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+9"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Senza reinserimento</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
-        <translation>Inizia una partita dell&apos;uno o dell&apos;altro tipo da %1.</translation>
+        <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
+        <translation>Inizia una partita dell’uno o dell’altro tipo da %1.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+92"/>
@@ -248,14 +294,16 @@
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
-        <translation>Lascia muovere il computer</translation>
+        <extracomment>A heading of the help, about the Move command.</extracomment>
+        <translation>Lascia giocare il computer</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 plays the active row for you: it puts in the first combination, in a fixed order, that agrees with every score so far, and commits it. You and the computer can take turns in one game.</source>
-        <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
+        <extracomment>%1 is the menu path of the Move command (&quot;Game &gt; Move&quot;), in bold.</extracomment>
+        <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni ottenute finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="-16"/>
@@ -265,71 +313,82 @@
         <translation>Mossa</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-34"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-47"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
-        <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Sposta le finestre dove preferisci: al prossimo avvio si riapriranno entrambe lì.</translation>
+        <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Le finestre si possono spostare dove si preferisce: al prossimo avvio si riapriranno entrambe lì.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+51"/>
         <source>Preferences</source>
+        <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferenze</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 has two options, both off at first. They apply at once and are kept for the next start.</source>
+        <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation>%1 ha due opzioni, entrambe disattivate all’inizio. Si applicano subito e restano per il prossimo avvio.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
+        <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: ogni piolo colorato porta un segno nero o bianco la cui forma ne indica il colore, per chi distingue male alcuni dei colori. Il rosso ha un triangolo con la punta in alto, il verde una croce, il giallo un triangolo con la punta in basso, il blu due barre orizzontali, il magenta un anello e il ciano due barre verticali.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+42"/>
+        <location line="+6"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+46"/>
         <source>&amp;Color marks</source>
+        <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Segni dei colori</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
+        <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: ogni piolino bianco riceve un contorno scuro, così da distinguersi da un posto vuoto.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+4"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
         <source>&amp;Outlined key pegs</source>
+        <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>Piolini &amp;contornati</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Keys</source>
+        <extracomment>A heading of the help, over the table of keys.</extracomment>
         <translation>Tasti</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The keys work whichever of the two windows is active.</source>
-        <translation>I tasti funzionano qualunque delle due finestre sia attiva.</translation>
+        <extracomment>The two windows: the board and the palette.</extracomment>
+        <translation>I tasti funzionano in entrambe le finestre, qualunque sia quella attiva.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-4"/>
+        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
+        <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Pannello informazioni</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Version %1</source>
+        <extracomment>%1 is the version number, such as 1.0.0.</extracomment>
         <translation>Versione %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>A code-breaking game: find four hidden colors out of six.</source>
+        <extracomment>The about window&apos;s one-line description of the game; the desktop entry&apos;s GenericName says the same (&quot;Code-Breaking Game&quot;).</extracomment>
         <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-18"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-24"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -341,13 +400,7 @@
         <translation>Pannello informazioni...</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <source>Empty the rightmost filled peg of the active row</source>
-        <extracomment>Line of the help&apos;s key table: Backspace takes the colour off the filled peg that is furthest right.</extracomment>
-        <translation>Togli il piolo messo più a destra nella riga attiva</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+5"/>
         <location filename="../src/app/HelpWindow.cpp" line="+1"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
@@ -366,114 +419,136 @@
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+52"/>
+        <location filename="../src/game/Controller.cpp" line="+53"/>
         <source>Hueriddle (without replacement)</source>
+        <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (senza reinserimento)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Hueriddle (with replacement)</source>
+        <extracomment>The board window&apos;s title during a game where colours may repeat.</extracomment>
         <translation>Hueriddle (con reinserimento)</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+6"/>
+        <location line="+32"/>
+        <location line="+9"/>
         <source>Alert</source>
-        <translation>Attenzione</translation>
+        <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
+        <translation>Avviso</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>All four colors must be set.</source>
+        <extracomment>Message of a notice: Commit was chosen before the four pegs of the active row had a colour.</extracomment>
         <translation>Bisogna mettere tutti e quattro i colori.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+121"/>
         <source>OK</source>
+        <extracomment>The one button of every alert.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-112"/>
         <source>No double colors, please.</source>
+        <extracomment>Message of a notice: a game without replacement refuses a row that has a colour twice.</extracomment>
         <translation>Niente colori doppi, per favore.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Congratulations!</source>
+        <extracomment>Title of the alert that ends a won game.</extracomment>
         <translation>Complimenti!</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>You win.</source>
+        <extracomment>Message of the alert that ends a won game.</extracomment>
         <translation>Hai vinto.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game over.</source>
+        <extracomment>Title of the alert that ends a game lost after the eighth row.</extracomment>
         <translation>Partita finita.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>You lose.</source>
+        <extracomment>Message of the alert that ends a lost game.</extracomment>
         <translation>Hai perso.</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+33"/>
+        <location filename="../src/views/Peg.cpp" line="+35"/>
         <source>empty</source>
+        <extracomment>Read by screen readers after a peg&apos;s label for a hole with no colour (&quot;Row 1, position 2: empty&quot;).</extracomment>
         <translation>vuoto</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>black</source>
+        <extracomment>Read by screen readers: the colour of a peg that is black.</extracomment>
         <translation>nero</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>white</source>
+        <extracomment>Read by screen readers: the colour of a peg that is white.</extracomment>
         <translation>bianco</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>color %1</source>
+        <extracomment>Read by screen readers for a colour that has no name; %1 is its hex code, such as #ff808080.</extracomment>
         <translation>colore %1</translation>
     </message>
     <message>
-        <location filename="../src/views/CellView.cpp" line="+27"/>
+        <location filename="../src/views/CellView.cpp" line="+30"/>
         <source>%1: %2</source>
+        <extracomment>Read by screen readers: a peg&apos;s label, then its colour or a score (&quot;Row 1, position 2: red&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/views/Peg.cpp" line="+12"/>
+        <location filename="../src/views/Peg.cpp" line="+18"/>
         <source>A %1 peg</source>
+        <extracomment>Read by screen readers; %1 is a colour&apos;s name, translated alone (&quot;A red peg&quot;).</extracomment>
         <translation>Un piolo %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>An empty hole</source>
+        <extracomment>Read by screen readers for a place of the board with no peg in it.</extracomment>
         <translation>Un foro vuoto</translation>
     </message>
     <message>
-        <location filename="../src/views/Result.cpp" line="+40"/>
+        <location filename="../src/views/Result.cpp" line="+43"/>
         <source>%1 black, %2 white</source>
+        <extracomment>Read by screen readers after a row&apos;s label: what its score shows, %1 black key pegs (right colour, right place), %2 white ones (right colour, other place).</extracomment>
         <translation>neri: %1, bianchi: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1 in the right place, %2 in another place</source>
+        <extracomment>A row&apos;s score explained for screen readers: %1 pegs of the right colour in the right place, %2 of a right colour in another place.</extracomment>
         <translation>%1 al posto giusto, %2 in un altro posto</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-10"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="-17"/>
         <source>Hueriddle Preferences</source>
+        <extracomment>Title of the preferences window.</extracomment>
         <translation>Preferenze di Hueriddle</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
+        <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Ogni piolo colorato porta un segno nero o bianco la cui sola forma ne indica il colore.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
+        <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>I piolini bianchi ricevono un contorno scuro, così da distinguersi dai posti vuoti.</translation>
     </message>
 </context>

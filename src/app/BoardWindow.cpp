@@ -66,7 +66,9 @@ BoardWindow::BoardWindow(Controller &controller)
 {
     setupWidgets();
     setupMenus(controller);
+    //: The board window's title before a game starts: the program's name.
     setWindowTitle(GameText::tr("Hueriddle"));
+    //: Read by screen readers: the name of the board window.
     setAccessibleName(GameText::tr("Hueriddle board"));
 }
 
@@ -77,12 +79,17 @@ QGroupBox *BoardWindow::makeAnswerBox(QWidget *parent)
     auto *answerView = new QWidget;
     const QPoint answerOrigin(kRowX, 0);
     answerView->setFixedSize(rules::kPositions * kPegSize, kPegSize);
+    //: Read by screen readers: the row below the board where the secret shows
+    //: at the end of a game.
     answerView->setAccessibleName(GameText::tr("Answer row"));
     for (int j = 0; j < rules::kPositions; ++j) {
         auto *peg = new Peg(QPointF(QPoint(kRowX + kPegSize * j, 0) - answerOrigin), answerView);
+        //: Read by screen readers before a peg of the answer row; %1 is its
+        //: position, 1 to 4 from the left.
         peg->setAccessibleLabel(GameText::tr("Answer, position %1").arg(j + 1));
         m_answer[j] = peg;
     }
+    //: Title of the box around the answer row.
     return makeBox(GameText::tr("Answer"), answerView, parent);
 }
 
@@ -91,21 +98,27 @@ QGroupBox *BoardWindow::makeBoardBox(QWidget *parent)
     auto *boardView = new QWidget;
     const QPoint boardOrigin(kRowX, kFirstRowY);
     boardView->setFixedSize(kResultX + kPegSize - kRowX, rules::kRows * kPegSize);
+    //: Read by screen readers: the board's eight rows with the score beside each.
     boardView->setAccessibleName(GameText::tr("Rows and scores"));
     for (int i = 0; i < rules::kRows; ++i) {
         const int y = kFirstRowY + kPegSize * i;
         // Index 7 is the top row, played first: "Row 1".
         const int rowNumber = rules::kRows - i;
         auto *result = new Result(QPointF(QPoint(kResultX, y) - boardOrigin), boardView);
+        //: Read by screen readers before the score of a row; %1 is the row's
+        //: number, 1 at the top.
         result->setAccessibleLabel(GameText::tr("Row %1").arg(rowNumber));
         m_scores[i] = result;
         for (int j = 0; j < rules::kPositions; ++j) {
             auto *peg = new DestinationPeg(QPointF(QPoint(kRowX + kPegSize * j, y) - boardOrigin),
                                            boardView);
+            //: Read by screen readers before a peg of the board; %1 is the row, 1 at
+            //: the top, %2 the position, 1 to 4 from the left.
             peg->setAccessibleLabel(GameText::tr("Row %1, position %2").arg(rowNumber).arg(j + 1));
             m_pegs[i][j] = peg;
         }
     }
+    //: Title of the box around the eight rows of the board.
     return makeBox(GameText::tr("Board"), boardView, parent);
 }
 
@@ -126,6 +139,7 @@ void BoardWindow::setupWidgets()
         answerBox->height() > kBoardBoxY ? answerBox->height() + kBoxGap : kBoardBoxY;
     placeAtLowerLeft(*boardBox, QPointF(0, boardBoxY));
     placeAtLowerLeft(*answerBox, QPointF(0, 0));
+    //: Read by screen readers: the board window's content.
     m_content->setAccessibleName(GameText::tr("Board and answer"));
 }
 
@@ -134,6 +148,7 @@ void BoardWindow::setupWidgets()
 void BoardWindow::setupMenus(Controller &controller)
 {
     m_menu = new MainMenu(controller, this);
+    //: Read by screen readers: the menu bar of the board window.
     m_menu->setAccessibleName(GameText::tr("Main menu"));
     const int width = m_content->width();
     int menuHeight = m_menu->heightForWidth(width);

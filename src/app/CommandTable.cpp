@@ -64,7 +64,7 @@ QList<CommandTable::Command> makeCommands()
          .place = 2,
          .keys = {QKeySequence(Qt::CTRL | Qt::Key_Question)},
          //: Line of the help's key table.
-         .help = QT_TRANSLATE_NOOP("Hueriddle", "Show this help")},
+         .help = QT_TRANSLATE_NOOP("Hueriddle", "Show the help window")},
     };
 
     // The digit keys in the palette's reading order, on the digit row and on

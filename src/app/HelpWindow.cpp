@@ -43,12 +43,16 @@ QString heading(const QString &text)
 
 HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), m_browser(new QTextBrowser(this))
 {
-    setWindowTitle(GameText::tr("Hueriddle Help"));
+    setWindowTitle(
+        //: Title of the help window.
+        GameText::tr("Hueriddle Help"));
     setAccessibleName(windowTitle());
     setModal(false);
 
     m_browser->setOpenLinks(false);
-    m_browser->setAccessibleName(GameText::tr("Help text"));
+    m_browser->setAccessibleName(
+        //: Read by screen readers: the help window's text.
+        GameText::tr("Help text"));
     m_browser->setHtml(html());
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -79,13 +83,21 @@ QList<HelpWindow::KeyHelp> HelpWindow::keyTable()
 QString HelpWindow::html()
 {
     QString text;
-    text +=
-        QStringLiteral("<h2>%1</h2>").arg(GameText::tr("How to play Hueriddle").toHtmlEscaped());
+    text += QStringLiteral("<h2>%1</h2>")
+                .arg(
+                    //: The help's main heading.
+                    GameText::tr("How to play Hueriddle").toHtmlEscaped());
     text += paragraph(
+        //: The help's first paragraph. The colours are listed in their codes'
+        //: order; a guess is one row the player commits.
         GameText::tr("The computer hides a secret row of four colors out of six: blue, green, "
                      "cyan, red, magenta and yellow. Find it within eight guesses.")
             .toHtmlEscaped());
     text += paragraph(
+        //: %1 is the palette window's title, %2 the menu path of the Commit
+        //: command ("Game > Commit"), both in bold. The "pegs" of the active row
+        //: are its four places; "second frame": the active row's places are drawn
+        //: with a second ring.
         GameText::tr("Play starts on the top row of the board and goes down; the pegs of the "
                      "active row have a second frame. Drag a color from the %1 window onto each "
                      "of its four pegs, and drop another color on a peg to change it. When the "
@@ -102,6 +114,8 @@ QString HelpWindow::html()
             .toHtmlEscaped()
             .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Palette")})));
     text += paragraph(
+        //: How a row is scored; key pegs are the small black and white pegs
+        //: beside each row.
         GameText::tr("Each committed row is scored beside it: a black key peg for every peg of "
                      "the right color in the right place, a white key peg for every further "
                      "color that is in the secret at another place. Four black key pegs win; "
@@ -109,23 +123,34 @@ QString HelpWindow::html()
                      "shows in the answer row below the board.")
             .toHtmlEscaped());
 
-    text += heading(GameText::tr("Two variants"));
-    text += QStringLiteral("<ul><li>%1</li><li>%2</li></ul>")
-                .arg(GameText::tr("%1: colors may repeat in the secret and in a guess.")
-                         .toHtmlEscaped()
-                         .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "With replacement")})),
-                     GameText::tr(
-                         "%1: the secret has four different colors, and a guess that repeats a "
-                         "color is refused.")
-                         .toHtmlEscaped()
-                         .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Without replacement")})));
-    text += paragraph(GameText::tr("Start a game of either kind from %1.")
-                          .toHtmlEscaped()
-                          .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Game"),
-                                         QT_TRANSLATE_NOOP("Hueriddle", "New game")})));
-
-    text += heading(GameText::tr("Let the computer move"));
+    text += heading(
+        //: A heading of the help.
+        GameText::tr("Two variants"));
+    //: %1 is the menu item "With replacement", in bold.
+    const QString withReplacement =
+        GameText::tr("%1: colors may repeat in the secret and in a guess.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "With replacement")}));
+    //: %1 is the menu item "Without replacement", in bold.
+    const QString withoutReplacement =
+        GameText::tr("%1: the secret has four different colors, and a guess that repeats a "
+                     "color is refused.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Without replacement")}));
+    text +=
+        QStringLiteral("<ul><li>%1</li><li>%2</li></ul>").arg(withReplacement, withoutReplacement);
     text += paragraph(
+        //: %1 is the menu path "Game > New game", in bold.
+        GameText::tr("Start a game of either kind from %1.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Game"),
+                           QT_TRANSLATE_NOOP("Hueriddle", "New game")})));
+
+    text += heading(
+        //: A heading of the help, about the Move command.
+        GameText::tr("Let the computer move"));
+    text += paragraph(
+        //: %1 is the menu path of the Move command ("Game > Move"), in bold.
         GameText::tr("%1 plays the active row for you: it puts in the first combination, in "
                      "a fixed order, that agrees with every score so far, and commits it. You "
                      "and the computer can take turns in one game.")
@@ -133,28 +158,38 @@ QString HelpWindow::html()
             .arg(menuPath(
                 {QT_TRANSLATE_NOOP("Hueriddle", "Game"), QT_TRANSLATE_NOOP("Hueriddle", "Move")})));
 
-    text += heading(GameText::tr("Preferences"));
-    text += paragraph(GameText::tr("%1 has two options, both off at first. They apply at once "
-                                   "and are kept for the next start.")
-                          .toHtmlEscaped()
-                          .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
-                                         QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
-    text += QStringLiteral("<ul><li>%1</li><li>%2</li></ul>")
-                .arg(GameText::tr(
-                         "%1: every colored peg carries a black or white mark whose shape tells "
-                         "its color, for players who tell some of the colors apart poorly. Red "
-                         "has a triangle pointing up, green a cross, yellow a triangle pointing "
-                         "down, blue two horizontal bars, magenta a ring and cyan two vertical "
-                         "bars.")
-                         .toHtmlEscaped()
-                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Color marks"))),
-                     GameText::tr("%1: every white key peg gets a dark outline, so "
-                                  "that it stands out from an empty place.")
-                         .toHtmlEscaped()
-                         .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs"))));
-
-    text += heading(GameText::tr("Keys"));
+    text += heading(
+        //: A heading of the help, about the preferences window.
+        GameText::tr("Preferences"));
     text += paragraph(
+        //: %1 is the menu path "Info > Preferences...", in bold.
+        GameText::tr("%1 has two options, both off at first. They apply at once "
+                     "and are kept for the next start.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
+                           QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
+    //: %1 is the check box "Color marks" of the preferences, in bold.
+    const QString colorMarks =
+        GameText::tr("%1: every colored peg carries a black or white mark whose shape tells "
+                     "its color, for players who tell some of the colors apart poorly. Red "
+                     "has a triangle pointing up, green a cross, yellow a triangle pointing "
+                     "down, blue two horizontal bars, magenta a ring and cyan two vertical "
+                     "bars.")
+            .toHtmlEscaped()
+            .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Color marks")));
+    //: %1 is the check box "Outlined key pegs" of the preferences, in bold.
+    const QString outlinedKeyPegs =
+        GameText::tr("%1: every white key peg gets a dark outline, so "
+                     "that it stands out from an empty place.")
+            .toHtmlEscaped()
+            .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs")));
+    text += QStringLiteral("<ul><li>%1</li><li>%2</li></ul>").arg(colorMarks, outlinedKeyPegs);
+
+    text += heading(
+        //: A heading of the help, over the table of keys.
+        GameText::tr("Keys"));
+    text += paragraph(
+        //: The two windows: the board and the palette.
         GameText::tr("The keys work whichever of the two windows is active.").toHtmlEscaped());
     text += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"4\">");
     for (const KeyHelp &row : keyTable()) {

@@ -10,10 +10,12 @@
 
 InfoPanel::InfoPanel(QWidget *parent) : QDialog(parent)
 {
+    //: Title of the about window, opened from Info > Info Panel...
     setWindowTitle(GameText::tr("Info Panel"));
     setAccessibleName(windowTitle());
     setModal(false);
 
+    //: The program's name, shown large in the about window.
     auto *name = new QLabel(GameText::tr("Hueriddle"), this);
     name->setObjectName(QStringLiteral("name"));
     QFont nameFont = name->font();
@@ -21,11 +23,14 @@ InfoPanel::InfoPanel(QWidget *parent) : QDialog(parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
     name->setFont(nameFont);
 
+    //: %1 is the version number, such as 1.0.0.
     auto *versionLabel = new QLabel(GameText::tr("Version %1").arg(version()), this);
     versionLabel->setObjectName(QStringLiteral("version"));
 
-    auto *description =
-        new QLabel(GameText::tr("A code-breaking game: find four hidden colors out of six."), this);
+    auto *description = new QLabel(
+        //: The about window's one-line description of the game; the desktop
+        //: entry's GenericName says the same ("Code-Breaking Game").
+        GameText::tr("A code-breaking game: find four hidden colors out of six."), this);
     description->setObjectName(QStringLiteral("description"));
 
     for (QLabel *label : {name, versionLabel, description}) {

@@ -33,17 +33,27 @@ QCheckBox *addOption(QVBoxLayout *layout, const QString &text, const QString &ex
 
 PreferencesWindow::PreferencesWindow(QWidget *parent) : QDialog(parent)
 {
+    //: Title of the preferences window.
     setWindowTitle(GameText::tr("Hueriddle Preferences"));
     setAccessibleName(windowTitle());
     setModal(false);
 
     auto *layout = new QVBoxLayout(this);
     m_colorMarks =
-        addOption(layout, GameText::tr("&Color marks"),
+        addOption(layout,
+                  //: A check box: a black or white symbol on each coloured peg tells its
+                  //: colour by shape. "&" marks the mnemonic letter.
+                  GameText::tr("&Color marks"),
+                  //: The explanation under the check box "Color marks".
                   GameText::tr("Every colored peg carries a black or white mark whose shape "
                                "alone tells its color."));
     m_outlinedKeyPegs = addOption(
-        layout, GameText::tr("&Outlined key pegs"),
+        layout,
+        //: A check box: the white key pegs of the scores get a dark outline. "&"
+        //: marks the mnemonic letter.
+        GameText::tr("&Outlined key pegs"),
+        //: The explanation under the check box "Outlined key pegs"; an empty
+        //: place is a hole of the board with no peg.
         GameText::tr("White key pegs get a dark outline, so that they stand out from empty "
                      "places."));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

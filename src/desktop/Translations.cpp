@@ -43,7 +43,13 @@ QStringList Translations::searchPaths()
     return paths;
 }
 
-bool Translations::install(const QLocale &locale, const QStringList &directories)
+QString Translations::qtTranslationsPath()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+bool Translations::install(const QLocale &locale, const QStringList &directories,
+                           const QString &qtDirectory)
 {
     removeTranslator(programTranslator);
     removeTranslator(qtTranslator);
@@ -67,8 +73,7 @@ bool Translations::install(const QLocale &locale, const QStringList &directories
 
     // Qt's own texts (standard buttons, key names) follow the program's language.
     auto qt = std::make_unique<QTranslator>(app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtDirectory)) {
         QCoreApplication::installTranslator(qt.get());
         qtTranslator = qt.release();
     }

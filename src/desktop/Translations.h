@@ -20,9 +20,16 @@ public:
 
     // Replaces the translators installed by an earlier call with the best
     // translation for `locale` in the first of `directories` that holds one,
-    // together with Qt's own translation for the same locale when it exists.
-    // Returns whether a translation of the program was installed; if not, the
-    // program shows its English texts. Needs a QCoreApplication.
+    // together with Qt's own translation for the same locale (standard
+    // buttons, key names) from `qtDirectory` when it is there (Debian's
+    // qt6-translations-l10n). Returns whether a translation of the program was
+    // installed; if not, the program shows its English texts. Without Qt's
+    // translation the program's own texts are still translated. Needs a
+    // QCoreApplication.
     static bool install(const QLocale &locale = QLocale::system(),
-                        const QStringList &directories = searchPaths());
+                        const QStringList &directories = searchPaths(),
+                        const QString &qtDirectory = qtTranslationsPath());
+
+    // Where Qt keeps its own translations, qtbase_<language>.qm.
+    static QString qtTranslationsPath();
 };

@@ -48,9 +48,13 @@ void Controller::newGameUnique(bool withoutReplacement)
     done = false;
     activateRow(kFirstRow);
 
-    if (window)
-        window->setWindowTitle(unique ? GameText::tr("Hueriddle (without replacement)")
-                                      : GameText::tr("Hueriddle (with replacement)"));
+    if (window && unique) {
+        //: The board window's title during a game of four different colours.
+        window->setWindowTitle(GameText::tr("Hueriddle (without replacement)"));
+    } else if (window) {
+        //: The board window's title during a game where colours may repeat.
+        window->setWindowTitle(GameText::tr("Hueriddle (with replacement)"));
+    }
     emit gameStateChanged();
 }
 
@@ -78,13 +82,22 @@ void Controller::commit()
         const QPointer<DestinationPeg> &peg = pegs[row][position];
         const QColor color = peg ? peg->color() : QColor();
         if (!color.isValid()) {
-            alert(GameText::tr("Alert"), GameText::tr("All four colors must be set."));
+            alert(
+                //: Title of a notice about a row that cannot be committed; its
+                //: message says why. A gentle notice, not a warning of danger.
+                GameText::tr("Alert"),
+                //: Message of a notice: Commit was chosen before the four pegs of
+                //: the active row had a colour.
+                GameText::tr("All four colors must be set."));
             return;
         }
         guess[position] = ColorCodes::codeOfColor(color);
     }
     if (unique && rules::hasRepeatedCode(guess)) {
-        alert(GameText::tr("Alert"), GameText::tr("No double colors, please."));
+        alert(GameText::tr("Alert"),
+              //: Message of a notice: a game without replacement refuses a row
+              //: that has a colour twice.
+              GameText::tr("No double colors, please."));
         return;
     }
 
@@ -102,10 +115,19 @@ void Controller::commit()
         return;
 
     emit gameStateChanged();
-    if (won)
-        alert(GameText::tr("Congratulations!"), GameText::tr("You win."));
-    else
-        alert(GameText::tr("Game over."), GameText::tr("You lose."));
+    if (won) {
+        alert(
+            //: Title of the alert that ends a won game.
+            GameText::tr("Congratulations!"),
+            //: Message of the alert that ends a won game.
+            GameText::tr("You win."));
+    } else {
+        alert(
+            //: Title of the alert that ends a game lost after the eighth row.
+            GameText::tr("Game over."),
+            //: Message of the alert that ends a lost game.
+            GameText::tr("You lose."));
+    }
     for (int position = 0; position < rules::kPositions; ++position)
         if (sol[position])
             sol[position]->setColor(ColorCodes::colorOfCode(combo[position]));
@@ -186,6 +208,7 @@ void Controller::activateRow(std::int32_t row)
 
 void Controller::alert(const QString &title, const QString &message)
 {
+    //: The one button of every alert.
     runAlertPanel(title, message, GameText::tr("OK"));
 }
 

@@ -71,11 +71,23 @@ struct PlayableColor {
 };
 
 inline constexpr std::array<PlayableColor, kLastCode - kFirstCode + 1> kPlayableColors{{
+    //: A colour's name, alone after a label ("Palette: blue") and put into
+    //: sentences ("A %1 peg"); see translations/README.md.
     {1, QT_TRANSLATE_NOOP("Hueriddle", "blue"), 0, 0},
+    //: A colour's name, alone after a label ("Palette: green") and put into
+    //: sentences ("A %1 peg"); see translations/README.md.
     {2, QT_TRANSLATE_NOOP("Hueriddle", "green"), 1, 1},
+    //: A colour's name, alone after a label ("Palette: cyan") and put into
+    //: sentences ("A %1 peg"); see translations/README.md.
     {3, QT_TRANSLATE_NOOP("Hueriddle", "cyan"), 2, 0},
+    //: A colour's name, alone after a label ("Palette: red") and put into
+    //: sentences ("A %1 peg"); see translations/README.md.
     {4, QT_TRANSLATE_NOOP("Hueriddle", "red"), 0, 1},
+    //: A colour's name, alone after a label ("Palette: magenta") and put into
+    //: sentences ("A %1 peg"); see translations/README.md.
     {5, QT_TRANSLATE_NOOP("Hueriddle", "magenta"), 1, 0},
+    //: A colour's name, alone after a label ("Palette: yellow") and put into
+    //: sentences ("A %1 peg"); see translations/README.md.
     {6, QT_TRANSLATE_NOOP("Hueriddle", "yellow"), 2, 1},
 }};
 

@@ -23,8 +23,11 @@ void CellView::setAccessibleLabel(const QString &label)
 QString CellView::accessibleText() const
 {
     const QString shown = shownText();
-    return m_accessibleLabel.isEmpty() ? shown
-                                       : GameText::tr("%1: %2").arg(m_accessibleLabel, shown);
+    return m_accessibleLabel.isEmpty()
+               ? shown
+               //: Read by screen readers: a peg's label, then its colour or a score
+               //: ("Row 1, position 2: red").
+               : GameText::tr("%1: %2").arg(m_accessibleLabel, shown);
 }
 
 void CellView::requestRepaint()

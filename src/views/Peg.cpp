@@ -29,15 +29,27 @@ void Peg::setCValue(std::int32_t code)
 
 QString Peg::describeColor(const QColor &color)
 {
-    if (!color.isValid())
+    if (!color.isValid()) {
+        //: Read by screen readers after a peg's label for a hole with no
+        //: colour ("Row 1, position 2: empty").
         return GameText::tr("empty");
+    }
     if (const std::int32_t code = ColorCodes::playableCodeOf(color))
         return GameText::tr(rules::playableColor(code).name);
     const ColorCodes::Rgba rgba = ColorCodes::rgbaOf(color);
     // The two other colours of full primaries: none lit, or all three.
     if (rgba.alpha == 1.0f && rgba.red == rgba.green && rgba.green == rgba.blue &&
-        (rgba.red == 0.0f || rgba.red == 1.0f))
-        return rgba.red == 0.0f ? GameText::tr("black") : GameText::tr("white");
+        rgba.red == 0.0f) {
+        //: Read by screen readers: the colour of a peg that is black.
+        return GameText::tr("black");
+    }
+    if (rgba.alpha == 1.0f && rgba.red == rgba.green && rgba.green == rgba.blue &&
+        rgba.red == 1.0f) {
+        //: Read by screen readers: the colour of a peg that is white.
+        return GameText::tr("white");
+    }
+    //: Read by screen readers for a colour that has no name; %1 is its hex
+    //: code, such as #ff808080.
     return GameText::tr("color %1").arg(color.name(QColor::HexArgb));
 }
 
@@ -50,8 +62,13 @@ QString Peg::accessibleDetails() const
 {
     if (!m_accessibleDetails.isEmpty())
         return m_accessibleDetails;
-    return m_color.isValid() ? GameText::tr("A %1 peg").arg(describeColor(m_color))
-                             : GameText::tr("An empty hole");
+    if (!m_color.isValid()) {
+        //: Read by screen readers for a place of the board with no peg in it.
+        return GameText::tr("An empty hole");
+    }
+    //: Read by screen readers; %1 is a colour's name, translated alone ("A
+    //: red peg").
+    return GameText::tr("A %1 peg").arg(describeColor(m_color));
 }
 
 void Peg::setAccessibleDetails(const QString &details)

@@ -37,11 +37,16 @@ void Result::setBlackAndWhite(std::int32_t black, std::int32_t white)
 
 QString Result::shownText() const
 {
+    //: Read by screen readers after a row's label: what its score shows, %1
+    //: black key pegs (right colour, right place), %2 white ones (right
+    //: colour, other place).
     return GameText::tr("%1 black, %2 white").arg(m_black).arg(m_white);
 }
 
 QString Result::accessibleDetails() const
 {
+    //: A row's score explained for screen readers: %1 pegs of the right
+    //: colour in the right place, %2 of a right colour in another place.
     return GameText::tr("%1 in the right place, %2 in another place").arg(m_black).arg(m_white);
 }
 

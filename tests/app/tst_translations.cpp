@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
 #include "app/AppController.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenu.h"
 #include "desktop/Translations.h"
 #include "game/Controller.h"
@@ -14,11 +15,16 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -68,9 +74,14 @@ bool isKeyName(const QString &text)
     return !keys.isEmpty() && keys.toString(QKeySequence::NativeText) == text;
 }
 
+// Which texts collectTexts gathers: the program's own only, or Qt's too (the
+// standard dialog buttons, the key names in the help and the menus).
+enum class QtTexts { LeftOut, Included };
+
 // Every text a player can see in `widget` and below it, each with where it
-// was found; Qt's standard dialog buttons and key names are left out.
-void collectTexts(const QWidget *widget, const QString &where, QStringList &texts)
+// was found.
+void collectTexts(const QWidget *widget, const QString &where, QStringList &texts,
+                  QtTexts qtTexts = QtTexts::LeftOut)
 {
     const auto add = [&](const QString &text, const QString &what) {
         if (!text.trimmed().isEmpty())
@@ -91,13 +102,14 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
         add(box->title(), QStringLiteral("box title"));
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
         const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
-        if (!buttons || buttons->standardButton(const_cast<QAbstractButton *>(button)) ==
-                            QDialogButtonBox::NoButton)
+        if (qtTexts == QtTexts::Included || !buttons ||
+            buttons->standardButton(const_cast<QAbstractButton *>(button)) ==
+                QDialogButtonBox::NoButton)
             add(button->text(), QStringLiteral("button"));
     }
     if (const auto *browser = qobject_cast<const QTextBrowser *>(widget)) {
         for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
-            if (!isKeyName(block.text()))
+            if (qtTexts == QtTexts::Included || !isKeyName(block.text()))
                 add(block.text(), QStringLiteral("text"));
     }
     const auto addMenu = [&](const QList<QAction *> &actions, const auto &self) -> void {
@@ -106,6 +118,9 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
             add(action->toolTip() == QString(action->text()).remove(u'&') ? QString()
                                                                           : action->toolTip(),
                 QStringLiteral("menu item tool tip"));
+            if (qtTexts == QtTexts::Included)
+                add(action->shortcut().toString(QKeySequence::NativeText),
+                    QStringLiteral("menu item's keys"));
             if (action->menu())
                 self(action->menu()->actions(), self);
         }
@@ -114,7 +129,90 @@ void collectTexts(const QWidget *widget, const QString &where, QStringList &text
         addMenu(bar->actions(), addMenu);
     for (const QWidget *child : widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (!child->isWindow())
-            collectTexts(child, where, texts);
+            collectTexts(child, where, texts, qtTexts);
+}
+
+// Plays through the four alerts of the game: a row not full, a repeated
+// colour without replacement, a lost game, a won game.
+void raiseEveryAlert(AlertRecorder<AppController> &controller)
+{
+    controller.commit();
+    controller.newGameNoRep();
+    for (int code : {1, 1, 2, 3})
+        QVERIFY(controller.placeColor(code));
+    controller.commit();
+    controller.newGameWithRep();
+    controller.combo = {4, 5, 6, 5}; // the search misses it in eight rows
+    while (!controller.done)
+        controller.move();
+    controller.newGameWithRep();
+    controller.combo = {1, 2, 3, 4};
+    for (int code : {1, 2, 3, 4})
+        QVERIFY(controller.placeColor(code));
+    controller.commit();
+    QCOMPARE(controller.alerts.size(), std::size_t(4));
+}
+
+// Whether Qt's own translation for `language` is installed (Debian's
+// qt6-translations-l10n, which `make test` installs).
+bool hasQtTranslation(const QString &language)
+{
+    return QFile::exists(Translations::qtTranslationsPath() +
+                         QStringLiteral("/qtbase_%1.qm").arg(language));
+}
+
+// The words of `text` in lower case, of two letters or more: single letters
+// are the keys of shortcuts ("Ctrl+N") in every language.
+QSet<QString> wordsOf(const QString &text)
+{
+    static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
+    QSet<QString> words;
+    for (const QRegularExpressionMatch &match : word.globalMatch(text))
+        words.insert(match.captured().toLower());
+    return words;
+}
+
+// Every text the player meets, Qt's own included, under the translation
+// installed now: the board, the palette, the info panel, the help and the
+// preferences with their menus and keys, and the four alerts. When
+// HUERIDDLE_SCREENSHOT_DIR is set, each window and each menu is saved there
+// as <name>-<window>.png, to be looked at.
+QStringList everyShownText(const QString &name)
+{
+    IsolatedSettings settings;
+    AlertRecorder<AppController> controller;
+    controller.applicationDidFinishLaunching();
+    controller.orderFrontStandardInfoPanel();
+    controller.orderFrontHelpPanel();
+    controller.runPreferencesPanel();
+    const auto closeOthers = qScopeGuard([] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->testAttribute(Qt::WA_DeleteOnClose))
+                window->close();
+    });
+    raiseEveryAlert(controller);
+
+    QStringList texts;
+    for (const RecordedAlert &alert : controller.alerts)
+        texts << QStringLiteral("alert title: \"%1\"").arg(alert.title)
+              << QStringLiteral("alert message: \"%1\"").arg(alert.message)
+              << QStringLiteral("alert button: \"%1\"").arg(alert.button);
+    const QString screenshots = qEnvironmentVariable("HUERIDDLE_SCREENSHOT_DIR");
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        const QString className = QString::fromLatin1(window->metaObject()->className());
+        collectTexts(window, className, texts, QtTexts::Included);
+        if (screenshots.isEmpty())
+            continue;
+        window->grab().save(QStringLiteral("%1/%2-%3.png").arg(screenshots, name, className));
+        for (QMenu *menu : window->findChildren<QMenu *>()) {
+            menu->adjustSize();
+            menu->grab().save(QStringLiteral("%1/%2-menu-%3.png")
+                                  .arg(screenshots, name, menu->title().remove(u'&')));
+        }
+    }
+    return texts;
 }
 
 } // namespace
@@ -140,6 +238,11 @@ private slots:
     void shippedTranslationsNameMenusAndWindows_data();
     void shippedTranslationsNameMenusAndWindows();
     void everyVisibleTextIsTranslated();
+    void qtTextsFollowTheLanguage_data();
+    void qtTextsFollowTheLanguage();
+    void programTextsWithoutQtTranslation();
+    void shippedTranslationsLeaveNoEnglish_data();
+    void shippedTranslationsLeaveNoEnglish();
 
 private:
     static QString game() { return QCoreApplication::translate("Hueriddle", "Game"); }
@@ -325,7 +428,7 @@ void TestTranslations::shippedTranslationsNameMenusAndWindows_data()
                             << QStringList{"Hueriddle (avec remise)", "Palette"};
     QTest::newRow("Spanish") << "es_ES" << true
                              << QStringList{"Info",          "Partida",   "Ocultar", "Salir",
-                                            "Partida nueva", "Confirmar", "Jugada"}
+                                            "Nueva partida", "Confirmar", "Jugada"}
                              << QStringList{"Hueriddle (con reposición)", "Paleta"};
     QTest::newRow("Italian") << "it_IT" << true
                              << QStringList{"Info",          "Partita",  "Nascondi", "Esci",
@@ -396,23 +499,9 @@ void TestTranslations::everyVisibleTextIsTranslated()
                 window->close();
     });
 
-    // The alerts: a row not full, a repeated colour without replacement, a
-    // lost game, a won game.
-    controller.commit();
-    controller.newGameNoRep();
-    for (int code : {1, 1, 2, 3})
-        QVERIFY(controller.placeColor(code));
-    controller.commit();
-    controller.newGameWithRep();
-    controller.combo = {4, 5, 6, 5}; // the search misses it in eight rows
-    while (!controller.done)
-        controller.move();
-    controller.newGameWithRep();
-    controller.combo = {1, 2, 3, 4};
-    for (int code : {1, 2, 3, 4})
-        QVERIFY(controller.placeColor(code));
-    controller.commit();
-    QCOMPARE(controller.alerts.size(), std::size_t(4));
+    raiseEveryAlert(controller);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(controller.alerts.back().message, QStringLiteral("[You win.]"));
 
     QStringList texts;
@@ -437,6 +526,160 @@ void TestTranslations::everyVisibleTextIsTranslated()
             unmarked << text;
     QVERIFY2(unmarked.isEmpty(),
              qPrintable(QStringLiteral("not translated:\n") + unmarked.join(u'\n')));
+}
+
+void TestTranslations::qtTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("newGameWithoutReplacement");
+    QTest::addColumn<QString>("backspace");
+
+    QTest::newRow("German") << "de_DE"
+                            << "Schließen"
+                            << "Strg+Umschalt+N"
+                            << "Rücktaste";
+    QTest::newRow("French") << "fr_FR"
+                            << "Fermer"
+                            << "Ctrl+Maj+N"
+                            << "Effacement";
+    QTest::newRow("Spanish") << "es_ES"
+                             << "Cerrar"
+                             << "Control+Mayúsculas+N"
+                             << "Borrar";
+    // Italian and Brazilian keyboards are labelled with the English names.
+    QTest::newRow("Italian") << "it_IT"
+                             << "Chiudi"
+                             << "Ctrl+Shift+N"
+                             << "Backspace";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "Fechar"
+                                          << "Ctrl+Shift+N"
+                                          << "Backspace";
+}
+
+// Qt's own texts, the Close button of the help and the keys in the menus and
+// the help's key table, speak the program's language.
+void TestTranslations::qtTextsFollowTheLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, close);
+    QFETCH(QString, newGameWithoutReplacement);
+    QFETCH(QString, backspace);
+
+    const QLocale language(locale);
+    if (!hasQtTranslation(QLocale(language.language()).name().section(u'_', 0, 0)) &&
+        !hasQtTranslation(locale))
+        QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+    QVERIFY(Translations::install(language, {QStringLiteral(HUERIDDLE_TEST_QM_DIR)}));
+
+    HelpWindow help;
+    const auto *buttons = help.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons && buttons->button(QDialogButtonBox::Close));
+    QCOMPARE(buttons->button(QDialogButtonBox::Close)->text().remove(u'&'), close);
+
+    AlertRecorder<Controller> controller;
+    MainMenu menu(controller);
+    const QAction *withoutReplacement = menu.actionForTag(Controller::WithoutReplacementTag);
+    QVERIFY(withoutReplacement);
+    QCOMPARE(withoutReplacement->shortcut().toString(QKeySequence::NativeText),
+             newGameWithoutReplacement);
+
+    QStringList keys;
+    for (const HelpWindow::KeyHelp &row : HelpWindow::keyTable())
+        keys << row.keys;
+    QVERIFY2(keys.contains(backspace), qPrintable(keys.join(u' ')));
+    QVERIFY2(keys.contains(newGameWithoutReplacement), qPrintable(keys.join(u' ')));
+}
+
+// Without Qt's translation the program still speaks the language; only Qt's
+// own texts stay English.
+void TestTranslations::programTextsWithoutQtTranslation()
+{
+    QTemporaryDir noQtTranslations;
+    QVERIFY(noQtTranslations.isValid());
+    QVERIFY(Translations::install(QLocale(QStringLiteral("de_DE")),
+                                  {QStringLiteral(HUERIDDLE_TEST_QM_DIR)},
+                                  noQtTranslations.path()));
+    QCOMPARE(game(), QStringLiteral("Spiel"));
+    HelpWindow help;
+    const auto *buttons = help.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons && buttons->button(QDialogButtonBox::Close));
+    QCOMPARE(buttons->button(QDialogButtonBox::Close)->text().remove(u'&'),
+             QStringLiteral("Close"));
+}
+
+void TestTranslations::shippedTranslationsLeaveNoEnglish_data()
+{
+    QTest::addColumn<QString>("locale");
+    // The words a language shares with the English texts, each a word of the
+    // language itself.
+    QTest::addColumn<QStringList>("sharedWords");
+
+    // Every language: the program's name, the colour names cyan and magenta,
+    // and "OK".
+    const QStringList everywhere{"hueriddle", "cyan", "magenta", "ok"};
+    QTest::newRow("German") << "de_DE" << everywhere + QStringList{"an",   "computer", "in",
+                                                                   "info", "palette",  "ring",
+                                                                   "so",   "start",    "version"};
+    // Qt's French names keep "Ctrl", as French keyboards label the key.
+    QTest::newRow("French") << "fr_FR"
+                            << everywhere + QStringList{"active",   "code",   "ctrl",    "double",
+                                                        "menu",     "on",     "options", "palette",
+                                                        "place",    "second", "secret",  "six",
+                                                        "triangle", "version"};
+    QTest::newRow("Spanish") << "es_ES" << everywhere + QStringList{"color", "info", "panel"};
+    // Qt's Italian and Brazilian names keep "Ctrl", "Shift" and "Backspace",
+    // as the keyboards there label the keys.
+    QTest::newRow("Italian") << "it_IT"
+                             << everywhere + QStringList{"all", "backspace", "computer", "ctrl",
+                                                         "in",  "info",      "menu",     "shift"};
+    QTest::newRow("Brazilian Portuguese")
+        << "pt_BR"
+        << everywhere + QStringList{"backspace", "ctrl", "for", "info", "menu", "no", "shift"};
+}
+
+// The shipped translations, with Qt's, leave no English word in any window,
+// menu, key name or alert: every word shown under the locale that is also a
+// word of the English texts must be one the language shares with English.
+void TestTranslations::shippedTranslationsLeaveNoEnglish()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, sharedWords);
+
+    if (!hasQtTranslation(locale.section(u'_', 0, 0)) && !hasQtTranslation(locale))
+        QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+    const QStringList directories = {QStringLiteral(HUERIDDLE_TEST_QM_DIR)};
+
+    QVERIFY(!Translations::install(QLocale(QStringLiteral("en_US")), directories));
+    const QStringList english = everyShownText(QStringLiteral("en"));
+    if (QTest::currentTestFailed())
+        return;
+    QSet<QString> englishWords;
+    for (const QString &text : english)
+        englishWords.unite(wordsOf(text.mid(text.indexOf(u'"'))));
+    QVERIFY(englishWords.size() > 100);
+
+    QVERIFY(Translations::install(QLocale(locale), directories));
+    const QStringList shown = everyShownText(locale);
+    if (QTest::currentTestFailed())
+        return;
+    // The same windows, menus and alerts, each text in its translated form.
+    QCOMPARE(shown.size(), english.size());
+
+    // Each English word left, with the first text that shows it.
+    const QSet<QString> shared(sharedWords.cbegin(), sharedWords.cend());
+    QMap<QString, QString> untranslated;
+    for (const QString &text : shown)
+        for (const QString &word : wordsOf(text.mid(text.indexOf(u'"'))))
+            if (englishWords.contains(word) && !shared.contains(word) &&
+                !untranslated.contains(word))
+                untranslated.insert(word, text);
+    QStringList report;
+    for (auto it = untranslated.cbegin(); it != untranslated.cend(); ++it)
+        report << it.key() + QStringLiteral(" in ") + it.value().left(40);
+    QVERIFY2(untranslated.isEmpty(),
+             qPrintable(QStringLiteral("English words:\n") + report.join(u'\n')));
 }
 
 void TestTranslations::init()

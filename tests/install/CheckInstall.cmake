@@ -2,15 +2,17 @@
 # package build does, and checks what a desktop needs from the installed tree:
 # a launcher entry and AppStream metadata that their validators accept (the
 # metadata's release being the project's version), icons the entry names in the
-# hicolor theme at every size a software centre asks for, the manual page, the
-# translations and the program the entry starts.
+# hicolor theme at every size a software centre asks for, the manual page in
+# English and in each translated language (which man formats without a
+# warning), the translations and the program the entry starts.
 #
 # Variables (all required): BUILD_DIR, STAGE_DIR, BINDIR, DATADIR, MANDIR,
-# APP_ID, VERSION, LANGUAGES (a list), EXPECT_PROGRAM (true when the build has
-# the hueriddle target), DESKTOP_FILE_VALIDATE, APPSTREAMCLI, FILE_COMMAND.
+# APP_ID, VERSION, LANGUAGES and MANUAL_LANGUAGES (lists, comma-separated),
+# EXPECT_PROGRAM (true when the build has the hueriddle target),
+# DESKTOP_FILE_VALIDATE, APPSTREAMCLI, FILE_COMMAND, MAN_COMMAND.
 
 foreach(variable BUILD_DIR STAGE_DIR BINDIR DATADIR MANDIR APP_ID VERSION LANGUAGES
-                 DESKTOP_FILE_VALIDATE APPSTREAMCLI FILE_COMMAND)
+                 MANUAL_LANGUAGES DESKTOP_FILE_VALIDATE APPSTREAMCLI FILE_COMMAND MAN_COMMAND)
     if("${${variable}}" STREQUAL "" OR "${${variable}}" MATCHES "-NOTFOUND$")
         message(FATAL_ERROR "${variable} is not set or its program was not found "
                             "(scripts/install-deps.sh installs the tools)")
@@ -18,6 +20,7 @@ foreach(variable BUILD_DIR STAGE_DIR BINDIR DATADIR MANDIR APP_ID VERSION LANGUA
 endforeach()
 
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+string(REPLACE "," ";" MANUAL_LANGUAGES "${MANUAL_LANGUAGES}")
 
 set(prefix /usr)
 file(REMOVE_RECURSE "${STAGE_DIR}")
@@ -37,6 +40,10 @@ set(metainfo "${root}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
 set(svg "${root}/${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg")
 set(copyright "${root}/${DATADIR}/doc/hueriddle/copyright")
 set(manual "${root}/${MANDIR}/man6/hueriddle.6")
+set(manuals "${manual}")
+foreach(language IN LISTS MANUAL_LANGUAGES)
+    list(APPEND manuals "${root}/${MANDIR}/${language}/man6/hueriddle.6")
+endforeach()
 set(program "${root}/${BINDIR}/hueriddle")
 set(icon_sizes 16 22 24 32 48 64 128 256)
 
@@ -45,7 +52,7 @@ macro(fail text)
     string(APPEND failures "\n  ${text}")
 endmacro()
 
-set(installed_files "${desktop}" "${metainfo}" "${svg}" "${copyright}" "${manual}")
+set(installed_files "${desktop}" "${metainfo}" "${svg}" "${copyright}" ${manuals})
 foreach(size IN LISTS icon_sizes)
     list(APPEND installed_files "${root}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
 endforeach()
@@ -63,6 +70,17 @@ endif()
 if(failures)
     message(FATAL_ERROR "The installed tree is incomplete:${failures}")
 endif()
+
+# man prints groff's warnings (a broken request, a line it cannot fit) on
+# standard error.
+foreach(page IN LISTS manuals)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=80
+                            ${MAN_COMMAND} --warnings -E UTF-8 -l "${page}"
+        RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE warnings)
+    if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT text MATCHES "hueriddle")
+        fail("man --warnings -l ${page} (${result}): ${warnings}")
+    endif()
+endforeach()
 
 # desktop-file-validate exits 0 on warnings and hints; any output is a finding.
 execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} "${desktop}"

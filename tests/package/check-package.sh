@@ -3,7 +3,8 @@
 # runs lintian on it as a Debian reviewer would (--pedantic, with info and
 # experimental tags shown) and fails on any error or warning. Then checks
 # what the package installs: the program in /usr/games with its manual page in
-# section 6, the translations, every icon size, and no trace of the
+# section 6 in English and in each language of the game (read with man -L),
+# the translations, every icon size, and no trace of the
 # /usr/local prefix of a plain `cmake --install` in the program.
 #
 #   tests/package/check-package.sh <work-dir>
@@ -41,6 +42,9 @@ expect() {
 }
 expect /usr/games/hueriddle
 expect /usr/share/man/man6/hueriddle.6.gz
+for language in de es fr it pt_BR; do
+    expect "/usr/share/man/$language/man6/hueriddle.6.gz"
+done
 expect /usr/share/applications/org.hueriddle.Hueriddle.desktop
 expect /usr/share/metainfo/org.hueriddle.Hueriddle.metainfo.xml
 expect /usr/share/doc/hueriddle/copyright
@@ -65,6 +69,31 @@ if [ -f "$program" ] && grep -q '/usr/local' "$program"; then
     strings "$program" | grep /usr/local
     failed=1
 fi
+
+# Each translated manual, as man finds it for a reader of the language: its
+# keys section under the language's heading, with the key order of the game.
+check_manual() {
+    language=$1
+    keys_heading=$2
+    red=$3
+    page=$(MANPATH="$work_dir/unpacked/usr/share/man" MANWIDTH=80 \
+        man -L "$language" 6 hueriddle 2>"$work_dir/man-$language.err" || true)
+    if ! printf '%s\n' "$page" | grep -q "^$keys_heading\$"; then
+        echo "FAIL: man -L $language 6 hueriddle does not show the heading $keys_heading:"
+        printf '%s\n' "$page" | head -n 5
+        cat "$work_dir/man-$language.err"
+        failed=1
+    elif ! printf '%s\n' "$page" | grep -E '^ +1 ' | grep -q "$red"; then
+        echo "FAIL: man -L $language 6 hueriddle does not put $red on key 1"
+        failed=1
+    fi
+}
+check_manual de TASTEN Rot
+check_manual es TECLAS rojo
+check_manual fr TOUCHES rouge
+check_manual it TASTI rosso
+check_manual pt_BR TECLAS vermelho
+check_manual en KEYS red
 
 if [ "$failed" -ne 0 ]; then
     exit 1

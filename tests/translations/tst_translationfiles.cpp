@@ -109,6 +109,58 @@ int countMetainfoElements(const QString &element, const QString &lang)
     return xml.hasError() ? -1 : count;
 }
 
+// The translated strings of a gettext file: each msgstr, its continued lines
+// joined.
+QStringList poTranslations(const QString &path)
+{
+    QStringList translations;
+    bool inMsgstr = false;
+    for (const QString &line : readText(path).split(u'\n')) {
+        if (line.startsWith(QStringLiteral("msgstr \""))) {
+            translations << line.mid(8, line.size() - 9);
+            inMsgstr = true;
+        } else if (inMsgstr && line.startsWith(u'"')) {
+            translations.back() += line.mid(1, line.size() - 2);
+        } else {
+            inMsgstr = false;
+        }
+    }
+    return translations;
+}
+
+// The texts written in `language`: the translations of the program, the
+// desktop entry's names and comment (not its keywords, a list), the
+// metadata's entries and the manual page's paragraphs, each with where it is.
+QStringList textsIn(const QString &language)
+{
+    QStringList texts;
+    QString error;
+    const QString ts = QStringLiteral("translations/hueriddle_%1.ts").arg(language);
+    for (const Message &message : readMessages(sourcePath(ts), error))
+        texts << ts + QStringLiteral(": ") + message.translation;
+    const QRegularExpression entry(QStringLiteral("^(?:Name|GenericName|Comment)\\[%1\\]=(.*)$")
+                                       .arg(QRegularExpression::escape(language)),
+                                   QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch &match :
+         entry.globalMatch(readText(sourcePath("data/org.hueriddle.Hueriddle.desktop"))))
+        texts << QStringLiteral("desktop entry: ") + match.captured(1);
+    QXmlStreamReader xml(readText(sourcePath("data/org.hueriddle.Hueriddle.metainfo.xml.in")));
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.attributes().value(QLatin1String("xml:lang")) == language)
+            texts << QStringLiteral("metadata: ") +
+                         xml.readElementText()
+                             .replace(QRegularExpression(QStringLiteral("[ \\n]+")),
+                                      QStringLiteral(" "))
+                             .trimmed();
+    }
+    const QString po = QStringLiteral("data/man/po/%1.po").arg(language);
+    // The first is the file's header.
+    for (const QString &translation : poTranslations(sourcePath(po)).mid(1))
+        texts << po + QStringLiteral(": ") + translation;
+    return texts;
+}
+
 } // namespace
 
 // The translations in translations/, checked against the template that
@@ -125,6 +177,8 @@ private slots:
     void translationMatchesTemplate();
     void desktopEntryAndMetadataAreTranslated_data();
     void desktopEntryAndMetadataAreTranslated();
+    void typographyFollowsThePolicy_data();
+    void typographyFollowsThePolicy();
 
 private:
     static void addLanguageRows();
@@ -217,6 +271,46 @@ void TestTranslationFiles::desktopEntryAndMetadataAreTranslated()
     const int paragraphs = countMetainfoElements(QStringLiteral("p"), QString());
     QVERIFY(paragraphs > 0);
     QCOMPARE(countMetainfoElements(QStringLiteral("p"), language), paragraphs);
+}
+
+void TestTranslationFiles::typographyFollowsThePolicy_data()
+{
+    QTest::addColumn<QString>("language");
+    // What translations/README.md rules out, each with what it says instead.
+    QTest::addColumn<QStringList>("patterns");
+    QTest::addColumn<QStringList>("rules");
+
+    const QString apostrophe = QStringLiteral("'");
+    QTest::newRow("French") << "fr"
+                            << QStringList{apostrophe, QStringLiteral("[^\u00a0\u202f][:;!?]")}
+                            << QStringList{"the apostrophe is \u2019",
+                                           "a no-break space goes before : ; ! ?"};
+    QTest::newRow("Italian") << "it" << QStringList{apostrophe}
+                             << QStringList{"the apostrophe is \u2019"};
+}
+
+// French and Italian typography, as translations/README.md sets it, in every
+// text written in the language.
+void TestTranslationFiles::typographyFollowsThePolicy()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, patterns);
+    QFETCH(QStringList, rules);
+
+    const QStringList texts = textsIn(language);
+    QVERIFY(texts.size() > 150);
+    QStringList problems;
+    for (qsizetype i = 0; i < patterns.size(); ++i) {
+        const QRegularExpression pattern(patterns[i]);
+        for (const QString &text : texts) {
+            // The part after "where: ", and no markup of the manual page.
+            QString written = text.section(QStringLiteral(": "), 1);
+            written.remove(QRegularExpression(QStringLiteral("[BI]<[^>]*>")));
+            if (pattern.match(written).hasMatch())
+                problems << rules[i] + QStringLiteral(": ") + text.left(120);
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 void TestTranslationFiles::init()
