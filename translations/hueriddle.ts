@@ -213,6 +213,7 @@
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -226,8 +227,8 @@
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+36"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
-        <location line="+32"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-8"/>
+        <location line="+39"/>
         <location line="+13"/>
         <source>Game</source>
         <extracomment>Menu of the menu bar: the game commands.</extracomment>
@@ -235,13 +236,13 @@
     </message>
     <message>
         <location line="-86"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-44"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation type="unfinished"></translation>
@@ -838,6 +839,12 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <location line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

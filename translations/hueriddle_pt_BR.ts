@@ -107,6 +107,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="+9"/>
         <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -119,7 +120,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Paleta do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Ajuda do Hueriddle</translation>
@@ -236,7 +237,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+36"/>
         <location filename="../src/app/HelpWindow.cpp" line="+6"/>
-        <location line="+32"/>
+        <location line="+39"/>
         <location line="+13"/>
         <source>Game</source>
         <extracomment>Menu of the menu bar: the game commands.</extracomment>
@@ -244,13 +245,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="-86"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-44"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada linha confirmada recebe sua avaliação ao lado: um pino de avaliação preto para cada pino da cor certa no lugar certo, um pino de avaliação branco para cada outra cor que está na senha, mas em outro lugar. Com quatro pinos de avaliação pretos, você vence; se a oitava linha também errar, você perde. Nos dois casos a senha aparece então na linha da resposta, abaixo do tabuleiro.</translation>
@@ -839,6 +840,12 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Uma partida deixada por terminar quando o programa fecha volta como estava no próximo início; caso contrário, cada início começa uma partida nova.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
+        <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
+        <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
+        <translation>A janela %1 abre ao lado do tabuleiro e fica acima dele. Mova qualquer uma das janelas para onde quiser: as duas abrirão ali de novo na próxima vez.</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QEvent>
 #include <cstdio>
+#include <QGuiApplication>
 #include <cstdlib>
 #include <ctime>
 
@@ -59,6 +60,7 @@ void AppController::applicationDidFinishLaunching()
 {
     window = nullptr;
     m_preferences.load();
+    QGuiApplication::setWindowIcon(applicationIcon());
     srand48(long(std::time(nullptr)));
     m_savedGame = std::make_unique<KeptFile>(savedGamePath());
     if (m_savedGame->path().isEmpty())
@@ -116,6 +118,17 @@ void AppController::orderFrontBothWindows()
         palette->activateWindow();
 }
 
+QIcon AppController::applicationIcon()
+{
+    Q_INIT_RESOURCE(hueriddle_icon);
+    QIcon builtIn;
+    const QDir sizes(QStringLiteral(":/icon"));
+    for (const QString &file : sizes.entryList(QDir::Files))
+        builtIn.addFile(sizes.filePath(file));
+    const QString name = QGuiApplication::desktopFileName();
+    return name.isEmpty() ? builtIn : QIcon::fromTheme(name, builtIn);
+}
+
 void AppController::makeGameWindow()
 {
     auto *board = new BoardWindow(*this);
@@ -147,12 +160,12 @@ void AppController::makeGameWindow()
 
 void AppController::makeColorPalette()
 {
-    auto *paletteWindow = new PaletteWindow;
+    auto *paletteWindow = new PaletteWindow(window);
     palette = paletteWindow;
 
     paletteWindow->installEventFilter(this);
     m_keyboard.attachTo(paletteWindow);
-    m_frames.restoreFrame(paletteWindow, UserSettings::kPaletteFrameKey);
+    m_frames.restoreFrame(paletteWindow, UserSettings::kPaletteFrameKey, window);
     m_frames.autosaveFrame(paletteWindow, UserSettings::kPaletteFrameKey);
     paletteWindow->show();
     paletteWindow->raise();
@@ -221,6 +234,7 @@ void AppController::followWindowState(QWidget *changed)
     // it, one takes the other along, so that the palette is never left
     // behind minimised while the board is shown.
     const bool minimized = changed->isMinimized();
+    bool restored = false;
     for (QWidget *other : {window.data(), palette.data()}) {
         if (!other || other == changed || other->isMinimized() == minimized)
             continue;
@@ -228,9 +242,12 @@ void AppController::followWindowState(QWidget *changed)
             other->showMinimized();
         } else {
             other->showNormal();
-            other->raise();
+            restored = true;
         }
     }
+    // The palette stays above the board, whichever window came back first.
+    if (restored && palette)
+        palette->raise();
 }
 
 bool AppController::eventFilter(QObject *watched, QEvent *event)

@@ -8,6 +8,7 @@
 #include "desktop/WindowFrames.h"
 #include "game/Controller.h"
 
+#include <QIcon>
 #include <QPointer>
 #include <memory>
 #include <optional>
@@ -28,19 +29,26 @@ public:
     explicit AppController(QObject *parent = nullptr);
     ~AppController() override;
 
-    // Takes the display options from the settings, seeds lrand48() with the
-    // time, builds the board window and then the palette (the active window),
-    // and puts back the game left unfinished (when the player has not turned
-    // that off) or else starts a game with replacement. From then on the game
-    // is kept in the state directory after every change.
+    // Takes the display options from the settings, gives the program its
+    // icon, seeds lrand48() with the time, builds the board window and then
+    // the palette (the active window), and puts back the game left unfinished
+    // (when the player has not turned that off) or else starts a game with
+    // replacement. From then on the game is kept in the state directory after
+    // every change.
     void applicationDidFinishLaunching();
+
+    // The game's icon: the icon theme's, named like the program's desktop
+    // entry (QGuiApplication::desktopFileName()), where the theme has one,
+    // otherwise the one built into the program.
+    static QIcon applicationIcon();
 
     // Makes the board window (BoardWindow), fills `window`, `pegs`, `res` and
     // `sol` from it, puts it at its saved frame and shows it.
     void makeGameWindow();
 
-    // Makes the palette window (PaletteWindow), fills `palette`, puts it at
-    // its saved frame, shows it and makes it the active window.
+    // Makes the palette window (PaletteWindow), the board's utility window,
+    // fills `palette`, puts it at its saved frame (on a first run, beside the
+    // board), shows it and makes it the active window.
     void makeColorPalette();
 
     // Ends the program the normal way: the game and the frames are saved,
@@ -63,7 +71,8 @@ public:
     KeptFile *savedGameFile() const { return m_savedGame.get(); }
 
     // Minimises both windows. Restoring or activating either one brings both
-    // back; minimising either one takes the other along.
+    // back, the palette above the board; minimising either one takes the
+    // other along.
     void hide();
 
     void orderFrontStandardInfoPanel();

@@ -1,19 +1,25 @@
 #include "app/FixedWindow.h"
 
 #include "desktop/MemoryPages.h"
+#include "desktop/WindowFunctions.h"
 
 #include <QBackingStore>
 #include <QImage>
 #include <QShowEvent>
 
-FixedWindow::FixedWindow()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+FixedWindow::FixedWindow(QWidget *owner)
+    : QWidget(owner,
+              (owner ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
 }
 
 void FixedWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Before the window is mapped, so that the window manager reads the
+    // functions when it frames it.
+    if (!event->spontaneous())
+        WindowFunctions::allowMoveAndMinimize(windowHandle());
     prepareBackingStore();
 }
 

@@ -3,7 +3,11 @@
 #include <QWidget>
 
 // A top-level window with a title bar and nothing else: no close, minimise or
-// maximise control. The window classes give it its fixed size.
+// maximise control. The window manager may move and minimise it (Hide), and
+// neither resize, maximise nor close it. A window with an owner is the
+// owner's utility window: transient for it, kept above it, minimised and
+// restored with it, and listed with it as one program. The window classes
+// give it its fixed size.
 //
 // Its backing store is made when it is first shown, before the display server
 // maps it, rather than by its first paint: the server answers the request at
@@ -16,7 +20,7 @@ class FixedWindow : public QWidget
     Q_OBJECT
 
 public:
-    FixedWindow();
+    explicit FixedWindow(QWidget *owner = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

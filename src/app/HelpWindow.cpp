@@ -107,6 +107,13 @@ QString HelpWindow::html()
                  menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Game"),
                            QT_TRANSLATE_NOOP("Hueriddle", "Commit")})));
     text += paragraph(
+        //: %1 is the palette window's title in bold. Both windows' places are
+        //: kept from one start to the next.
+        GameText::tr("The %1 window opens beside the board and stays above it. Move either "
+                     "window where you like: both open there again at the next start.")
+            .toHtmlEscaped()
+            .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Palette")})));
+    text += paragraph(
         //: How a row is scored; key pegs are the small black and white pegs
         //: beside each row.
         GameText::tr("Each committed row is scored beside it: a black key peg for every peg of "

@@ -13,7 +13,7 @@ constexpr int kPegSize = Peg::kSize;
 
 } // namespace
 
-PaletteWindow::PaletteWindow()
+PaletteWindow::PaletteWindow(QWidget *board) : FixedWindow(board)
 {
     setupWidgets();
     //: Title of the small window holding the six colours; the help names it

@@ -11,6 +11,29 @@ QPoint firstRun(const QRect &available, QSize frameSize)
                                                                   frameSize.height()));
 }
 
+QPoint beside(const QRect &available, const QRect &owner, QSize frameSize)
+{
+    // 64-bit edges, so that no owner's frame can overflow.
+    const qint64 areaLeft = available.left();
+    const qint64 areaRight = areaLeft + available.width();
+    const qint64 areaTop = available.top();
+    const qint64 lowest = std::max(areaTop, areaTop + available.height() - frameSize.height());
+    const qint64 ownerLeft = owner.left();
+    const qint64 ownerRight = ownerLeft + owner.width();
+    const qint64 top =
+        std::clamp(qint64(owner.top()) + owner.height() - frameSize.height(), areaTop, lowest);
+    const auto fits = [&](qint64 left) {
+        return left >= areaLeft && left + frameSize.width() <= areaRight;
+    };
+    if (fits(ownerRight))
+        return QPoint(int(ownerRight), int(top));
+    if (fits(ownerLeft - frameSize.width()))
+        return QPoint(int(ownerLeft - frameSize.width()), int(top));
+    const qint64 overCorner =
+        std::clamp(ownerLeft, areaLeft, std::max(areaLeft, areaRight - qint64(frameSize.width())));
+    return QPoint(int(overCorner), int(top));
+}
+
 QPoint onScreen(QPoint topLeft, QSize frameSize, const QList<QRect> &available)
 {
     // 64-bit edges, so that no saved coordinate can overflow.

@@ -63,7 +63,7 @@ bool WindowFrames::platformPlacesWindows()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
+bool WindowFrames::restoreFrame(QWidget *window, const QString &key, QWidget *owner)
 {
     if (!platformPlacesWindows())
         return false;
@@ -81,12 +81,13 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
         window->windowHandle() ? FrameExtents(window->windowHandle()).margins() : QMargins();
     const QVariant value = UserSettings::open().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
-    const QPoint inside = placeInside(window, saved, margins);
+    const QPoint inside = placeInside(window, saved, margins, owner);
     window->setGeometry(QRect(inside, window->size()));
     window->winId();
     QWindow *handle = window->windowHandle();
     Record &record = recordFor(window);
     record.placed = true;
+    record.owner = owner;
     record.saved = saved;
     record.savedValue = value;
     record.margins = margins;
@@ -102,14 +103,27 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key)
 }
 
 QPoint WindowFrames::placeInside(const QWidget *window, const std::optional<QPoint> &saved,
-                                 QMargins margins)
+                                 QMargins margins, const QWidget *owner) const
 {
     const QPoint offset(margins.left(), margins.top());
     const QSize frameSize = window->size().grownBy(margins);
-    const QPoint frame =
-        saved ? FramePlacement::onScreen(bounded(*saved) - offset, frameSize, availableAreas())
-              : firstRunPosition(window->screen(), frameSize);
+    QPoint frame;
+    if (saved)
+        frame = FramePlacement::onScreen(bounded(*saved) - offset, frameSize, availableAreas());
+    else if (owner && owner->screen())
+        frame =
+            FramePlacement::beside(owner->screen()->availableGeometry(), frameOf(owner), frameSize);
+    else
+        frame = firstRunPosition(window->screen(), frameSize);
     return frame + offset;
+}
+
+QRect WindowFrames::frameOf(const QWidget *window) const
+{
+    const Record *record = recordOf(window);
+    if (record && record->placed)
+        return window->geometry().marginsAdded(record->margins);
+    return window->frameGeometry();
 }
 
 void WindowFrames::settle(Record &placement)
@@ -130,7 +144,7 @@ void WindowFrames::settle(Record &placement)
     if (margins == placement.margins)
         return;
     placement.margins = margins;
-    placement.placedAt = placeInside(window, placement.saved, margins);
+    placement.placedAt = placeInside(window, placement.saved, margins, placement.owner);
     if (placement.placedAt != window->geometry().topLeft())
         window->setGeometry(QRect(placement.placedAt, window->size()));
 }

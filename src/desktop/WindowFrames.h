@@ -41,10 +41,13 @@ public:
     // `key`, with its frame wholly on a screen; a frame larger than the
     // screen keeps its top-left corner, and so its title bar and menu bar, on
     // it. Without a usable saved value its frame goes to the lower-left corner
-    // of the available area of its screen. Returns whether a saved position
-    // was used; where the platform places no windows, does nothing and
-    // returns false.
-    bool restoreFrame(QWidget *window, const QString &key);
+    // of the available area of its screen or, for a window that belongs to an
+    // `owner` placed and shown before it, beside the owner's frame
+    // (FramePlacement::beside): the window manager frames the owner first, so
+    // the window is placed with the owner's final frame once its own margins
+    // are known. Returns whether a saved position was used; where the platform
+    // places no windows, does nothing and returns false.
+    bool restoreFrame(QWidget *window, const QString &key, QWidget *owner = nullptr);
 
     // From now on every move of `window` is saved under `key`.
     void autosaveFrame(QWidget *window, const QString &key);
@@ -79,6 +82,8 @@ private:
         QString autosaveKey;
         // Whether restoreFrame() placed the window; the fields below tell how.
         bool placed = false;
+        // The window it opens beside when nothing is saved, if any.
+        QPointer<QWidget> owner;
         // The position of the inside saved for the window, and the value it
         // was read from.
         std::optional<QPoint> saved;
@@ -104,10 +109,12 @@ private:
 
     // The position of the inside of `window` with frame margins `margins`:
     // the saved one when its frame lies wholly on a screen, else moved onto
-    // one; without one, the frame in the lower-left corner of the window's
-    // screen.
-    static QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved,
-                              QMargins margins);
+    // one; without one, the frame beside the frame of `owner` or, without an
+    // owner, in the lower-left corner of the window's screen.
+    QPoint placeInside(const QWidget *window, const std::optional<QPoint> &saved, QMargins margins,
+                       const QWidget *owner) const;
+    // The frame of `window` with the margins its placement allowed for.
+    QRect frameOf(const QWidget *window) const;
     // Places the window of `placement` again once, when its frame's margins
     // are first known: asks for them, and reads the answer once control is
     // back in the event loop.

@@ -73,6 +73,16 @@ inline bool inFirstRunCorner(const QWidget *window)
            window->screen()->availableGeometry().bottomLeft();
 }
 
+// Whether the frame of `palette` opens where a first run puts it: its left
+// edge at the right edge of the frame of `board`, the bottoms aligned.
+inline bool besideTheBoard(const QWidget *palette, const QWidget *board)
+{
+    const QRect paletteFrame = palette->frameGeometry();
+    const QRect boardFrame = board->frameGeometry();
+    return paletteFrame.left() == boardFrame.right() + 1 &&
+           paletteFrame.bottom() == boardFrame.bottom();
+}
+
 // The geometry data that QWidget::saveGeometry() writes for a hidden window of
 // `flags` at `geometry`, in `state`.
 inline QByteArray geometryData(const QRect &geometry, Qt::WindowStates state = Qt::WindowNoState,

@@ -83,6 +83,7 @@ private slots:
     void paletteColours_data();
     void paletteColours();
     void paletteWindow();
+    void paletteBelongsToTheBoard();
     void launch();
     void launchSeedsWithTheTime();
     void firstRunPositions();
@@ -330,6 +331,29 @@ void TestAppWindows::launchSeedsWithTheTime()
     QFAIL("no two launches fitted in one second");
 }
 
+void TestAppWindows::paletteBelongsToTheBoard()
+{
+    RecordingAppController controller;
+    controller.applicationDidFinishLaunching();
+    QWidget *palette = controller.palette;
+    QVERIFY(QTest::qWaitForWindowExposed(palette));
+
+    // The board's utility window: transient for it, with the same title bar
+    // and nothing else.
+    QCOMPARE(palette->parentWidget(), controller.window.data());
+    QCOMPARE(palette->windowType(), Qt::Tool);
+    QCOMPARE(palette->windowFlags() & ~Qt::WindowType_Mask, kTitleBarOnly & ~Qt::WindowType_Mask);
+    QCOMPARE(palette->windowHandle()->transientParent(), controller.window->windowHandle());
+    QCOMPARE(controller.window->windowType(), Qt::Window);
+
+    // Without an icon theme's, the game's own icon, built into the program.
+    const QIcon icon = controller.window->windowIcon();
+    QVERIFY(!icon.isNull());
+    for (const QSize size : {QSize(16, 16), QSize(48, 48), QSize(256, 256)})
+        QVERIFY2(icon.availableSizes().contains(size), qPrintable(QString::number(size.width())));
+    QCOMPARE(palette->windowIcon().cacheKey(), icon.cacheKey());
+}
+
 void TestAppWindows::firstRunPositions()
 {
     RecordingAppController controller;
@@ -339,11 +363,12 @@ void TestAppWindows::firstRunPositions()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(QTest::qWaitForWindowExposed(palette));
 
-    // Both frames in the lower-left corner of the screen, the palette over
-    // the board window's corner.
+    // The board's frame in the lower-left corner of the screen, the
+    // palette's beside it, clear of the board's answer row.
     QVERIFY(inFirstRunCorner(window));
-    QVERIFY(inFirstRunCorner(palette));
-    QVERIFY(window->frameGeometry().contains(palette->frameGeometry()));
+    QVERIFY(besideTheBoard(palette, window));
+    QVERIFY(!window->frameGeometry().intersects(palette->frameGeometry()));
+    QVERIFY(palette->screen()->availableGeometry().contains(palette->frameGeometry()));
 }
 
 void TestAppWindows::windowManagerClose()

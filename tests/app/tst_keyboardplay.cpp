@@ -9,7 +9,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 namespace
 {
@@ -111,8 +113,12 @@ void TestKeyboardPlay::cleanup()
 QWidget *TestKeyboardPlay::activate(bool palette)
 {
     QWidget *target = palette ? m_controller->palette.data() : m_controller->window.data();
-    target->activateWindow();
-    if (!QTest::qWaitForWindowActive(target))
+    // As a click on the window does: QWidget::activateWindow() does nothing
+    // for a window that Qt counts active already, as it counts every window
+    // of the board's family while one of them has the focus.
+    target->windowHandle()->requestActivate();
+    if (!QTest::qWaitForWindowActive(target) ||
+        !QTest::qWaitFor([&] { return QApplication::activeWindow() == target; }))
         return nullptr;
     return target;
 }
@@ -293,6 +299,10 @@ void TestKeyboardPlay::onlyTheGameWindowsTakeTheKeys()
         target = other.get();
     }
     QVERIFY(QTest::qWaitForWindowActive(target));
+    // Qt counts every window of the board's family active while the palette,
+    // the board's own window, has the focus: the help window's activation is
+    // awaited itself.
+    QTRY_COMPARE(QApplication::activeWindow(), target);
     QWidget *focused = target->focusWidget() ? target->focusWidget() : target;
 
     press(focused, QStringLiteral("12"));

@@ -101,7 +101,7 @@ void TestWindowFrames::restoredAtTheNextStart()
         first.applicationDidFinishLaunching();
         if (firstRun) {
             QVERIFY(inFirstRunCorner(first.window));
-            QVERIFY(inFirstRunCorner(first.palette));
+            QVERIFY(besideTheBoard(first.palette, first.window));
         } else {
             first.window->move(boardFrameAt);
             first.palette->move(paletteFrameAt);
@@ -223,7 +223,7 @@ void TestWindowFrames::garbledFile()
     RecordingAppController controller;
     controller.applicationDidFinishLaunching();
     QVERIFY(inFirstRunCorner(controller.window));
-    QVERIFY(inFirstRunCorner(controller.palette));
+    QVERIFY(besideTheBoard(controller.palette, controller.window));
 
     moveInside(controller.palette, QPoint(250, 120));
     controller.applicationWillTerminate();

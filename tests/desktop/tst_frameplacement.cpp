@@ -26,6 +26,8 @@ private slots:
     void onScreen();
     void firstRun_data();
     void firstRun();
+    void beside_data();
+    void beside();
 };
 
 void TestFramePlacement::onScreen_data()
@@ -103,6 +105,46 @@ void TestFramePlacement::firstRun()
     QFETCH(QPoint, expected);
 
     QCOMPARE(FramePlacement::firstRun(available, frame), expected);
+}
+
+void TestFramePlacement::beside_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QPoint>("expected");
+
+    // A board's frame in the lower-left corner, a palette's frame of 146 x 119.
+    const QSize palette(146, 119);
+    QTest::newRow("right of the owner, bottoms aligned")
+        << kPrimary << QRect(0, 425, 324, 575) << palette << QPoint(324, 881);
+    QTest::newRow("exactly up to the area's right edge")
+        << kPrimary << QRect(988, 425, 146, 575) << palette << QPoint(1134, 881);
+    QTest::newRow("no room on the right: at the owner's left")
+        << kPrimary << QRect(1000, 425, 200, 575) << palette << QPoint(854, 881);
+    QTest::newRow("no room on either side: over the owner's corner")
+        << QRect(0, 0, 400, 1024) << QRect(100, 449, 200, 575) << palette << QPoint(100, 905);
+    QTest::newRow("over the corner, kept within the area on the right")
+        << QRect(0, 0, 250, 1024) << QRect(120, 449, 300, 575) << palette << QPoint(104, 905);
+    QTest::newRow("owner reaching below the area: bottom at the area's bottom")
+        << QRect(0, 0, 1366, 768) << QRect(0, 0, 648, 1150) << palette << QPoint(648, 649);
+    QTest::newRow("on a second screen below a top panel")
+        << QRect(1280, 24, 1920, 1056) << QRect(1280, 505, 324, 575) << palette
+        << QPoint(1604, 961);
+    QTest::newRow("owner high up: bottoms still aligned")
+        << kPrimary << QRect(0, 0, 324, 575) << palette << QPoint(324, 456);
+    QTest::newRow("taller than the area: top edge at the area's top")
+        << QRect(0, 24, 1280, 100) << QRect(0, 24, 324, 575) << palette << QPoint(324, 24);
+}
+
+void TestFramePlacement::beside()
+{
+    QFETCH(QRect, available);
+    QFETCH(QRect, owner);
+    QFETCH(QSize, frame);
+    QFETCH(QPoint, expected);
+
+    QCOMPARE(FramePlacement::beside(available, owner, frame), expected);
 }
 
 QTEST_APPLESS_MAIN(TestFramePlacement)

@@ -1,6 +1,7 @@
 #pragma once
 
-// GNOME's compositor, mutter, headless on a 1280x1024 virtual monitor, in a
+// GNOME's compositor, mutter, headless on a virtual monitor (1280x1024 unless
+// asked otherwise), in a
 // D-Bus session and a runtime directory of its own, as a GNOME desktop under
 // Wayland runs it: with Xwayland for X11 programs, or with no X11 at all.
 // Started by the test itself and ended with it.
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 #include <QThread>
@@ -24,12 +26,13 @@ class MutterDesktop
 public:
     enum class X11 { Xwayland, None };
 
-    explicit MutterDesktop(X11 x11)
+    explicit MutterDesktop(X11 x11, QSize monitor = QSize(1280, 1024))
     {
         // The runtime directory must belong to the user alone, as a login
         // session's does; QTemporaryDir makes it so.
         QStringList arguments = {QStringLiteral("--headless"), QStringLiteral("--virtual-monitor"),
-                                 QStringLiteral("1280x1024"), QStringLiteral("--wayland")};
+                                 QStringLiteral("%1x%2").arg(monitor.width()).arg(monitor.height()),
+                                 QStringLiteral("--wayland")};
         if (x11 == X11::None)
             arguments.append(QStringLiteral("--no-x11"));
         // The shell notes the session bus's address and mutter's process id

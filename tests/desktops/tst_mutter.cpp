@@ -1,12 +1,15 @@
 // The real program on GNOME's compositor, mutter, headless, in a session this
 // test starts: with Xwayland, as GNOME under Wayland runs, and with Wayland
-// alone. Which platform the program picks, and that a Wayland run leaves the
-// windows' saved frames as they were.
+// alone. Which platform the program picks, where the windows open on the
+// screens players have, that the palette belongs to the board, that Hide
+// minimises the game and either window brings it back, and that a Wayland run
+// leaves the windows' saved frames as they were.
 
 #include "FailOnWarnings.h"
 #include "FrameProbe.h"
 #include "MutterDesktop.h"
 #include "RemoteKeyboard.h"
+#include "RemotePointer.h"
 #include "desktop/UserSettings.h"
 #include "e2e/GameDriver.h"
 
@@ -70,6 +73,36 @@ QByteArray frameRecord(const QRect &geometry)
     return window.saveGeometry();
 }
 
+// Sets QT_SCALE_FACTOR to `scale` (empty: none) on top of `session`.
+std::function<void(QProcessEnvironment &)>
+scaled(const std::function<void(QProcessEnvironment &)> &session, const QString &scale)
+{
+    return [session, scale](QProcessEnvironment &environment) {
+        session(environment);
+        if (!scale.isEmpty())
+            environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    };
+}
+
+QString describe(const std::optional<QRect> &rect)
+{
+    if (!rect)
+        return QStringLiteral("none");
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect->x())
+        .arg(rect->y())
+        .arg(rect->width())
+        .arg(rect->height());
+}
+
+// Types the first key of the remote keyboard (a Shift, which plays nothing),
+// with which the seat gets its keyboard, until a window of the program has
+// the focus: `focused` tells.
+bool keyboardReaches(RemoteKeyboard &keyboard, const std::function<bool()> &focused)
+{
+    return pollUntil([&] { return keyboard.type(RemoteKeyboard::kShift) && focused(); });
+}
+
 } // namespace
 
 class TestMutter : public FailOnWarnings
@@ -82,6 +115,13 @@ private slots:
     void waylandWhenX11Refuses();
     void waylandKeepsSavedFrames_data();
     void waylandKeepsSavedFrames();
+    void xwaylandFirstRun_data();
+    void xwaylandFirstRun();
+    void xwaylandHideThenRestore_data();
+    void xwaylandHideThenRestore();
+    void xwaylandPaletteStaysAbove_data();
+    void xwaylandPaletteStaysAbove();
+    void waylandPaletteOwnedAndHidden();
 
 private:
     void quit(ProgramRun &run, const QString &window)
@@ -229,6 +269,247 @@ void TestMutter::waylandKeepsSavedFrames()
 
     // Byte for byte what the X11 run saved.
     QCOMPARE(fileContents(settingsFile), saved);
+}
+
+void TestMutter::xwaylandFirstRun_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("1366 x 768") << QSize(1366, 768) << QString();
+    QTest::newRow("1366 x 768 at scale 2") << QSize(1366, 768) << QStringLiteral("2");
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QString();
+    QTest::newRow("1920 x 1080 at scale 2") << QSize(1920, 1080) << QStringLiteral("2");
+}
+
+void TestMutter::xwaylandFirstRun()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, scale);
+
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland, screen);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+    const QRect area(QPoint(0, 0), screen);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, scaled(inSession(desktop, QString()), scale));
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+
+    // One program: the palette is the board's utility window, which mutter
+    // minimises with the board; the board may be minimised and closes only
+    // by the game's own commands; both carry the game's icon.
+    QVERIFY2(propertyOf(*palette, "_NET_WM_WINDOW_TYPE")
+                 .contains(QStringLiteral("_NET_WM_WINDOW_TYPE_UTILITY")),
+             qPrintable(propertyOf(*palette, "_NET_WM_WINDOW_TYPE")));
+    QCOMPARE(transientFor(*palette), *board);
+    auto boardActions = [&] { return propertyOf(*board, "_NET_WM_ALLOWED_ACTIONS"); };
+    QVERIFY2(pollUntil([&] {
+                 return boardActions().contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE"));
+             }),
+             qPrintable(boardActions()));
+    for (const char *control : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_CLOSE"})
+        QVERIFY2(!boardActions().contains(QLatin1String(control)), qPrintable(boardActions()));
+    for (const QString &window : {*board, *palette})
+        QVERIFY2(hasIcon(window), qPrintable(window));
+
+    // Side by side, as under openbox: the board's frame at the left edge,
+    // the palette's right of it, bottoms aligned, all on the screen.
+    const int slack = scale.isEmpty() ? 0 : scale.toInt() - 1;
+    auto sideBySide = [&] {
+        const std::optional<QRect> boardFrame = frameOf(*board);
+        const std::optional<QRect> paletteFrame = frameOf(*palette);
+        if (!boardFrame || !paletteFrame)
+            return false;
+        const int gap = paletteFrame->left() - (boardFrame->right() + 1);
+        return std::abs(boardFrame->left() - area.left()) <= slack && gap >= 0 &&
+               gap <= 2 * slack &&
+               std::abs(paletteFrame->bottom() - std::min(boardFrame->bottom(), area.bottom())) <=
+                   slack &&
+               area.contains(*paletteFrame);
+    };
+    QVERIFY2(pollUntil(sideBySide),
+             qPrintable(QStringLiteral("board %1, palette %2")
+                            .arg(describe(frameOf(*board)), describe(frameOf(*palette)))));
+    QVERIFY2(stackedAbove(*palette, *board), qPrintable(stackingOrder().join(u' ')));
+    quit(run, *palette);
+}
+
+void TestMutter::xwaylandHideThenRestore_data()
+{
+    QTest::addColumn<bool>("restoreBoard");
+    QTest::newRow("the board activated from its entry") << true;
+    QTest::newRow("the palette activated from its entry") << false;
+}
+
+void TestMutter::xwaylandHideThenRestore()
+{
+    QFETCH(bool, restoreBoard);
+
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+    QVERIFY(pollUntil([&] { return shownNormal(*board) && shownNormal(*palette); }));
+
+    // Ctrl+H from the keyboard of mutter's seat, into the active window.
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    QVERIFY2(keyboardReaches(keyboard,
+                             [&] {
+                                 const QString focus =
+                                     xdotool({"getwindowfocus"}).value_or(QString());
+                                 return focus == *palette || focus == *board;
+                             }),
+             "no window of the program got the keyboard focus");
+    QVERIFY(keyboard.type('h', true));
+    QVERIFY2(pollUntil([&] { return iconic(*board) && iconic(*palette); }),
+             qPrintable(QStringLiteral("board %1, palette %2; allowed: %3")
+                            .arg(iconic(*board) ? "minimised" : "shown")
+                            .arg(iconic(*palette) ? "minimised" : "shown")
+                            .arg(propertyOf(*board, "_NET_WM_ALLOWED_ACTIONS"))));
+
+    // As the dash or a window list does: the window manager activates one.
+    QVERIFY(xdotool({"windowactivate", restoreBoard ? *board : *palette}));
+    QVERIFY2(pollUntil([&] { return shownNormal(*board) && shownNormal(*palette); }),
+             qPrintable(QStringLiteral("board %1, palette %2")
+                            .arg(iconic(*board) ? "minimised" : "shown")
+                            .arg(iconic(*palette) ? "minimised" : "shown")));
+    QTest::qWait(300);
+    QVERIFY2(stackedAbove(*palette, *board), qPrintable(stackingOrder().join(u' ')));
+    QVERIFY(keyboard.type('q', true));
+    QVERIFY(run.process().waitForFinished(kWaitMs));
+    QCOMPARE(run.process().exitCode(), 0);
+}
+
+void TestMutter::xwaylandPaletteStaysAbove_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::newRow("a click on the board's menu bar") << QStringLiteral("menu bar");
+    QTest::newRow("a click on the board's top row") << QStringLiteral("board");
+    QTest::newRow("an end-of-game alert") << QStringLiteral("alert");
+}
+
+void TestMutter::xwaylandPaletteStaysAbove()
+{
+    QFETCH(QString, gesture);
+
+    MutterDesktop desktop(MutterDesktop::X11::Xwayland);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    useXwaylandOf(desktop);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+    QVERIFY(pollUntil([&] { return frameOf(*board) && frameOf(*palette); }));
+    // The player has moved the palette over the board's lower-left corner.
+    const QRect boardInside = *insideOf(*board);
+    QVERIFY(moveInside(*palette, QPoint(boardInside.left() + 40,
+                                        boardInside.bottom() - insideOf(*palette)->height() - 40)));
+    QVERIFY(pollUntil([&] { return stackedAbove(*palette, *board); }));
+
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    QVERIFY2(keyboardReaches(keyboard,
+                             [&] {
+                                 const QString focus =
+                                     xdotool({"getwindowfocus"}).value_or(QString());
+                                 return focus == *palette || focus == *board;
+                             }),
+             "no window of the program got the keyboard focus");
+    RemotePointer pointer(desktop.busAddress());
+    QVERIFY2(pointer.failure().isEmpty(), qPrintable(pointer.failure()));
+    if (gesture == QStringLiteral("menu bar")) {
+        const QStringList before = run.visibleWindows();
+        QVERIFY(pointer.clickAt(boardInside.topLeft() +
+                                menuBarTitleCentre(QStringLiteral("Game"), boardInside.width())));
+        QVERIFY2(pollUntil([&] { return run.visibleWindows().size() > before.size(); }),
+                 "the Game menu did not open");
+        // Escape closes the menu; the first key may only wake the seat.
+        QVERIFY(pollUntil([&] {
+            return keyboard.type(0xff1b) && // Escape
+                   pollUntil([&] { return run.visibleWindows().size() == before.size(); }, 500);
+        }));
+    } else if (gesture == QStringLiteral("board")) {
+        QVERIFY(pointer.clickAt(boardInside.topLeft() + QPoint(60, 120)));
+    } else {
+        QVERIFY(pointer.clickAt(insideOf(*palette)->center()));
+        for (int row = 0; row < rules::kRows && !run.findWindow(kGameEnd); ++row) {
+            for (quint32 digit : {'1', '2', '3', '4'})
+                QVERIFY(keyboard.type(digit));
+            QVERIFY(keyboard.type('c', true));
+            pollUntil([&] { return run.findWindow(kGameEnd).has_value(); }, 1000);
+        }
+        const std::optional<QString> alert = run.waitForWindow(kGameEnd);
+        QVERIFY(alert);
+        QVERIFY(pollUntil(
+            [&] { return stackedAbove(*alert, *palette) && stackedAbove(*alert, *board); }));
+        QVERIFY(keyboard.type(RemoteKeyboard::kReturn));
+        QVERIFY(pollUntil([&] { return !run.visibleWindows().contains(*alert); }));
+    }
+    QTest::qWait(300);
+    QVERIFY2(shownNormal(*board) && shownNormal(*palette), "a window was hidden");
+    QVERIFY2(stackedAbove(*palette, *board),
+             qPrintable(QStringLiteral("stacking from the bottom: %1; board %2, palette %3")
+                            .arg(stackingOrder().join(u' '), *board, *palette)));
+    // Ctrl+Q from the seat's keyboard, into whichever window mutter focused.
+    bool ended = false;
+    for (int attempt = 0; attempt < 4 && !ended; ++attempt) {
+        QVERIFY(keyboard.type('q', true));
+        ended = run.process().waitForFinished(kWaitMs / 2);
+    }
+    QVERIFY2(ended, "Ctrl+Q did not end the program");
+    QCOMPARE(run.process().exitCode(), 0);
+}
+
+void TestMutter::waylandPaletteOwnedAndHidden()
+{
+    MutterDesktop desktop(MutterDesktop::X11::None);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
+             qPrintable(run.output().right(2000)));
+    // The palette's toplevel is given the board's as its parent, so that
+    // the compositor keeps it above the board and treats both as one.
+    static const QRegularExpression parent(
+        QStringLiteral("xdg_toplevel@[0-9]+\\.set_parent\\(xdg_toplevel@[0-9]+\\)"));
+    QVERIFY2(pollUntil([&] {
+                 run.process().waitForReadyRead(50);
+                 return run.output().contains(parent);
+             }),
+             "the palette's toplevel has no parent");
+
+    RemoteKeyboard keyboard(desktop.busAddress());
+    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    static const QRegularExpression entered(QStringLiteral("wl_keyboard@[0-9]+\\.enter\\("));
+    QVERIFY2(keyboardReaches(keyboard,
+                             [&] {
+                                 run.process().waitForReadyRead(50);
+                                 return run.output().contains(entered);
+                             }),
+             "no window of the program got the keyboard focus");
+    // Ctrl+H asks the compositor to minimise the game.
+    QVERIFY(keyboard.type('h', true));
+    QVERIFY2(pollUntil([&] {
+                 run.process().waitForReadyRead(50);
+                 return run.output().contains(QStringLiteral(".set_minimized()"));
+             }),
+             "Ctrl+H asked for no minimising");
+    const qint64 program = run.process().processId();
+    QVERIFY(program > 0);
+    ::kill(pid_t(program), SIGTERM);
+    QVERIFY(run.process().waitForFinished(kWaitMs));
+    QCOMPARE(run.process().exitCode(), 0);
 }
 
 int main(int argc, char *argv[])

@@ -1,6 +1,7 @@
-// The real program under the openbox window manager, on a private X server
-// that this test starts: where the decorated windows go, how they come back,
-// Hide, and the alerts' titles.
+// The real program under the openbox window manager, on private X servers
+// that this test starts: where the decorated windows go on the screens
+// players have, how they come back, that the palette stays above the board,
+// Hide, the dialogs within the screen, and the alerts' titles.
 
 #include "FailOnWarnings.h"
 #include "FrameProbe.h"
@@ -32,6 +33,26 @@ std::unique_ptr<ProgramRun> startAt(const QString &configHome, const QString &sc
 struct Windows {
     QString board;
     QString palette;
+};
+
+// What the player does with the palette over the board.
+enum class Gesture { MenuBar, BoardPeg, Palette, GameEnd };
+
+// While it lives, the programs this test starts (the game, xdotool, xprop)
+// use the X display `display`.
+class DisplayInUse
+{
+public:
+    explicit DisplayInUse(const QString &display) : m_previous(qgetenv("DISPLAY"))
+    {
+        qputenv("DISPLAY", display.toLocal8Bit());
+    }
+    ~DisplayInUse() { qputenv("DISPLAY", m_previous); }
+    DisplayInUse(const DisplayInUse &) = delete;
+    DisplayInUse &operator=(const DisplayInUse &) = delete;
+
+private:
+    QByteArray m_previous;
 };
 
 // Both windows of `run` once the window manager has framed them.
@@ -93,14 +114,19 @@ bool containsAtSomeColumn(const QImage &haystack, const QImage &needle, int top)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Gesture)
+
 class TestOpenbox : public FailOnWarnings
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void firstRunFramesInTheCorner_data();
-    void firstRunFramesInTheCorner();
+    void firstRunOnPlayersScreens_data();
+    void firstRunOnPlayersScreens();
+    void oneProgramWithItsIcon();
+    void paletteStaysAbove_data();
+    void paletteStaysAbove();
     void movedWindowsRestoredExactly();
     void scaleFactorTwoThenOne();
     void hideThenRestore_data();
@@ -125,48 +151,179 @@ void TestOpenbox::initTestCase()
         QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
 }
 
-void TestOpenbox::firstRunFramesInTheCorner_data()
+void TestOpenbox::firstRunOnPlayersScreens_data()
 {
+    QTest::addColumn<QSize>("screen");
     QTest::addColumn<QString>("scale");
-    QTest::newRow("unscaled") << QString();
-    QTest::newRow("scale factor 2, the board taller than the screen") << QStringLiteral("2");
+    QTest::newRow("1366 x 768") << QSize(1366, 768) << QString();
+    QTest::newRow("1366 x 768 at scale 2, the board taller than the screen")
+        << QSize(1366, 768) << QStringLiteral("2");
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QString();
+    QTest::newRow("1920 x 1080 at scale 2, the board taller than the screen")
+        << QSize(1920, 1080) << QStringLiteral("2");
 }
 
-void TestOpenbox::firstRunFramesInTheCorner()
+void TestOpenbox::firstRunOnPlayersScreens()
 {
+    QFETCH(QSize, screen);
     QFETCH(QString, scale);
+
+    OpenboxDesktop desktop(screen);
+    QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
+    const DisplayInUse inUse(desktop.display());
+    const QRect area(QPoint(0, 0), screen);
 
     QTemporaryDir config;
     std::unique_ptr<ProgramRun> run = startAt(config.path(), scale);
     const std::optional<Windows> windows = framedWindows(*run);
     QVERIFY2(windows, qPrintable(run->output()));
+
+    // Help opens wholly on the screen, its Close button with it.
+    QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+question")));
+    const std::optional<QString> help = run->waitForWindow(QStringLiteral("^Hueriddle Help$"));
+    QVERIFY2(help, qPrintable(run->output()));
+    QVERIFY(pollUntil([&] { return frameOf(*help).has_value(); }));
+    QTest::qWait(300);
+    QVERIFY2(area.contains(*frameOf(*help)), qPrintable(describe(frameOf(*help))));
+    QVERIFY(typeInto(*help, QStringLiteral("Escape")));
+    QVERIFY(pollUntil([&] { return !run->findWindow(QStringLiteral("^Hueriddle Help$")); }));
+
     // Scaled, the program places its windows in units of `scale` pixels, so
-    // a border one pixel wide can leave the frame that far from the edge.
+    // a border one pixel wide can leave a frame that far from where it goes.
     const int slack = scale.isEmpty() ? 0 : scale.toInt() - 1;
-    auto nearCorner = [&](const QRect &frame) {
-        return std::abs(frame.left() - screenArea().left()) <= slack &&
-               std::abs(frame.bottom() - screenArea().bottom()) <= slack;
+    auto near = [&](int value, int expected) { return std::abs(value - expected) <= slack; };
+    auto sideBySide = [&] {
+        const std::optional<QRect> board = frameOf(windows->board);
+        const std::optional<QRect> palette = frameOf(windows->palette);
+        // Between the frames, at most the slack of the board's right border
+        // and of the palette's left one.
+        const int gap = board && palette ? palette->left() - (board->right() + 1) : -1;
+        return board && palette && near(board->left(), area.left()) && gap >= 0 &&
+               gap <= 2 * slack &&
+               near(palette->bottom(), std::min(board->bottom(), area.bottom()));
     };
-
-    // The palette is the smaller window: its whole decorated frame sits in
-    // the lower-left corner of the screen, over the board's corner.
-    QVERIFY2(pollUntil([&] { return nearCorner(*frameOf(windows->palette)); }),
-             qPrintable(describe(frameOf(windows->palette))));
-    const QRect palette = *frameOf(windows->palette);
-    QVERIFY2(screenArea().contains(palette), qPrintable(describe(palette)));
-
+    // The board's frame in the lower-left corner (its title bar at the top
+    // where it is taller than the screen), the palette's frame right of it,
+    // the bottoms aligned, wholly on the screen.
+    QVERIFY2(pollUntil(sideBySide), qPrintable(QStringLiteral("board %1, palette %2")
+                                                   .arg(describe(frameOf(windows->board)),
+                                                        describe(frameOf(windows->palette)))));
     const QRect board = *frameOf(windows->board);
-    QVERIFY2(titleBarOnScreen(board), qPrintable(describe(board)));
-    if (board.height() <= screenArea().height()) {
-        QVERIFY2(nearCorner(board) && screenArea().contains(board), qPrintable(describe(board)));
-    } else {
-        // Too tall for the screen: the title bar at the top edge, the rest
-        // below the screen.
-        QVERIFY2(std::abs(board.left() - screenArea().left()) <= slack &&
-                     std::abs(board.top() - screenArea().top()) <= slack,
+    const QRect palette = *frameOf(windows->palette);
+    QVERIFY2(area.contains(palette), qPrintable(describe(palette)));
+    QVERIFY2(!board.intersects(palette), qPrintable(describe(board) + u' ' + describe(palette)));
+    if (board.height() <= area.height())
+        QVERIFY2(near(board.bottom(), area.bottom()) && area.contains(board),
                  qPrintable(describe(board)));
-    }
+    else
+        QVERIFY2(near(board.top(), area.top()), qPrintable(describe(board)));
+    QVERIFY2(stackedAbove(windows->palette, windows->board),
+             qPrintable(stackingOrder().join(u' ')));
+
     quit(*run, windows->palette);
+}
+
+void TestOpenbox::oneProgramWithItsIcon()
+{
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<Windows> windows = framedWindows(run);
+    QVERIFY2(windows, qPrintable(run.output()));
+
+    // The palette is the board's utility window, so that window managers
+    // keep it above the board and list the game once.
+    QVERIFY2(propertyOf(windows->palette, "_NET_WM_WINDOW_TYPE")
+                 .contains(QStringLiteral("_NET_WM_WINDOW_TYPE_UTILITY")),
+             qPrintable(propertyOf(windows->palette, "_NET_WM_WINDOW_TYPE")));
+    QCOMPARE(transientFor(windows->palette), windows->board);
+    QCOMPARE(transientFor(windows->board), QString());
+    for (const QString &window : {windows->board, windows->palette}) {
+        QVERIFY2(hasIcon(window), qPrintable(window));
+        QVERIFY2(propertyOf(window, "_NET_WM_ALLOWED_ACTIONS")
+                     .contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE")),
+                 qPrintable(propertyOf(window, "_NET_WM_ALLOWED_ACTIONS")));
+    }
+    quit(run, windows->palette);
+}
+
+void TestOpenbox::paletteStaysAbove_data()
+{
+    QTest::addColumn<Gesture>("gesture");
+    QTest::newRow("a click on the board's menu bar") << Gesture::MenuBar;
+    QTest::newRow("a click on a peg of the board") << Gesture::BoardPeg;
+    QTest::newRow("a click on the palette") << Gesture::Palette;
+    QTest::newRow("an end-of-game alert, then a new game") << Gesture::GameEnd;
+}
+
+void TestOpenbox::paletteStaysAbove()
+{
+    QFETCH(Gesture, gesture);
+
+    QTemporaryDir config;
+    ProgramRun run(kProgram, config.path());
+    const std::optional<Windows> windows = framedWindows(run);
+    QVERIFY2(windows, qPrintable(run.output()));
+    // The player has moved the palette over the board's lower-left corner,
+    // where it covers the answer row.
+    const QRect boardInside = *insideOf(windows->board);
+    const QRect paletteInside = *insideOf(windows->palette);
+    QVERIFY(moveInside(windows->palette, boardInside.topRight() + QPoint(40, 0)));
+    QTest::qWait(300);
+    const std::optional<BoardLayout> layout = locateBoard(screenshot(), boardInside);
+    QVERIFY(layout);
+    QVERIFY(
+        moveInside(windows->palette, QPoint(boardInside.left() + 40,
+                                            boardInside.bottom() - paletteInside.height() - 40)));
+    const QRect palette = *insideOf(windows->palette);
+    QVERIFY(pollUntil([&] { return stackedAbove(windows->palette, windows->board); }));
+
+    switch (gesture) {
+    case Gesture::MenuBar: {
+        const QStringList before = run.visibleWindows();
+        QVERIFY(click(boardInside.topLeft() +
+                      menuBarTitleCentre(QStringLiteral("Game"), boardInside.width())));
+        QVERIFY2(pollUntil([&] { return run.visibleWindows().size() > before.size(); }),
+                 "the Game menu did not open");
+        QVERIFY(xdotool({"key", "Escape"}));
+        QVERIFY(pollUntil([&] { return run.visibleWindows().size() == before.size(); }));
+        break;
+    }
+    case Gesture::BoardPeg:
+        QVERIFY(click(BoardLayout::centre(layout->peg(rules::kRows - 1, 2))));
+        break;
+    case Gesture::Palette:
+        QVERIFY(click(palettePeg(palette, 1) + QPoint(24, 24)));
+        break;
+    case Gesture::GameEnd: {
+        for (int row = 0; row < rules::kRows && !run.findWindow(kGameEnd); ++row) {
+            QVERIFY(typeInto(windows->palette, QStringLiteral("1")));
+            QVERIFY(xdotool({"key", "2", "3", "4", "ctrl+c"}));
+            e2e::pause();
+        }
+        const std::optional<QString> alert = run.waitForWindow(kGameEnd);
+        QVERIFY(alert);
+        QVERIFY(pollUntil([&] { return frameOf(*alert).has_value(); }));
+        // Above both windows, centred on the board.
+        QVERIFY2(pollUntil([&] {
+                     return stackedAbove(*alert, windows->palette) &&
+                            stackedAbove(*alert, windows->board);
+                 }),
+                 qPrintable(stackingOrder().join(u' ')));
+        const QPoint offCentre = frameOf(*alert)->center() - frameOf(windows->board)->center();
+        QVERIFY2(offCentre.manhattanLength() <= 24,
+                 qPrintable(describe(frameOf(*alert)) + u' ' + describe(frameOf(windows->board))));
+        QVERIFY(typeInto(*alert, QStringLiteral("Return")));
+        QVERIFY(pollUntil([&] { return !run.visibleWindows().contains(*alert); }));
+        QVERIFY(typeInto(windows->board, QStringLiteral("ctrl+n")));
+        break;
+    }
+    }
+    QTest::qWait(300);
+    QVERIFY2(shownNormal(windows->board) && shownNormal(windows->palette), "a window was hidden");
+    QVERIFY2(stackedAbove(windows->palette, windows->board),
+             qPrintable(QStringLiteral("stacking from the bottom: %1; board %2, palette %3")
+                            .arg(stackingOrder().join(u' '), windows->board, windows->palette)));
+    quit(run, windows->palette);
 }
 
 void TestOpenbox::movedWindowsRestoredExactly()
@@ -264,6 +421,10 @@ void TestOpenbox::hideThenRestore()
         qPrintable(QStringLiteral("board %1, palette %2")
                        .arg(iconic(windows->board) ? "minimised" : "shown")
                        .arg(iconic(windows->palette) ? "minimised" : "shown")));
+    // Whichever came back first, the palette is above the board.
+    QTest::qWait(300);
+    QVERIFY2(stackedAbove(windows->palette, windows->board),
+             qPrintable(stackingOrder().join(u' ')));
     quit(run, windows->palette);
 }
 
