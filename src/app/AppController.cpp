@@ -16,8 +16,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <cstdio>
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
