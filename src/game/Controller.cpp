@@ -36,16 +36,7 @@ void Controller::newGameUnique(bool withoutReplacement)
         emit gameEnded(rules::GameResult::Abandoned);
     m_started = true;
     m_byMove = {};
-    for (std::int32_t row = 0; row < rules::kRows; ++row) {
-        if (res[row])
-            res[row]->setBlackAndWhite(0, 0);
-        for (const QPointer<DestinationPeg> &peg : pegs[row])
-            if (peg)
-                peg->setColor(QColor());
-    }
-    for (const QPointer<Peg> &answer : sol)
-        if (answer)
-            answer->setColor(QColor());
+    clearBoard();
 
     combo = rules::drawSecret(withoutReplacement);
     unique = withoutReplacement;
@@ -259,16 +250,7 @@ bool Controller::restore(const rules::SavedGame &game)
 {
     if (game.done || !rules::consistencyFault(game).empty())
         return false;
-    for (std::int32_t row = 0; row < rules::kRows; ++row) {
-        if (res[row])
-            res[row]->setBlackAndWhite(0, 0);
-        for (const QPointer<DestinationPeg> &peg : pegs[row])
-            if (peg)
-                peg->setColor(QColor());
-    }
-    for (const QPointer<Peg> &answer : sol)
-        if (answer)
-            answer->setColor(QColor());
+    clearBoard();
 
     combo = game.secret;
     unique = game.unique;
@@ -293,6 +275,20 @@ bool Controller::restore(const rules::SavedGame &game)
     showVariant();
     emit gameStateChanged();
     return true;
+}
+
+void Controller::clearBoard()
+{
+    for (std::int32_t row = 0; row < rules::kRows; ++row) {
+        if (res[row])
+            res[row]->setBlackAndWhite(0, 0);
+        for (const QPointer<DestinationPeg> &peg : pegs[row])
+            if (peg)
+                peg->setColor(QColor());
+    }
+    for (const QPointer<Peg> &answer : sol)
+        if (answer)
+            answer->setColor(QColor());
 }
 
 void Controller::showVariant()

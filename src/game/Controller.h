@@ -127,6 +127,8 @@ protected:
                                const QString &button) = 0;
 
 private:
+    // Empties every peg, score and answer peg of the board.
+    void clearBoard();
     // Whether a game has been started, so that there is one to abandon.
     bool m_started = false;
     // The rows that "Move" played in this game.
