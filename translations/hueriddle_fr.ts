@@ -462,7 +462,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+304"/>
+        <location filename="../src/game/Controller.cpp" line="+300"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (sans remise)</translation>
@@ -473,7 +473,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle (avec remise)</translation>
     </message>
     <message>
-        <location line="-220"/>
+        <location line="-225"/>
         <location line="+9"/>
         <source>Alert</source>
         <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
