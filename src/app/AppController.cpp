@@ -98,8 +98,11 @@ void AppController::keepGame(Controller::Change change)
 {
     if (!m_keeping || !m_savedGame)
         return;
-    const std::string bytes = rules::writeSavedGame(snapshot());
-    m_savedGame->write(QByteArray(bytes.data(), qsizetype(bytes.size())));
+    // Only the snapshot is taken here; the writing thread makes the bytes.
+    m_savedGame->write([game = snapshot()] {
+        const std::string bytes = rules::writeSavedGame(game);
+        return QByteArray(bytes.data(), qsizetype(bytes.size()));
+    });
     if (change == Change::Game)
         m_inputGate.holdNextInput([this] { m_savedGame->waitWritten(kWriteWaitMs); });
 }
@@ -121,12 +124,11 @@ void AppController::orderFrontBothWindows()
 QIcon AppController::applicationIcon()
 {
     Q_INIT_RESOURCE(hueriddle_icon);
-    QIcon builtIn;
+    QIcon icon;
     const QDir sizes(QStringLiteral(":/icon"));
     for (const QString &file : sizes.entryList(QDir::Files))
-        builtIn.addFile(sizes.filePath(file));
-    const QString name = QGuiApplication::desktopFileName();
-    return name.isEmpty() ? builtIn : QIcon::fromTheme(name, builtIn);
+        icon.addFile(sizes.filePath(file));
+    return icon;
 }
 
 void AppController::makeGameWindow()

@@ -37,9 +37,12 @@ public:
     // every change.
     void applicationDidFinishLaunching();
 
-    // The game's icon: the icon theme's, named like the program's desktop
-    // entry (QGuiApplication::desktopFileName()), where the theme has one,
-    // otherwise the one built into the program.
+    // The game's icon for its windows, built into the program at the sizes
+    // that title bars, window lists and window switchers on X11 draw (up to
+    // 64 pixels). Desktops that show larger icons (GNOME's overview, Wayland
+    // docks) take the installed theme icon through the desktop entry instead.
+    // Looking the icon up in the theme here cost as much as building the
+    // windows, and the theme holds the same picture.
     static QIcon applicationIcon();
 
     // Makes the board window (BoardWindow), fills `window`, `pegs`, `res` and

@@ -163,6 +163,9 @@ void BoardWindow::setPossibleSecrets(std::optional<std::int32_t> count)
             //: possible" is on; %1 is the number of secrets that agree with every scored row.
             ? GameText::tr("Board: %1 secrets still possible").arg(*count)
             : GameText::tr("Board");
+    // Called after every row; a screen reader hears of a changed name only.
+    if (title == m_boardBox->title())
+        return;
     m_boardBox->setTitle(title);
     m_boardBox->setAccessibleName(title);
 }

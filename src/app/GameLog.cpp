@@ -9,6 +9,9 @@ GameLog::GameLog(Controller &controller, const QString &directory, QObject *pare
     : QObject(parent), m_controller(controller), m_history(directory)
 {
     connect(&controller, &Controller::gameEnded, this, &GameLog::record);
+    m_writeTimer.setSingleShot(true);
+    m_writeTimer.setInterval(0);
+    connect(&m_writeTimer, &QTimer::timeout, this, [this] { writeWaiting(true); });
 }
 
 GameLog::~GameLog()
@@ -48,9 +51,8 @@ rules::GameRecord GameLog::recordOf(const Controller &controller, rules::GameRes
 void GameLog::record(rules::GameResult result)
 {
     m_waiting.push_back(recordOf(m_controller, result));
-    if (m_waiting.size() == 1)
-        QMetaObject::invokeMethod(
-            this, [this] { writeWaiting(true); }, Qt::QueuedConnection);
+    if (!m_writeTimer.isActive())
+        m_writeTimer.start();
 }
 
 void GameLog::writeWaiting(bool announce)

@@ -5,6 +5,7 @@
 #include "rules/GameRecord.h"
 
 #include <QObject>
+#include <QTimer>
 
 class Controller;
 
@@ -51,4 +52,8 @@ private:
     Controller &m_controller;
     GameHistory m_history;
     std::vector<rules::GameRecord> m_waiting;
+    // Fires writeWaiting() once the event loop is back. A zero timer, not a
+    // posted call: posting wakes the event loop with a system call, which the
+    // move that ended the game would wait for.
+    QTimer m_writeTimer;
 };

@@ -29,6 +29,9 @@ Hindsight::Hindsight(Controller &controller, QObject *parent)
     connect(&controller, &Controller::rowCommitted, this, &Hindsight::showCount);
     connect(&controller, &Controller::gameStateChanged, this, &Hindsight::showCount);
     connect(&ViewOptions::instance(), &ViewOptions::changed, this, &Hindsight::showCount);
+    m_notesTimer.setSingleShot(true);
+    m_notesTimer.setInterval(0);
+    connect(&m_notesTimer, &QTimer::timeout, this, &Hindsight::writeNotes);
 }
 
 QString Hindsight::note(const rules::RowHindsight &row)
@@ -68,15 +71,12 @@ void Hindsight::explainEnd(rules::GameResult result)
         return;
     m_ended = scoredRows(m_controller.committedRows());
     m_unique = m_controller.unique;
-    if (!m_notesDue) {
-        m_notesDue = true;
-        QMetaObject::invokeMethod(this, &Hindsight::writeNotes, Qt::QueuedConnection);
-    }
+    if (!m_notesTimer.isActive())
+        m_notesTimer.start();
 }
 
 void Hindsight::writeNotes()
 {
-    m_notesDue = false;
     if (m_ended.empty())
         return;
     const std::vector<rules::RowHindsight> hindsight = rules::lookBack(m_ended, m_unique);

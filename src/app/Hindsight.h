@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <vector>
 
 class Controller;
@@ -41,5 +42,8 @@ private:
     // new game or row drops them.
     std::vector<rules::ScoredRow> m_ended;
     bool m_unique = false;
-    bool m_notesDue = false;
+    // Fires writeNotes() once the event loop is back. A zero timer, not a
+    // posted call: posting wakes the event loop with a system call, which the
+    // move that ended the game would wait for.
+    QTimer m_notesTimer;
 };

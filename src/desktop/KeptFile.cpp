@@ -82,11 +82,16 @@ void KeptFile::removeLeftovers() const
 
 void KeptFile::write(const QByteArray &bytes)
 {
+    write([bytes] { return bytes; });
+}
+
+void KeptFile::write(std::function<QByteArray()> makeBytes)
+{
     if (m_path.isEmpty())
         return;
     {
         std::unique_lock lock(m_mutex);
-        m_pending = bytes;
+        m_pending = std::move(makeBytes);
         if (!m_thread.joinable())
             m_thread = std::thread(&KeptFile::run, this);
     }
@@ -113,11 +118,11 @@ void KeptFile::run()
         m_wake.wait(lock, [this] { return m_pending || m_stopping; });
         if (!m_pending)
             return;
-        const QByteArray bytes = std::move(*m_pending);
-        m_pending.reset();
+        const std::function<QByteArray()> makeBytes = std::move(m_pending);
+        m_pending = nullptr;
         m_writing = true;
         lock.unlock();
-        writeNow(bytes);
+        writeNow(makeBytes());
         lock.lock();
         m_writing = false;
         ++m_writesDone;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -11,8 +12,8 @@
 //
 // Writes go to a thread of the file's own, so that the disk's time (a flush
 // to the device takes milliseconds) is never spent on the main thread: write()
-// hands over the bytes and returns, and only the newest bytes waiting are
-// written. Each write is atomic (QSaveFile: a temporary file beside it,
+// hands over the bytes, or what makes them, and returns, and only the newest
+// write waiting is done. Each write is atomic (QSaveFile: a temporary file beside it,
 // written, flushed to the device and renamed over the old one), so a kill or a
 // power loss at any moment leaves the old file or the new one, never a mix.
 //
@@ -50,6 +51,10 @@ public:
 
     // Hands `bytes` over to be written, and returns at once.
     void write(const QByteArray &bytes);
+    // Hands over what makes the bytes, and returns at once. `makeBytes` runs
+    // on the writing thread, so it must own everything it reads; it is
+    // dropped unrun when a newer write comes first.
+    void write(std::function<QByteArray()> makeBytes);
 
     // Waits until every write handed over has been done or has failed, for
     // `timeoutMs` at most; false when the time ran out.
@@ -68,7 +73,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::optional<QByteArray> m_pending;
+    std::function<QByteArray()> m_pending;
     bool m_writing = false;
     bool m_stopping = false;
     bool m_reported = false;

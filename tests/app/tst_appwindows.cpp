@@ -346,11 +346,18 @@ void TestAppWindows::paletteBelongsToTheBoard()
     QCOMPARE(palette->windowHandle()->transientParent(), controller.window->windowHandle());
     QCOMPARE(controller.window->windowType(), Qt::Window);
 
-    // Without an icon theme's, the game's own icon, built into the program.
+    // The game's own icon, built into the program, from a title bar's size to
+    // a window switcher's, each one a real picture of that size.
     const QIcon icon = controller.window->windowIcon();
     QVERIFY(!icon.isNull());
-    for (const QSize size : {QSize(16, 16), QSize(48, 48), QSize(256, 256)})
-        QVERIFY2(icon.availableSizes().contains(size), qPrintable(QString::number(size.width())));
+    for (const int side : {16, 32, 48, 64}) {
+        QVERIFY2(icon.availableSizes().contains(QSize(side, side)),
+                 qPrintable(QString::number(side)));
+        const QImage picture = icon.pixmap(QSize(side, side), 1.0).toImage();
+        QCOMPARE(picture.size(), QSize(side, side));
+        QVERIFY2(picture.pixelColor(side / 2, side / 2).alpha() > 0,
+                 qPrintable(QString::number(side)));
+    }
     QCOMPARE(palette->windowIcon().cacheKey(), icon.cacheKey());
 }
 

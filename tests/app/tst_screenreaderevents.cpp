@@ -9,8 +9,10 @@
 #include "rules/Combination.h"
 #include "views/Peg.h"
 #include "views/Result.h"
+#include "views/ViewOptions.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -79,6 +81,8 @@ private slots:
     void cleanup();
     void eachChangeIsHeard_data();
     void eachChangeIsHeard();
+    void theBoardBoxSpeaksOnlyOfChanges_data();
+    void theBoardBoxSpeaksOnlyOfChanges();
 
 private:
     std::unique_ptr<IsolatedSettings> m_settings;
@@ -164,6 +168,47 @@ void TestScreenReaderEvents::eachChangeIsHeard()
         expectHeard(controller.window, QStringLiteral("Hueriddle (with replacement)"));
     } else {
         QFAIL("unknown change");
+    }
+}
+
+void TestScreenReaderEvents::theBoardBoxSpeaksOnlyOfChanges_data()
+{
+    QTest::addColumn<bool>("countShown");
+    QTest::newRow("count of possible secrets off") << false;
+    QTest::newRow("count of possible secrets on") << true;
+}
+
+// The board box's title is set again after every row. A reader hears it when
+// the count in it changed, and not at all when it reads as before: a repeated
+// "Board" after each row would bury the row's own score.
+void TestScreenReaderEvents::theBoardBoxSpeaksOnlyOfChanges()
+{
+    QFETCH(bool, countShown);
+    RecordingAppController &controller = *m_controller;
+    ViewOptions &options = ViewOptions::instance();
+    const bool wasShown = options.possibleSecrets();
+    const auto restore = qScopeGuard([&] { options.setPossibleSecrets(wasShown); });
+    options.setPossibleSecrets(countShown);
+
+    QGroupBox *boardBox = nullptr;
+    for (QGroupBox *box : controller.window->findChildren<QGroupBox *>())
+        if (box->title().startsWith(QLatin1String("Board")))
+            boardBox = box;
+    QVERIFY(boardBox);
+
+    for (std::int32_t code : {3, 4, 6, 6})
+        QVERIFY(controller.placeColor(code));
+    heard().clear();
+    controller.commit();
+    QVERIFY(controller.alerts.empty());
+    expectHeard(controller.res[7], QStringLiteral("Row 1: 0 black, 1 white"));
+    if (countShown) {
+        QVERIFY2(boardBox->title() != QLatin1String("Board: 1296 secrets still possible"),
+                 "the count did not change after a scored row");
+        expectHeard(boardBox, boardBox->title());
+    } else {
+        const QStringList texts = heardFor(boardBox);
+        QVERIFY2(texts.isEmpty(), qPrintable(u'"' + texts.join(QStringLiteral("\", \"")) + u'"'));
     }
 }
 
