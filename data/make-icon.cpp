@@ -4,7 +4,11 @@
 // peg's own size, the PNG shows the peg pixel for pixel. All come from the same
 // list of shapes, so the files cannot drift apart.
 //
-//   make-icon <output.svg> <size>:<output.png>...
+// An output ending in ".inc" gets the same pixels as the body of a C++ array
+// initialiser: RGBA bytes, row by row from the top. The program builds its
+// window icon from them without decoding an image file while it starts.
+//
+//   make-icon <output.svg> <size>:<output.png or output.inc>...
 
 #include <QColor>
 #include <QFile>
@@ -131,7 +135,7 @@ bool writeSvg(const QString &path)
 }
 
 // Draws the 48-unit icon scaled to `size` pixels a side.
-bool writePng(int size, const QString &path)
+QImage drawIcon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(panel);
@@ -162,7 +166,31 @@ bool writePng(int size, const QString &path)
         for (const Strip &strip : frameStrips())
             painter.fillRect(strip.rect, strip.gray > 0.5 ? Qt::white : Qt::black);
     }
-    return image.save(path, "PNG");
+    return image;
+}
+
+bool writeArrayBody(const QImage &image, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    QTextStream out(&file);
+    for (int y = 0; y < rgba.height(); ++y) {
+        const uchar *line = rgba.constScanLine(y);
+        for (int x = 0; x < rgba.width() * 4; ++x)
+            out << int(line[x]) << ',';
+        out << '\n';
+    }
+    out.flush();
+    return out.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+}
+
+bool writeIcon(int size, const QString &path)
+{
+    const QImage image = drawIcon(size);
+    return path.endsWith(QLatin1String(".inc")) ? writeArrayBody(image, path)
+                                                : image.save(path, "PNG");
 }
 
 } // namespace
@@ -170,7 +198,8 @@ bool writePng(int size, const QString &path)
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <output.svg> <size>:<output.png>...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output.svg> <size>:<output.png or output.inc>...\n",
+                     argv[0]);
         return EXIT_FAILURE;
     }
     const QString svg = QString::fromLocal8Bit(argv[1]);
@@ -184,10 +213,10 @@ int main(int argc, char **argv)
         bool isNumber = false;
         const int size = request.left(colon).toInt(&isNumber);
         if (colon < 0 || !isNumber || size < 1 || size > 1024) {
-            std::fprintf(stderr, "make-icon: '%s' is not <size>:<output.png>\n", argv[index]);
+            std::fprintf(stderr, "make-icon: '%s' is not <size>:<output>\n", argv[index]);
             return EXIT_FAILURE;
         }
-        if (!writePng(size, request.mid(colon + 1))) {
+        if (!writeIcon(size, request.mid(colon + 1))) {
             std::fprintf(stderr, "make-icon: cannot write %s\n", argv[index]);
             return EXIT_FAILURE;
         }

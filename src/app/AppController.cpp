@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 
+#include "WindowIconPixels.h"
 #include "app/AlertPanel.h"
 #include "app/BoardWindow.h"
 #include "app/HelpWindow.h"
@@ -17,6 +18,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -123,11 +126,10 @@ void AppController::orderFrontBothWindows()
 
 QIcon AppController::applicationIcon()
 {
-    Q_INIT_RESOURCE(hueriddle_icon);
     QIcon icon;
-    const QDir sizes(QStringLiteral(":/icon"));
-    for (const QString &file : sizes.entryList(QDir::Files))
-        icon.addFile(sizes.filePath(file));
+    for (const WindowIconPixels &picture : kWindowIconPixels)
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(picture.rgba, picture.side, picture.side, QImage::Format_RGBA8888)));
     return icon;
 }
 

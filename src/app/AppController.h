@@ -37,12 +37,12 @@ public:
     // every change.
     void applicationDidFinishLaunching();
 
-    // The game's icon for its windows, built into the program at the sizes
-    // that title bars, window lists and window switchers on X11 draw (up to
-    // 64 pixels). Desktops that show larger icons (GNOME's overview, Wayland
-    // docks) take the installed theme icon through the desktop entry instead.
-    // Looking the icon up in the theme here cost as much as building the
-    // windows, and the theme holds the same picture.
+    // The game's icon for its windows, built into the program as pixels at
+    // the sizes that title bars, window lists and window switchers on X11 draw
+    // (up to 64 pixels). Desktops that show larger icons (GNOME's overview,
+    // Wayland docks) take the installed theme icon through the desktop entry.
+    // Decoding image files and searching the icon theme here cost as much as
+    // building the board.
     static QIcon applicationIcon();
 
     // Makes the board window (BoardWindow), fills `window`, `pegs`, `res` and

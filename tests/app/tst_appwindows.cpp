@@ -347,16 +347,21 @@ void TestAppWindows::paletteBelongsToTheBoard()
     QCOMPARE(controller.window->windowType(), Qt::Window);
 
     // The game's own icon, built into the program, from a title bar's size to
-    // a window switcher's, each one a real picture of that size.
+    // a window switcher's: at each size a picture of that size, a red peg on
+    // a grey panel (red in the middle, grey in the corner, whatever the byte
+    // order of the pixels built in).
     const QIcon icon = controller.window->windowIcon();
     QVERIFY(!icon.isNull());
-    for (const int side : {16, 32, 48, 64}) {
-        QVERIFY2(icon.availableSizes().contains(QSize(side, side)),
-                 qPrintable(QString::number(side)));
+    for (const int side : {16, 22, 24, 32, 48, 64}) {
+        const QString at = QString::number(side);
+        QVERIFY2(icon.availableSizes().contains(QSize(side, side)), qPrintable(at));
         const QImage picture = icon.pixmap(QSize(side, side), 1.0).toImage();
         QCOMPARE(picture.size(), QSize(side, side));
-        QVERIFY2(picture.pixelColor(side / 2, side / 2).alpha() > 0,
-                 qPrintable(QString::number(side)));
+        QCOMPARE(picture.pixelColor(side / 2, side / 2), QColor(Qt::red));
+        const QColor corner = picture.pixelColor(side / 6, side - side / 6 - 1);
+        QVERIFY2(corner.red() == corner.green() && corner.green() == corner.blue() &&
+                     corner.alpha() == 255,
+                 qPrintable(at + u' ' + corner.name(QColor::HexArgb)));
     }
     QCOMPARE(palette->windowIcon().cacheKey(), icon.cacheKey());
 }
