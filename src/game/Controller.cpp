@@ -237,6 +237,7 @@ rules::SavedGame Controller::snapshot() const
                 scored.guess[position] = pegs[row][position]->cvalue();
         if (res[row])
             res[row]->getBlackAndWhite(scored.score.black, scored.score.white);
+        game.rowsByMove[game.rows.size()] = m_byMove[static_cast<std::size_t>(row)];
         game.rows.push_back(scored);
     }
     if (isPlaying())
@@ -255,12 +256,13 @@ bool Controller::restore(const rules::SavedGame &game)
     combo = game.secret;
     unique = game.unique;
     done = false;
-    // A resumed game is the player's game: a new game abandons it. Which of
-    // its rows Move played is not kept, so they count as the player's.
+    // A resumed game is the player's game: a new game abandons it.
     m_started = true;
     m_byMove = {};
     std::int32_t row = kFirstRow;
-    for (const rules::ScoredRow &scored : game.rows) {
+    for (std::size_t index = 0; index < game.rows.size(); ++index) {
+        const rules::ScoredRow &scored = game.rows[index];
+        m_byMove[static_cast<std::size_t>(row)] = game.rowsByMove[index];
         for (int position = 0; position < rules::kPositions; ++position)
             if (pegs[row][position])
                 pegs[row][position]->setColor(ColorCodes::colorOfCode(scored.guess[position]));

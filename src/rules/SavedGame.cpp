@@ -13,6 +13,8 @@ namespace
 constexpr std::string_view kMagicLine = "Hueriddle saved game";
 constexpr std::string_view kWithReplacement = "with-replacement";
 constexpr std::string_view kWithoutReplacement = "without-replacement";
+constexpr std::string_view kPlayedByPlayer = "player";
+constexpr std::string_view kPlayedByMove = "move";
 
 bool codeInRange(std::int32_t code)
 {
@@ -122,10 +124,13 @@ std::string writeSavedGame(const SavedGame &game)
     out += game.unique ? kWithoutReplacement : kWithReplacement;
     out += "\nsecret";
     appendCodes(out, game.secret);
-    for (const ScoredRow &row : game.rows) {
+    for (std::size_t index = 0; index < game.rows.size(); ++index) {
+        const ScoredRow &row = game.rows[index];
         out += "\nrow";
         appendCodes(out, row.guess);
-        out += ' ' + std::to_string(row.score.black) + ' ' + std::to_string(row.score.white);
+        out += ' ' + std::to_string(row.score.black) + ' ' + std::to_string(row.score.white) + ' ';
+        out += index < game.rowsByMove.size() && game.rowsByMove[index] ? kPlayedByMove
+                                                                        : kPlayedByPlayer;
     }
     out += "\nplaced";
     appendCodes(out, game.placed);
@@ -178,9 +183,22 @@ SavedGameReading readSavedGame(std::string_view bytes)
     while (at < lines.size() && lines[at].substr(0, 4) == "row ") {
         if (game.rows.size() == std::size_t(kRows))
             return damaged(at, "more than eight rows");
+        // From version 2 on, a row ends with who played it.
+        std::string_view line = lines[at];
+        bool byMove = false;
+        if (version >= 2) {
+            const std::size_t blank = line.rfind(' ');
+            const std::string_view who =
+                blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
+            if (who != kPlayedByPlayer && who != kPlayedByMove)
+                return damaged(at, "a row is not four codes and a score, then player or move");
+            byMove = who == kPlayedByMove;
+            line = line.substr(0, blank);
+        }
         std::int32_t values[6];
-        if (!numbers(lines[at], "row", 6, values))
+        if (!numbers(line, "row", 6, values))
             return damaged(at, "a row is not four codes and a score");
+        game.rowsByMove[game.rows.size()] = byMove;
         ScoredRow row;
         for (int position = 0; position < kPositions; ++position)
             row.guess[position] = values[position];
@@ -214,6 +232,9 @@ std::string consistencyFault(const SavedGame &game)
         return fault;
     if (game.rows.size() > std::size_t(kRows))
         return "more than eight rows";
+    for (std::size_t index = game.rows.size(); index < game.rowsByMove.size(); ++index)
+        if (game.rowsByMove[index])
+            return "a row not played is marked as played by Move";
     bool won = false;
     for (const ScoredRow &row : game.rows) {
         if (won)

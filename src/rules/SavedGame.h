@@ -3,6 +3,7 @@
 #include "CandidateSearch.h"
 #include "Combination.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@ struct SavedGame {
     bool unique = false;
     Combination secret{};
     std::vector<ScoredRow> rows;
+    // Which of `rows` Move played, by the same index; false beyond them.
+    std::array<bool, kRows> rowsByMove{};
     Combination placed{};
     bool done = false;
 
@@ -32,20 +35,24 @@ struct SavedGameReading {
     std::string reason;
 };
 
-// The saved game's file format, version 1: lines of ASCII text, each ended by
+// The saved game's file format, version 2: lines of ASCII text, each ended by
 // a line feed, in this order and nothing else:
 //   Hueriddle saved game
-//   version 1
+//   version 2
 //   variant with-replacement | variant without-replacement
 //   secret C C C C
-//   row C C C C B W        (once for each committed row, from row 7 down)
+//   row C C C C B W player | row C C C C B W move
+//                          (once for each committed row, from row 7 down)
 //   placed P P P P
 //   state playing | state over
 //   end
-// C is a code 1..6, P a code 0..6, B and W the black and white counts. The
-// first two lines never change, so that every version can tell a later
-// version's file from a damaged one.
-inline constexpr int kSavedGameVersion = 1;
+// C is a code 1..6, P a code 0..6, B and W the black and white counts; the
+// last word of a row says who played it, so that a resumed game's statistics
+// still know the rows Move played. Version 1 files, whose rows end with the
+// score, are read as rows the player played. The first two lines never
+// change, so that every version can tell a later version's file from a
+// damaged one.
+inline constexpr int kSavedGameVersion = 2;
 // The largest file a version of the program writes, with room to spare; the
 // reader refuses anything longer unread.
 inline constexpr std::size_t kSavedGameMaxBytes = 4096;

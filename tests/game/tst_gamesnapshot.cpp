@@ -65,6 +65,10 @@ void TestGameSnapshot::takenBackGamePlaysOnAlike()
     resumed.controller.newGameUnique(!unique);
     QVERIFY(resumed.controller.restore(game));
     QVERIFY(resumed.controller.snapshot() == game);
+    // The history of games learns from these which rows Move played.
+    QVERIFY(resumed.controller.committedRows() == original.controller.committedRows());
+    for (const rules::PlayedRow &row : resumed.controller.committedRows())
+        QVERIFY(row.byMove);
     QCOMPARE(resumed.controller.currentRow, original.controller.currentRow);
     QCOMPARE(resumed.board->windowTitle(), original.board->windowTitle());
     for (int row = 0; row < rules::kRows; ++row) {

@@ -13,16 +13,28 @@ using rules::SavedGame;
 namespace
 {
 
-// Secret (1, 2, 3, 4) with replacement, two rows scored, two pegs placed.
+// Secret (1, 2, 3, 4) with replacement, two rows scored, the second by Move,
+// two pegs placed.
 const QByteArray kGood = "Hueriddle saved game\n"
-                         "version 1\n"
+                         "version 2\n"
                          "variant with-replacement\n"
                          "secret 1 2 3 4\n"
-                         "row 1 1 1 1 1 0\n"
-                         "row 4 3 2 1 0 4\n"
+                         "row 1 1 1 1 1 0 player\n"
+                         "row 4 3 2 1 0 4 move\n"
                          "placed 5 0 6 0\n"
                          "state playing\n"
                          "end\n";
+
+// The same game as the first version wrote it, which kept no player.
+const QByteArray kVersion1 = "Hueriddle saved game\n"
+                             "version 1\n"
+                             "variant with-replacement\n"
+                             "secret 1 2 3 4\n"
+                             "row 1 1 1 1 1 0\n"
+                             "row 4 3 2 1 0 4\n"
+                             "placed 5 0 6 0\n"
+                             "state playing\n"
+                             "end\n";
 
 SavedGame scoredGame(bool unique, rules::Combination secret,
                      std::initializer_list<rules::Combination> guesses, rules::Combination placed)
@@ -52,7 +64,9 @@ class TestSavedGame : public FailOnWarnings
 private slots:
     void readsTheWritersGames_data();
     void readsTheWritersGames();
+    void readsAHandWrittenFile_data();
     void readsAHandWrittenFile();
+    void aMoveMarkBeyondTheRowsIsNoGame();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
     void refusesEveryCutOfAGoodFile();
@@ -74,6 +88,9 @@ void TestSavedGame::readsTheWritersGames_data()
                        {2, 3, 5, 6},
                        {6, 5, 4, 1}},
                       {2, 2, 0, 6});
+    SavedGame partlyMoved = scoredGame(false, {5, 5, 2, 1}, {{1, 1, 1, 1}, {2, 2, 2, 2}}, {});
+    partlyMoved.rowsByMove[1] = true;
+    QTest::newRow("second row played by Move") << partlyMoved;
     QTest::newRow("won on the third row")
         << scoredGame(false, {5, 5, 2, 1}, {{1, 1, 1, 1}, {2, 2, 2, 2}, {5, 5, 2, 1}}, {});
     QTest::newRow("lost after eight rows") << scoredGame(false, {4, 5, 6, 5},
@@ -100,9 +117,19 @@ void TestSavedGame::readsTheWritersGames()
     QCOMPARE(rules::writeSavedGame(*reading.game), bytes);
 }
 
+void TestSavedGame::readsAHandWrittenFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("secondByMove");
+    QTest::newRow("version 2, the second row by Move") << kGood << true;
+    QTest::newRow("version 1: every row the player's") << kVersion1 << false;
+}
+
 void TestSavedGame::readsAHandWrittenFile()
 {
-    const rules::SavedGameReading reading = rules::readSavedGame(kGood.toStdString());
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, secondByMove);
+    const rules::SavedGameReading reading = rules::readSavedGame(bytes.toStdString());
     QVERIFY2(reading.game.has_value(), reading.reason.c_str());
     const SavedGame &game = *reading.game;
     QCOMPARE(game.unique, false);
@@ -112,6 +139,21 @@ void TestSavedGame::readsAHandWrittenFile()
     QCOMPARE(game.rows[1].score, (rules::Score{0, 4}));
     QCOMPARE(game.placed, (rules::Combination{5, 0, 6, 0}));
     QCOMPARE(game.done, false);
+    std::array<bool, rules::kRows> byMove{};
+    byMove[1] = secondByMove;
+    QVERIFY(game.rowsByMove == byMove);
+}
+
+// A row that was never played cannot have been played by Move; a snapshot
+// that says so is not a game.
+void TestSavedGame::aMoveMarkBeyondTheRowsIsNoGame()
+{
+    SavedGame game = scoredGame(false, {1, 2, 3, 4}, {{1, 1, 1, 1}}, {});
+    game.rowsByMove[0] = true;
+    QCOMPARE(rules::consistencyFault(game), std::string());
+    game.rowsByMove[1] = true;
+    QCOMPARE(rules::consistencyFault(game),
+             std::string("a row not played is marked as played by Move"));
 }
 
 void TestSavedGame::refusesDamagedFiles_data()
@@ -124,11 +166,17 @@ void TestSavedGame::refusesDamagedFiles_data()
     QTest::newRow("cut after the rows") << kGood.left(kGood.indexOf("placed")) << "cut short";
     QTest::newRow("last line feed missing") << kGood.chopped(1) << "cut short";
     QTest::newRow("later version")
-        << replaced(kGood, "version 1", "version 2") << "later version of Hueriddle";
+        << replaced(kGood, "version 2", "version 3") << "later version of Hueriddle";
     QTest::newRow("later version with a format of its own")
         << QByteArray("Hueriddle saved game\nversion 7\n{\"rows\": []}\n")
         << "later version of Hueriddle";
-    QTest::newRow("version zero") << replaced(kGood, "version 1", "version 0") << "no version";
+    QTest::newRow("version zero") << replaced(kGood, "version 2", "version 0") << "no version";
+    QTest::newRow("a row without who played it")
+        << replaced(kGood, "1 0 player\n", "1 0\n") << "not four codes and a score";
+    QTest::newRow("a row played by someone else")
+        << replaced(kGood, "0 4 move\n", "0 4 robot\n") << "not four codes and a score";
+    QTest::newRow("who played a row, in a version 1 file")
+        << replaced(kVersion1, "0 4\n", "0 4 move\n") << "not four codes and a score";
     QTest::newRow("foreign program's file")
         << QByteArray("[General]\nHueRiddlesMain=@ByteArray(x)\n") << "not a Hueriddle saved game";
     QTest::newRow("binary garbage")
@@ -164,13 +212,14 @@ void TestSavedGame::refusesDamagedFiles_data()
         << replaced(kGood, "state playing", "state paused") << "no state";
     QTest::newRow("a line after the end") << kGood + "row 1 1 1 1 1 0\nend\n"
                                           << "more lines than a saved game has";
-    QTest::newRow("row after a win")
-        << replaced(kGood, "row 1 1 1 1 1 0\n", "row 1 2 3 4 4 0\nrow 1 1 1 1 1 0\n")
-        << "a row follows a win";
+    QTest::newRow("row after a win") << replaced(kGood, "row 1 1 1 1 1 0 player\n",
+                                                 "row 1 2 3 4 4 0 player\nrow 1 1 1 1 1 0 player\n")
+                                     << "a row follows a win";
     QTest::newRow("win not marked over")
-        << replaced(kGood, "row 4 3 2 1 0 4\n", "row 1 2 3 4 4 0\n") << "over but not marked so";
+        << replaced(kGood, "row 4 3 2 1 0 4 move\n", "row 1 2 3 4 4 0 move\n")
+        << "over but not marked so";
     QByteArray nine = kGood;
-    nine.replace("row 4 3 2 1 0 4\n", QByteArray("row 5 5 5 5 0 0\n").repeated(8));
+    nine.replace("row 4 3 2 1 0 4 move\n", QByteArray("row 5 5 5 5 0 0 move\n").repeated(8));
     QTest::newRow("nine rows") << nine << "more than eight rows";
 }
 
