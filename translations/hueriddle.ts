@@ -175,13 +175,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Main menu</source>
         <extracomment>Read by screen readers: the menu bar of the board window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-106"/>
         <source>Hueriddle board</source>
         <extracomment>Read by screen readers: the name of the board window.</extracomment>
         <translation type="unfinished"></translation>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>%1 has three options, all off at first. They apply at once and are kept for the next start.</source>
+        <source>%1 has the options below. They apply at once and are kept for the next start.</source>
         <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
         <translation type="unfinished"></translation>
     </message>
@@ -365,7 +365,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
+        <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
+        <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation type="unfinished"></translation>
@@ -423,8 +429,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-53"/>
-        <location line="+39"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
+        <location line="+46"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation type="unfinished"></translation>
@@ -444,7 +450,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-39"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation type="unfinished"></translation>
@@ -462,7 +468,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+300"/>
+        <location filename="../src/game/Controller.cpp" line="+302"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation type="unfinished"></translation>
@@ -473,7 +479,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-225"/>
+        <location line="-227"/>
         <location line="+9"/>
         <source>Alert</source>
         <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
@@ -795,7 +801,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+39"/>
+        <location filename="../src/app/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -830,19 +836,20 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation type="unfinished"></translation>

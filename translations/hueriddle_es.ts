@@ -60,13 +60,13 @@
         <translation>Tablero: aún %1 combinaciones posibles</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Main menu</source>
         <extracomment>Read by screen readers: the menu bar of the board window.</extracomment>
         <translation>Menú principal</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-108"/>
         <location filename="../src/app/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
@@ -330,9 +330,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+3"/>
-        <source>%1 has three options, all off at first. They apply at once and are kept for the next start.</source>
+        <source>%1 has the options below. They apply at once and are kept for the next start.</source>
         <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
-        <translation>%1 tiene tres opciones, todas desactivadas al principio. Se aplican al momento y se guardan para la próxima vez.</translation>
+        <translation>%1 tiene las opciones siguientes. Se aplican al momento y se guardan para la próxima vez.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -374,7 +374,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Mostrar cuántas combinaciones &amp;quedan posibles</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
+        <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
+        <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
+        <translation>%1: una partida que queda sin terminar al cerrarse el programa, incluso al cerrar la sesión o por un fallo, vuelve tal como estaba en el siguiente inicio. Solo esta opción está activada al principio.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation>Estadísticas</translation>
@@ -423,8 +429,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-53"/>
-        <location line="+39"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
+        <location line="+46"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -444,7 +450,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-39"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferencias...</translation>
@@ -462,7 +468,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+300"/>
+        <location filename="../src/game/Controller.cpp" line="+302"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (sin reposición)</translation>
@@ -473,7 +479,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle (con reposición)</translation>
     </message>
     <message>
-        <location line="-225"/>
+        <location line="-227"/>
         <location line="+9"/>
         <source>Alert</source>
         <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
@@ -795,7 +801,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Durante una partida, el título del tablero indica cuántas combinaciones secretas concuerdan aún con todas las filas puntuadas.</translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+39"/>
+        <location filename="../src/app/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Antes de esta fila aún eran posibles %1 combinaciones secretas; después, %2. Este intento podía haber sido la combinación secreta.</translation>
     </message>
@@ -830,19 +836,20 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perd.</translation>
     </message>
     <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Reanudar una partida sin terminar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Una partida que queda sin terminar al cerrar el programa vuelve tal como estaba en el siguiente inicio; si no, cada inicio empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation>La ventana %1 se abre junto al tablero y se mantiene por encima de él. Mueva cualquiera de las dos ventanas adonde quiera: ambas volverán a abrirse allí en el próximo inicio.</translation>

@@ -60,13 +60,13 @@
         <translation>Plancia: ancora %1 codici possibili</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Main menu</source>
         <extracomment>Read by screen readers: the menu bar of the board window.</extracomment>
         <translation>Menu principale</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-108"/>
         <location filename="../src/app/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
@@ -330,9 +330,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+3"/>
-        <source>%1 has three options, all off at first. They apply at once and are kept for the next start.</source>
+        <source>%1 has the options below. They apply at once and are kept for the next start.</source>
         <extracomment>%1 is the menu path &quot;Info &gt; Preferences...&quot;, in bold.</extracomment>
-        <translation>%1 ha tre opzioni, tutte disattivate all’inizio. Si applicano subito e restano per il prossimo avvio.</translation>
+        <translation>%1 ha le opzioni seguenti. Si applicano subito e restano per il prossimo avvio.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -374,7 +374,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>&amp;Mostrare quanti codici sono ancora possibili</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
+        <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
+        <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
+        <translation>%1: una partita lasciata a metà quando il programma termina, anche per l’uscita dalla sessione o un arresto anomalo, torna com’era all’avvio successivo. Solo questa opzione è attiva all’inizio.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation>Statistiche</translation>
@@ -423,8 +429,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-53"/>
-        <location line="+39"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
+        <location line="+46"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -444,7 +450,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-39"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferenze...</translation>
@@ -462,7 +468,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+300"/>
+        <location filename="../src/game/Controller.cpp" line="+302"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (senza reinserimento)</translation>
@@ -473,7 +479,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle (con reinserimento)</translation>
     </message>
     <message>
-        <location line="-225"/>
+        <location line="-227"/>
         <location line="+9"/>
         <source>Alert</source>
         <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
@@ -795,7 +801,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Durante una partita, il titolo della plancia indica quanti codici segreti concordano ancora con tutte le righe valutate.</translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+39"/>
+        <location filename="../src/app/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Prima di questa riga erano ancora possibili %1 codici segreti, dopo %2. Questo tentativo poteva essere il codice segreto.</translation>
     </message>
@@ -830,19 +836,20 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perse</translation>
     </message>
     <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
         <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Riprendi una partita non finita</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Una partita lasciata a metà quando il programma termina torna com’era all’avvio successivo; altrimenti ogni avvio comincia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-58"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Le finestre si possono spostare dove si preferisce: al prossimo avvio si riapriranno entrambe lì.</translation>

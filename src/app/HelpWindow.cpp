@@ -163,8 +163,8 @@ QString HelpWindow::html()
         GameText::tr("Preferences"));
     text += paragraph(
         //: %1 is the menu path "Info > Preferences...", in bold.
-        GameText::tr("%1 has three options, all off at first. They apply at once "
-                     "and are kept for the next start.")
+        GameText::tr("%1 has the options below. They apply at once and are kept for the "
+                     "next start.")
             .toHtmlEscaped()
             .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
                            QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
@@ -190,8 +190,15 @@ QString HelpWindow::html()
             .toHtmlEscaped()
             .arg(optionName(
                 QT_TRANSLATE_NOOP("Hueriddle", "&Show how many secrets are still possible")));
-    text += QStringLiteral("<ul><li>%1</li><li>%2</li><li>%3</li></ul>")
-                .arg(colorMarks, outlinedKeyPegs, possibleSecrets);
+    //: %1 is the check box "Resume an unfinished game" of the preferences, in bold.
+    const QString resumeGame =
+        GameText::tr("%1: a game left unfinished when the program ends, even by a logout or a "
+                     "crash, comes back as it was at the next start. This option alone is on "
+                     "at first.")
+            .toHtmlEscaped()
+            .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Resume an unfinished game")));
+    text += QStringLiteral("<ul><li>%1</li><li>%2</li><li>%3</li><li>%4</li></ul>")
+                .arg(colorMarks, outlinedKeyPegs, possibleSecrets, resumeGame);
 
     text += heading(
         //: A heading of the help, about the statistics window.

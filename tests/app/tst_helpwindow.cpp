@@ -197,8 +197,7 @@ void TestHelpWindow::explainsHowToPlay_data()
         << "Without replacement: the secret has four different colors";
     QTest::newRow("starting a game") << "Start a game of either kind from Game > New game";
     QTest::newRow("the computer's move") << "Game > Move plays the active row for you";
-    QTest::newRow("where the preferences are")
-        << "Info > Preferences... has three options, all off at first";
+    QTest::newRow("where the preferences are") << "Info > Preferences... has the options below";
     QTest::newRow("colour marks, with every shape")
         << "Color marks: every colored peg carries a black or white mark whose shape tells its "
            "color, for players who tell some of the colors apart poorly. Red has a triangle "
@@ -209,6 +208,10 @@ void TestHelpWindow::explainsHowToPlay_data()
     QTest::newRow("the count of possible secrets")
         << "Show how many secrets are still possible: during a game, the title of the board's "
            "box tells how many secrets still agree";
+    QTest::newRow("resuming an unfinished game")
+        << "Resume an unfinished game: a game left unfinished when the program ends, even by a "
+           "logout or a crash, comes back as it was at the next start. This option alone is on "
+           "at first.";
     QTest::newRow("the statistics window") << "Info > Statistics... shows, for each variant";
     QTest::newRow("the reset keeps the history") << "moves the history aside";
     QTest::newRow("the scores explain a finished game")

@@ -652,15 +652,15 @@ void TestTranslations::shippedTranslationsLeaveNoEnglish_data()
     // and "OK".
     const QStringList everywhere{"hueriddle", "cyan", "magenta", "ok"};
     QTest::newRow("German") << "de_DE"
-                            << everywhere + QStringList{"an",      "computer", "in",   "info",
-                                                        "palette", "position", "ring", "so",
-                                                        "start",   "version"};
+                            << everywhere + QStringList{"an",     "computer", "in",       "info",
+                                                        "option", "palette",  "position", "ring",
+                                                        "so",     "start",    "version"};
     // Qt's French names keep "Ctrl", as French keyboards label the key.
     QTest::newRow("French") << "fr_FR"
-                            << everywhere + QStringList{"active", "code",     "ctrl",    "double",
-                                                        "menu",   "on",       "options", "palette",
-                                                        "place",  "position", "second",  "secret",
-                                                        "six",    "triangle", "version"};
+                            << everywhere + QStringList{"active",  "code",  "ctrl",     "double",
+                                                        "menu",    "on",    "option",   "options",
+                                                        "palette", "place", "position", "second",
+                                                        "secret",  "six",   "triangle", "version"};
     QTest::newRow("Spanish") << "es_ES" << everywhere + QStringList{"color", "info", "no", "panel"};
     // Qt's Italian and Brazilian names keep "Ctrl", "Shift" and "Backspace",
     // as the keyboards there label the keys.
