@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
+#include "TestFiles.h"
 #include "app/MainMenu.h"
 #include "app/Preferences.h"
 #include "app/PreferencesWindow.h"
@@ -41,14 +42,6 @@ QByteArray fileContents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &contents)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(contents), contents.size());
 }
 
 // The settings as another program would read them, through a copy, so that
@@ -304,7 +297,7 @@ void TestPreferences::savedValuesReadStrictly()
     const QByteArray contents = "[Preferences]\nColorMarks=" + value +
                                 "\nOutlinedKeyPegs=" + value + "\nShowPossibleSecrets=" + value +
                                 "\n";
-    writeFile(m_settings->filePath(), contents);
+    writeTestFile(m_settings->filePath(), contents);
     launch();
     QCOMPARE(ViewOptions::instance().colorMarks(), on);
     QCOMPARE(ViewOptions::instance().outlinedKeyPegs(), on);
@@ -329,7 +322,7 @@ void TestPreferences::resumeOnUnlessTurnedOff()
     QFETCH(QByteArray, contents);
     QFETCH(bool, on);
     if (!contents.isEmpty())
-        writeFile(m_settings->filePath(), contents);
+        writeTestFile(m_settings->filePath(), contents);
     launch();
     PreferencesWindow *window = openPreferences(*m_controller);
     QVERIFY(window);

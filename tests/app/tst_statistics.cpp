@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "CapturedStderr.h"
 #include "FailOnWarnings.h"
+#include "TestFiles.h"
 #include "app/BoardWindow.h"
 #include "app/Hindsight.h"
 #include "app/MainMenu.h"
@@ -63,14 +64,6 @@ QByteArray fileContents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &contents)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(contents), contents.size());
 }
 
 QString description(QWidget *widget)
@@ -207,7 +200,7 @@ void TestStatistics::statisticsOfAHandMadeHistory()
         "hueriddle 2 1765418400 a line of a later version\n" +
         line(game(true, GameResult::Won, 4)) + line(game(true, GameResult::Won, 1)) +
         line(game(false, GameResult::Won, 2)).left(30);
-    writeFile(m_settings->historyPath(), history);
+    writeTestFile(m_settings->historyPath(), history);
     launch();
     StatisticsWindow *window = openStatistics();
     QVERIFY(window);
@@ -450,7 +443,7 @@ void TestStatistics::possibleSecretsPreference()
 void TestStatistics::resetAsksAndKeepsTheOldFile()
 {
     const QByteArray history = line(game(false, GameResult::Won, 3)) + "damaged line\n";
-    writeFile(m_settings->historyPath(), history);
+    writeTestFile(m_settings->historyPath(), history);
     launch();
     StatisticsWindow *window = openStatistics();
     QVERIFY(window);
@@ -497,7 +490,7 @@ void TestStatistics::resetAsksAndKeepsTheOldFile()
 void TestStatistics::unwritableHistoryLetsTheGameGoOn()
 {
     // A file where the history's directory should be.
-    writeFile(m_settings->dataHome() + QStringLiteral("/hueriddle"), "in the way");
+    writeTestFile(m_settings->dataHome() + QStringLiteral("/hueriddle"), "in the way");
     launch();
     StatisticsWindow *window = openStatistics();
     QVERIFY(window);

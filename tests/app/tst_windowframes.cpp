@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FailOnWarnings.h"
+#include "TestFiles.h"
 #include "app/Preferences.h"
 #include "desktop/UserSettings.h"
 
@@ -26,14 +27,6 @@ std::optional<QPoint> positionOnDisk(const IsolatedSettings &settings, const QSt
         return std::nullopt;
     QSettings onDisk(copy, QSettings::IniFormat);
     return WindowFrames::savedPosition(onDisk.value(key));
-}
-
-void writeSettingsFile(const IsolatedSettings &settings, const QByteArray &contents)
-{
-    QVERIFY(QDir().mkpath(settings.directory()));
-    QFile file(settings.filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(contents), contents.size());
 }
 
 } // namespace
@@ -216,7 +209,7 @@ void TestWindowFrames::garbledFile()
 {
     QFETCH(QByteArray, contents);
     QFETCH(QString, qtWarning);
-    writeSettingsFile(*m_settings, contents);
+    writeTestFile(m_settings->filePath(), contents);
     if (!qtWarning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, qPrintable(qtWarning));
 

@@ -1,29 +1,12 @@
 #include "CapturedStderr.h"
 #include "FailOnWarnings.h"
+#include "TestFiles.h"
 #include "desktop/GameHistory.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace
-{
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TestGameHistory : public FailOnWarnings
 {
@@ -53,7 +36,7 @@ void TestGameHistory::appendsWholeLines()
     QVERIFY(history.append("first"));
     QVERIFY(history.append("second"));
     QCOMPARE(history.filePath(), dir.filePath("data/hueriddle/history"));
-    QCOMPARE(contents(history.filePath()), QByteArray("first\nsecond\n"));
+    QCOMPARE(testFileContents(history.filePath()), QByteArray("first\nsecond\n"));
     QCOMPARE(history.read(), QByteArray("first\nsecond\n"));
 }
 
@@ -63,9 +46,9 @@ void TestGameHistory::aTornLastLineIsEndedFirst()
 {
     QTemporaryDir dir;
     GameHistory history(dir.path());
-    writeFile(history.filePath(), "whole\ntorn li");
+    writeTestFile(history.filePath(), "whole\ntorn li");
     QVERIFY(history.append("next"));
-    QCOMPARE(contents(history.filePath()), QByteArray("whole\ntorn li\nnext\n"));
+    QCOMPARE(testFileContents(history.filePath()), QByteArray("whole\ntorn li\nnext\n"));
 }
 
 void TestGameHistory::unwritable_data()
@@ -84,7 +67,7 @@ void TestGameHistory::unwritable()
     if (inTheWay.endsWith(QLatin1String("history")))
         QVERIFY(QDir(dir.path()).mkpath(inTheWay));
     else
-        writeFile(dir.filePath(inTheWay), "not a directory");
+        writeTestFile(dir.filePath(inTheWay), "not a directory");
     GameHistory history(dir.filePath("hueriddle"));
     CapturedStderr captured;
     QVERIFY(!history.append("a game"));
@@ -104,7 +87,7 @@ void TestGameHistory::keepAsideMovesAndNeverDeletes()
     const QString aside = history.keepAside();
     QVERIFY(!aside.isEmpty());
     QVERIFY(!QFileInfo::exists(history.filePath()));
-    QCOMPARE(contents(aside), QByteArray("kept\n"));
+    QCOMPARE(testFileContents(aside), QByteArray("kept\n"));
     QVERIFY(QFileInfo(aside).fileName().startsWith(QLatin1String("history-")));
 
     // A second reset within the same second finds a name of its own.
@@ -112,8 +95,8 @@ void TestGameHistory::keepAsideMovesAndNeverDeletes()
     const QString second = history.keepAside();
     QVERIFY(!second.isEmpty());
     QVERIFY(second != aside);
-    QCOMPARE(contents(aside), QByteArray("kept\n"));
-    QCOMPARE(contents(second), QByteArray("kept too\n"));
+    QCOMPARE(testFileContents(aside), QByteArray("kept\n"));
+    QCOMPARE(testFileContents(second), QByteArray("kept too\n"));
     QCOMPARE(history.read(), QByteArray());
 }
 

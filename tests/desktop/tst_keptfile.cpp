@@ -1,5 +1,6 @@
 #include "CapturedStderr.h"
 #include "FailOnWarnings.h"
+#include "TestFiles.h"
 #include "desktop/KeptFile.h"
 
 #include <QDir>
@@ -9,24 +10,6 @@
 #include <atomic>
 #include <future>
 #include <thread>
-
-namespace
-{
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TestKeptFile : public FailOnWarnings
 {
@@ -58,7 +41,7 @@ void TestKeptFile::writesMakeTheDirectoryAndReplaceTheFile()
     file.write(QByteArray("second"));
     QVERIFY(file.waitWritten(5000));
 
-    QCOMPARE(contents(path), QByteArray("second"));
+    QCOMPARE(testFileContents(path), QByteArray("second"));
     QCOMPARE(file.read(100), std::optional<QByteArray>("second"));
     // One byte more than asked for shows that the file is longer.
     QCOMPARE(file.read(3), std::optional<QByteArray>("seco"));
@@ -101,7 +84,7 @@ void TestKeptFile::onlyTheNewestWaitingWriteIsDone()
 
     QVERIFY(file.waitWritten(5000));
     QVERIFY(!replacedRan);
-    QCOMPARE(contents(path), QByteArray("three"));
+    QCOMPARE(testFileContents(path), QByteArray("three"));
     QCOMPARE(file.writesDone(), quint64(2));
 }
 
@@ -110,7 +93,7 @@ void TestKeptFile::unwritableIsSaidOnce()
     QTemporaryDir dir;
     // Running as root, permissions would not stop a write; a file where the
     // directory should be does.
-    writeFile(dir.filePath("hueriddle"), "not a directory");
+    writeTestFile(dir.filePath("hueriddle"), "not a directory");
     KeptFile file(dir.filePath("hueriddle/saved-game"));
     CapturedStderr captured;
     file.write(QByteArray("a game"));
@@ -121,7 +104,7 @@ void TestKeptFile::unwritableIsSaidOnce()
     QCOMPARE(said.count('\n'), 1);
     QVERIFY2(said.startsWith("hueriddle: cannot make the directory"), said.constData());
     QCOMPARE(file.writesDone(), quint64(2));
-    QCOMPARE(contents(dir.filePath("hueriddle")), QByteArray("not a directory"));
+    QCOMPARE(testFileContents(dir.filePath("hueriddle")), QByteArray("not a directory"));
 }
 
 void TestKeptFile::keepAsideRenamesAndNeverDeletes()
@@ -129,7 +112,7 @@ void TestKeptFile::keepAsideRenamesAndNeverDeletes()
     QTemporaryDir dir;
     const QString path = dir.filePath("saved-game");
     KeptFile file(path);
-    writeFile(path, "damaged one");
+    writeTestFile(path, "damaged one");
     QString aside;
     {
         CapturedStderr captured;
@@ -140,16 +123,16 @@ void TestKeptFile::keepAsideRenamesAndNeverDeletes()
                  said.constData());
     }
     QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(contents(aside), QByteArray("damaged one"));
+    QCOMPARE(testFileContents(aside), QByteArray("damaged one"));
 
     // A second one within the same second gets a name of its own.
-    writeFile(path, "damaged two");
+    writeTestFile(path, "damaged two");
     CapturedStderr captured;
     const QString second = file.keepAside(QStringLiteral("again"));
     QVERIFY(!second.isEmpty());
     QVERIFY(second != aside);
-    QCOMPARE(contents(aside), QByteArray("damaged one"));
-    QCOMPARE(contents(second), QByteArray("damaged two"));
+    QCOMPARE(testFileContents(aside), QByteArray("damaged one"));
+    QCOMPARE(testFileContents(second), QByteArray("damaged two"));
 }
 
 void TestKeptFile::removeLeftovers_data()
@@ -170,7 +153,7 @@ void TestKeptFile::removeLeftovers()
     QFETCH(QString, name);
     QFETCH(bool, removed);
     QTemporaryDir dir;
-    writeFile(dir.filePath(name), "something");
+    writeTestFile(dir.filePath(name), "something");
     KeptFile(dir.filePath("saved-game")).removeLeftovers();
     QCOMPARE(QFileInfo::exists(dir.filePath(name)), !removed);
 }

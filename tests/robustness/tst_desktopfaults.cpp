@@ -3,6 +3,7 @@
 // Ctrl+C in a terminal and a logout, and a second instance running at once.
 
 #include "FailOnWarnings.h"
+#include "TestFiles.h"
 #include "e2e/GameDriver.h"
 
 #include <QScopeGuard>
@@ -52,13 +53,6 @@ QString endedCleanly(ProgramRun &run)
     if (run.process().exitCode() != 0)
         return QStringLiteral("exit status %1: %2").arg(run.process().exitCode()).arg(run.output());
     return QString();
-}
-
-void writeFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(contents), contents.size());
 }
 
 } // namespace
@@ -138,7 +132,7 @@ void TestDesktopFaults::unusableSettings()
         configHome = QStringLiteral("/proc/%1").arg(::getpid());
     } else if (fault == QLatin1String("directory is a file")) {
         QVERIFY(QDir(settingsDir).removeRecursively());
-        writeFile(settingsDir, "not a directory\n");
+        writeTestFile(settingsDir, "not a directory\n");
     } else if (fault == QLatin1String("file is a directory")) {
         QVERIFY(QDir().mkpath(settingsFile));
     } else if (fault == QLatin1String("no HOME")) {
