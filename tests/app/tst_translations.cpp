@@ -200,6 +200,29 @@ QSet<QString> wordsOf(const QString &text)
     return words;
 }
 
+// The game launched with the info panel, the help and the preferences open
+// beside the board and the palette; the panels, which delete themselves on
+// closing, are closed again when it goes.
+class EveryWindowOpen
+{
+public:
+    explicit EveryWindowOpen(AppController &controller)
+    {
+        controller.applicationDidFinishLaunching();
+        controller.orderFrontStandardInfoPanel();
+        controller.orderFrontHelpPanel();
+        controller.runPreferencesPanel();
+    }
+    ~EveryWindowOpen()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->testAttribute(Qt::WA_DeleteOnClose))
+                window->close();
+    }
+    EveryWindowOpen(const EveryWindowOpen &) = delete;
+    EveryWindowOpen &operator=(const EveryWindowOpen &) = delete;
+};
+
 // Every text the player meets, Qt's own included, under the translation
 // installed now: the board, the palette, the info panel, the help and the
 // preferences with their menus and keys, and the four alerts. When
@@ -209,15 +232,7 @@ QStringList everyShownText(const QString &name)
 {
     IsolatedSettings settings;
     AlertRecorder<AppController> controller;
-    controller.applicationDidFinishLaunching();
-    controller.orderFrontStandardInfoPanel();
-    controller.orderFrontHelpPanel();
-    controller.runPreferencesPanel();
-    const auto closeOthers = qScopeGuard([] {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->testAttribute(Qt::WA_DeleteOnClose))
-                window->close();
-    });
+    const EveryWindowOpen everyWindow(controller);
     raiseEveryAlert(controller);
 
     QStringList texts;
@@ -518,15 +533,7 @@ void TestTranslations::everyVisibleTextIsTranslated()
     QCOMPARE(game(), QStringLiteral("[Game]"));
 
     AlertRecorder<AppController> controller;
-    controller.applicationDidFinishLaunching();
-    controller.orderFrontStandardInfoPanel();
-    controller.orderFrontHelpPanel();
-    controller.runPreferencesPanel();
-    const auto closeOthers = qScopeGuard([] {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->testAttribute(Qt::WA_DeleteOnClose))
-                window->close();
-    });
+    const EveryWindowOpen everyWindow(controller);
 
     raiseEveryAlert(controller);
     if (QTest::currentTestFailed())
