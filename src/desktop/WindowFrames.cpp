@@ -45,6 +45,21 @@ QPoint firstRunPosition(const QScreen *screen, QSize frameSize)
     return FramePlacement::firstRun(screen->availableGeometry(), frameSize);
 }
 
+// Makes the top-level window's native window, and no other. winId() alone
+// would also mark the widget native, and a native widget that has a parent
+// widget (an owned window has its owner) makes every other child of that
+// parent native: the owner's menu bar and contents would each become a
+// window of their own on the display, made, mapped and flushed apart from the
+// window they belong to.
+void makeNativeWindow(QWidget *window)
+{
+    const bool siblingsStayed =
+        QCoreApplication::testAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    window->winId();
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings, siblingsStayed);
+}
+
 } // namespace
 
 WindowFrames::WindowFrames(QObject *parent) : QObject(parent)
@@ -76,14 +91,14 @@ bool WindowFrames::restoreFrame(QWidget *window, const QString &key, QWidget *ow
     // round trips on the way to its first frame.
     FrameExtents::prepare();
     if (FrameExtents::knownBeforeShown())
-        window->winId();
+        makeNativeWindow(window);
     const QMargins margins =
         window->windowHandle() ? FrameExtents(window->windowHandle()).margins() : QMargins();
     const QVariant value = UserSettings::open().value(key);
     const std::optional<QPoint> saved = savedPosition(value);
     const QPoint inside = placeInside(window, saved, margins, owner);
     window->setGeometry(QRect(inside, window->size()));
-    window->winId();
+    makeNativeWindow(window);
     QWindow *handle = window->windowHandle();
     Record &record = recordFor(window);
     record.placed = true;

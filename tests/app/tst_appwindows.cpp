@@ -346,6 +346,13 @@ void TestAppWindows::paletteBelongsToTheBoard()
     QCOMPARE(palette->windowHandle()->transientParent(), controller.window->windowHandle());
     QCOMPARE(controller.window->windowType(), Qt::Window);
 
+    // Owning the palette leaves the board one window on the display: its menu
+    // bar and its contents are drawn into it, not made windows of their own.
+    for (const QWidget *window : {controller.window.data(), palette})
+        for (const QWidget *child : window->findChildren<QWidget *>())
+            if (!child->isWindow())
+                QVERIFY2(!child->internalWinId(), child->metaObject()->className());
+
     // The game's own icon, built into the program, from a title bar's size to
     // a window switcher's: at each size a picture of that size, a red peg on
     // a grey panel (red in the middle, grey in the corner, whatever the byte
