@@ -11,6 +11,7 @@ FixedWindow::FixedWindow(QWidget *owner)
     : QWidget(owner,
               (owner ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    WindowFunctions::prepare();
 }
 
 void FixedWindow::showEvent(QShowEvent *event)

@@ -1,61 +1,20 @@
 #include "desktop/FrameExtents.h"
 
-#include <QGuiApplication>
+#include "desktop/X11Atom.h"
+
 #include <cmath>
 #include <cstdlib>
-#include <optional>
-#include <xcb/xcb.h>
 
 namespace
 {
 
-// None without an application, as when a question outlives it.
-xcb_connection_t *x11Connection()
-{
-    if (!qGuiApp)
-        return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-// The atom of the name _NET_FRAME_EXTENTS on the program's one X11
-// connection: asked for once, and read once answered.
-struct FrameExtentsAtom {
-    xcb_connection_t *connection = nullptr;
-    std::optional<xcb_intern_atom_cookie_t> question;
-    xcb_atom_t atom = XCB_ATOM_NONE;
-
-    void ask(xcb_connection_t *on)
-    {
-        if (connection == on)
-            return;
-        static const char kName[] = "_NET_FRAME_EXTENTS";
-        connection = on;
-        question = xcb_intern_atom(on, 0, sizeof(kName) - 1, kName);
-        atom = XCB_ATOM_NONE;
-    }
-
-    // None when the server refused the name.
-    xcb_atom_t read(xcb_connection_t *on)
-    {
-        ask(on);
-        if (question) {
-            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(on, *question, nullptr);
-            question.reset();
-            atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-            std::free(reply);
-        }
-        return atom;
-    }
-};
-
-FrameExtentsAtom frameExtentsAtom;
+X11Atom frameExtentsAtom("_NET_FRAME_EXTENTS");
 
 } // namespace
 
 FrameExtents::FrameExtents(QWindow *window) : m_window(window)
 {
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = X11Atom::connection();
     if (!connection || !window || !window->isVisible())
         return;
     const xcb_atom_t atom = frameExtentsAtom.read(connection);
@@ -69,14 +28,14 @@ FrameExtents::FrameExtents(QWindow *window) : m_window(window)
 
 FrameExtents::~FrameExtents()
 {
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = X11Atom::connection();
     if (m_question && connection)
         xcb_discard_reply(connection, *m_question);
 }
 
 QMargins FrameExtents::margins()
 {
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = X11Atom::connection();
     if (!connection)
         return m_window ? m_window->frameMargins() : QMargins();
     if (!m_question)
@@ -100,12 +59,12 @@ QMargins FrameExtents::margins()
 
 bool FrameExtents::knownBeforeShown()
 {
-    return !x11Connection();
+    return !X11Atom::connection();
 }
 
 void FrameExtents::prepare()
 {
-    if (xcb_connection_t *connection = x11Connection()) {
+    if (xcb_connection_t *connection = X11Atom::connection()) {
         frameExtentsAtom.ask(connection);
         xcb_flush(connection);
     }

@@ -1,10 +1,10 @@
 #include "desktop/WindowFunctions.h"
 
-#include <QGuiApplication>
+#include "desktop/X11Atom.h"
+
 #include <QWindow>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <xcb/xcb.h>
 
 namespace
@@ -19,36 +19,27 @@ constexpr std::uint32_t kDecorationBorder = 1u << 1;
 constexpr std::uint32_t kDecorationTitle = 1u << 3;
 constexpr std::uint32_t kDecorationMenu = 1u << 4;
 
-xcb_atom_t atomNamed(xcb_connection_t *connection, const char *name, std::size_t length)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::uint16_t(length), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
+X11Atom motifHintsAtom("_MOTIF_WM_HINTS");
 
 } // namespace
 
 namespace WindowFunctions
 {
 
+void prepare()
+{
+    if (xcb_connection_t *connection = X11Atom::connection()) {
+        motifHintsAtom.ask(connection);
+        xcb_flush(connection);
+    }
+}
+
 void allowMoveAndMinimize(QWindow *window)
 {
-    if (!qGuiApp || !window)
+    xcb_connection_t *connection = X11Atom::connection();
+    if (!connection || !window)
         return;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return;
-    // Asked for once: both windows are made on one connection.
-    static const char kName[] = "_MOTIF_WM_HINTS";
-    static xcb_connection_t *askedOn = nullptr;
-    static xcb_atom_t atom = XCB_ATOM_NONE;
-    if (askedOn != connection) {
-        askedOn = connection;
-        atom = atomNamed(connection, kName, sizeof(kName) - 1);
-    }
+    const xcb_atom_t atom = motifHintsAtom.read(connection);
     if (atom == XCB_ATOM_NONE)
         return;
     // flags, functions, decorations, input mode, status

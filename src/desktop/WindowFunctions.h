@@ -17,4 +17,9 @@ namespace WindowFunctions
 // it is shown; elsewhere it does nothing.
 void allowMoveAndMinimize(QWindow *window);
 
+// Puts the question for the name _MOTIF_WM_HINTS to the X server ahead of the
+// first allowMoveAndMinimize(), so that its answer is there when needed; does
+// nothing off X11 or when asked before.
+void prepare();
+
 } // namespace WindowFunctions
