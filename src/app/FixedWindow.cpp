@@ -4,8 +4,10 @@
 #include "desktop/WindowFunctions.h"
 
 #include <QBackingStore>
+#include <QEvent>
 #include <QImage>
 #include <QShowEvent>
+#include <QWindow>
 
 FixedWindow::FixedWindow(QWidget *owner)
     : QWidget(owner,
@@ -24,6 +26,16 @@ void FixedWindow::showEvent(QShowEvent *event)
     prepareBackingStore();
 }
 
+bool FixedWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && m_pagesWanted) {
+        m_pagesWanted = false;
+        watched->removeEventFilter(this);
+        makeStorePresent();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void FixedWindow::prepareBackingStore()
 {
     QBackingStore *store = backingStore();
@@ -32,6 +44,19 @@ void FixedWindow::prepareBackingStore()
     store->resize(size());
     // Painting nothing makes the store's paint device valid, at the device
     // pixel ratio the window paints at, without drawing into it.
+    store->beginPaint(QRegion());
+    store->endPaint();
+    if (!m_pagesWanted && windowHandle()) {
+        m_pagesWanted = true;
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+void FixedWindow::makeStorePresent()
+{
+    QBackingStore *store = backingStore();
+    if (!store)
+        return;
     store->beginPaint(QRegion());
     const QPaintDevice *device = store->paintDevice();
     if (device && device->devType() == QInternal::Image) {

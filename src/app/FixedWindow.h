@@ -12,9 +12,11 @@
 // Its backing store is made when it is first shown, before the display server
 // maps it, rather than by its first paint: the server answers the request at
 // once instead of after whatever it is busy with by the time the window is
-// exposed, and the store's pages are made present in one call instead of
-// faulting one by one under the first paint. A fixed size makes this safe:
-// the store made here is the one the window paints into.
+// exposed. The store's pages are made present in one call when the window is
+// first exposed, just before its first paint, instead of faulting one by one
+// under it; not earlier, so that the window appears and takes the focus
+// without waiting for them. A fixed size makes this safe: the store made here
+// is the one the window paints into.
 class FixedWindow : public QWidget
 {
     Q_OBJECT
@@ -24,7 +26,13 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void prepareBackingStore();
+    void makeStorePresent();
+
+    // Whether the store's pages are still to be made present, on the
+    // window's next expose.
+    bool m_pagesWanted = false;
 };
