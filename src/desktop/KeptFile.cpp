@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -16,6 +15,21 @@ void printLine(const QString &line)
     std::fputs((QStringLiteral("hueriddle: ") + line).toLocal8Bit().append('\n').constData(),
                stderr);
     std::fflush(stderr);
+}
+
+// QSaveFile's temporary files for `fileName`: the name, a dot and six ASCII
+// letters or digits. Matched by hand rather than by a regular expression,
+// which costs its compilation on the way to the first frame.
+bool isTemporaryFileOf(QStringView name, QStringView fileName)
+{
+    constexpr qsizetype kRandomCharacters = 6;
+    if (name.size() != fileName.size() + 1 + kRandomCharacters || !name.startsWith(fileName) ||
+        name[fileName.size()] != u'.')
+        return false;
+    for (const QChar character : name.last(kRandomCharacters))
+        if (!(character.isDigit() || character.isLetter()) || character.unicode() > 0x7f)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -70,13 +84,10 @@ void KeptFile::removeLeftovers() const
     if (m_path.isEmpty())
         return;
     const QFileInfo info(m_path);
-    // QSaveFile's temporary files: the name, a dot and six random characters.
-    const QRegularExpression temporary(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+    const QString fileName = info.fileName();
     const QDir directory = info.dir();
-    for (const QString &name :
-         directory.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files))
-        if (temporary.match(name).hasMatch())
+    for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
+        if (isTemporaryFileOf(name, fileName))
             QFile::remove(directory.filePath(name));
 }
 

@@ -144,7 +144,11 @@ void TestKeptFile::removeLeftovers_data()
     QTest::newRow("a file kept aside")
         << QStringLiteral("saved-game.damaged-20261211-051200") << false;
     QTest::newRow("five characters after the dot") << QStringLiteral("saved-game.Ab3dE") << false;
+    QTest::newRow("seven characters after the dot")
+        << QStringLiteral("saved-game.Ab3dE9x") << false;
     QTest::newRow("not letters and digits") << QStringLiteral("saved-game.Ab-dE9") << false;
+    QTest::newRow("a letter beyond ASCII") << QStringLiteral("saved-game.Ab3dÉ9") << false;
+    QTest::newRow("no dot") << QStringLiteral("saved-gameXAb3dE9") << false;
     QTest::newRow("another file's temporary file") << QStringLiteral("history.Ab3dE9") << false;
 }
 
