@@ -64,8 +64,5 @@ bool FrameExtents::knownBeforeShown()
 
 void FrameExtents::prepare()
 {
-    if (xcb_connection_t *connection = X11Atom::connection()) {
-        frameExtentsAtom.ask(connection);
-        xcb_flush(connection);
-    }
+    frameExtentsAtom.askAhead();
 }

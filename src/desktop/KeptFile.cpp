@@ -27,7 +27,7 @@ bool isTemporaryFileOf(QStringView name, QStringView fileName)
         name[fileName.size()] != u'.')
         return false;
     for (const QChar character : name.last(kRandomCharacters))
-        if (!(character.isDigit() || character.isLetter()) || character.unicode() > 0x7f)
+        if (character.unicode() > 0x7f || !character.isLetterOrNumber())
             return false;
     return true;
 }
@@ -86,7 +86,7 @@ void KeptFile::removeLeftovers() const
     const QFileInfo info(m_path);
     const QString fileName = info.fileName();
     const QDir directory = info.dir();
-    for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
+    for (const QString &name : directory.entryList(QDir::Files, QDir::Unsorted))
         if (isTemporaryFileOf(name, fileName))
             QFile::remove(directory.filePath(name));
 }

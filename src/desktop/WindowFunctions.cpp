@@ -28,10 +28,7 @@ namespace WindowFunctions
 
 void prepare()
 {
-    if (xcb_connection_t *connection = X11Atom::connection()) {
-        motifHintsAtom.ask(connection);
-        xcb_flush(connection);
-    }
+    motifHintsAtom.askAhead();
 }
 
 void allowMoveAndMinimize(QWindow *window)

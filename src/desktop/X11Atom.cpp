@@ -15,6 +15,14 @@ void X11Atom::ask(xcb_connection_t *connection)
     m_atom = XCB_ATOM_NONE;
 }
 
+void X11Atom::askAhead()
+{
+    if (xcb_connection_t *on = connection()) {
+        ask(on);
+        xcb_flush(on);
+    }
+}
+
 xcb_atom_t X11Atom::read(xcb_connection_t *connection)
 {
     ask(connection);

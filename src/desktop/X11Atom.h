@@ -4,18 +4,18 @@
 #include <xcb/xcb.h>
 
 // The atom of one name on the program's X11 connection, asked for once and
-// read once answered. The question can be put ahead of need (ask()), so that
-// the answer has arrived by the time the atom is read and reading it does not
-// wait for the server.
+// read once answered. The question can be put ahead of need (askAhead()), so
+// that the answer has arrived by the time the atom is read and reading it
+// does not wait for the server.
 class X11Atom
 {
 public:
     // `name` must outlive the object: a string literal.
     explicit X11Atom(const char *name);
 
-    // Puts the question on `connection` unless it was put there before.
-    // The caller flushes the connection.
-    void ask(xcb_connection_t *connection);
+    // Puts the question on the program's connection, unless it was put there
+    // before, and sends it at once; does nothing off X11.
+    void askAhead();
 
     // The atom; asks first if nobody has, and waits for the answer if it has
     // not arrived. None when the server refused the name.
@@ -26,6 +26,9 @@ public:
     static xcb_connection_t *connection();
 
 private:
+    // Puts the question on `connection` unless it was put there before.
+    void ask(xcb_connection_t *connection);
+
     const char *m_name;
     xcb_connection_t *m_connection = nullptr;
     std::optional<xcb_intern_atom_cookie_t> m_question;
