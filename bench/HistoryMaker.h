@@ -5,8 +5,8 @@
 // from a fixed seed, every row played by the computer move, so that wins on
 // every row, losses and streaks all occur.
 
-#include "AutoPlay.h"
 #include "rules/GameRecord.h"
+#include "support/AutoPlay.h"
 
 #include <cstdint>
 #include <random>

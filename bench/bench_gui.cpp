@@ -3,15 +3,15 @@
 // on the same boards, a full repaint of the board window, and the statistics
 // window opening on a history of 100,000 games.
 
-#include "AutoPlay.h"
 #include "HistoryMaker.h"
 #include "app/AppController.h"
-#include "app/StatisticsWindow.h"
-#include "app/WinsChart.h"
-#include "desktop/GameHistory.h"
-#include "desktop/KeptFile.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "app/statistics/WinsChart.h"
+#include "desktop/files/GameHistory.h"
+#include "desktop/files/KeptFile.h"
 #include "dnd/DestinationPeg.h"
 #include "rules/CandidateSearch.h"
+#include "support/AutoPlay.h"
 #include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"

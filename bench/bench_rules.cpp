@@ -1,9 +1,9 @@
 // The window-free rules: one scoring, one computer move on the hardest boards,
 // and whole games against every secret.
 
-#include "AutoPlay.h"
 #include "rules/CandidateSearch.h"
 #include "rules/Scoring.h"
+#include "support/AutoPlay.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>

@@ -3,7 +3,7 @@
 # configured build directory, then prints the seeds of the tests that played
 # at random and repeats ctest's summary, so that the log closes with the line
 # that says what ran. Tests that need a display get an Xvfb server of their
-# own when DISPLAY is not set (tests/with-display.sh).
+# own when DISPLAY is not set (tests/support/with-display.sh).
 #
 #   scripts/run-tests.sh <preset or build-dir> [extra ctest arguments...]
 set -eu

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/GameLog.h"
-#include "app/Hindsight.h"
-#include "app/KeyboardPlay.h"
-#include "app/Preferences.h"
-#include "desktop/InputGate.h"
-#include "desktop/WindowFrames.h"
+#include "app/board/Hindsight.h"
+#include "app/commands/KeyboardPlay.h"
+#include "app/preferences/Preferences.h"
+#include "app/statistics/GameLog.h"
+#include "desktop/process/InputGate.h"
+#include "desktop/windows/WindowFrames.h"
 #include "game/Controller.h"
 
 #include <QIcon>

@@ -1,10 +1,10 @@
 #include "app/AppController.h"
 #include "app/Version.h"
-#include "desktop/DisplayGuard.h"
-#include "desktop/SingleInstance.h"
-#include "desktop/TerminationSignals.h"
-#include "desktop/Translations.h"
-#include "desktop/UserSettings.h"
+#include "desktop/files/UserSettings.h"
+#include "desktop/process/DisplayGuard.h"
+#include "desktop/process/SingleInstance.h"
+#include "desktop/process/TerminationSignals.h"
+#include "desktop/process/Translations.h"
 
 #include <QApplication>
 #include <malloc.h>

@@ -1,11 +1,11 @@
-#include "AlertRecorder.h"
-#include "AppFixture.h"
-#include "FailOnWarnings.h"
 #include "app/AppController.h"
-#include "app/HelpWindow.h"
-#include "app/MainMenu.h"
-#include "desktop/Translations.h"
+#include "app/commands/HelpWindow.h"
+#include "app/commands/MainMenu.h"
+#include "desktop/process/Translations.h"
 #include "game/Controller.h"
+#include "support/AlertRecorder.h"
+#include "support/AppFixture.h"
+#include "support/FailOnWarnings.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,7 +1,7 @@
-#include "../views/CachedRendering.h"
-#include "../views/ViewImages.h"
 #include "DragProbe.h"
-#include "FailOnWarnings.h"
+#include "support/CachedRendering.h"
+#include "support/FailOnWarnings.h"
+#include "support/ViewImages.h"
 #include "views/ColorCodes.h"
 
 #include <QDragEnterEvent>

@@ -1,8 +1,8 @@
-#include "../views/CachedRendering.h"
-#include "../views/ViewImages.h"
 #include "DragProbe.h"
-#include "FailOnWarnings.h"
 #include "rules/Combination.h"
+#include "support/CachedRendering.h"
+#include "support/FailOnWarnings.h"
+#include "support/ViewImages.h"
 #include "views/ColorCodes.h"
 #include "views/ViewOptions.h"
 

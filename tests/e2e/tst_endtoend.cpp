@@ -1,5 +1,5 @@
-#include "FailOnWarnings.h"
-#include "GameDriver.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
 
 #include <QApplication>
 #include <QTest>

@@ -5,8 +5,8 @@
 // Whatever the input, reading must not crash, and a record it gives must come
 // from a whole record of a version it knows, with a valid geometry.
 
-#include "desktop/FrameRecord.h"
-#include "desktop/WindowFrames.h"
+#include "desktop/windows/FrameRecord.h"
+#include "desktop/windows/WindowFrames.h"
 
 #include <QByteArray>
 #include <QVariant>

@@ -3,10 +3,10 @@
 // A controller wired to real board views, without any window on screen, whose
 // alerts are recorded and answered at once.
 
-#include "AlertRecorder.h"
 #include "dnd/DestinationPeg.h"
 #include "game/Controller.h"
 #include "rules/Scoring.h"
+#include "support/AlertRecorder.h"
 #include "views/ColorCodes.h"
 #include "views/Peg.h"
 #include "views/Result.h"

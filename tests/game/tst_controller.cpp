@@ -1,8 +1,8 @@
 #include "BoardFixture.h"
-#include "FailOnWarnings.h"
-#include "RulesTestSupport.h"
 #include "rules/CandidateSearch.h"
 #include "rules/SecretDraw.h"
+#include "support/FailOnWarnings.h"
+#include "support/RulesTestSupport.h"
 #include "views/ColorCodes.h"
 
 #include <QtTest>

@@ -4,10 +4,10 @@
 // taken from, Move included.
 
 #include "BoardFixture.h"
-#include "FailOnWarnings.h"
-#include "RulesTestSupport.h"
 #include "rules/SavedGame.h"
 #include "rules/SecretDraw.h"
+#include "support/FailOnWarnings.h"
+#include "support/RulesTestSupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -3,12 +3,12 @@
 // rules. A failure names the seed; HUERIDDLE_RANDOM_SEED=<seed> replays it.
 
 #include "BoardFixture.h"
-#include "FailOnWarnings.h"
-#include "RulesTestSupport.h"
-#include "TestSeed.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
 #include "rules/Scoring.h"
+#include "support/FailOnWarnings.h"
+#include "support/RulesTestSupport.h"
+#include "support/TestSeed.h"
 #include "views/ColorCodes.h"
 
 #include <QDragEnterEvent>

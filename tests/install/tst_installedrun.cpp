@@ -1,5 +1,5 @@
-#include "FailOnWarnings.h"
-#include "e2e/XSession.h"
+#include "support/FailOnWarnings.h"
+#include "support/XSession.h"
 
 #include <QDir>
 #include <QFile>

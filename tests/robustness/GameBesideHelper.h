@@ -4,7 +4,7 @@
 // game running on the test's X server, its board at (100, 100) and its palette
 // at (600, 100), out of the way of the helper's windows.
 
-#include "e2e/GameDriver.h"
+#include "support/GameDriver.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

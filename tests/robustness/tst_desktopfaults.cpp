@@ -2,9 +2,9 @@
 // written or are not what they should be, no HOME, the signals of a kill, a
 // Ctrl+C in a terminal and a logout, and a second instance running at once.
 
-#include "FailOnWarnings.h"
-#include "TestFiles.h"
-#include "e2e/GameDriver.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
+#include "support/TestFiles.h"
 
 #include <QScopeGuard>
 #include <QTest>

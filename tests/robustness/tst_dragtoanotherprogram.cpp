@@ -3,11 +3,11 @@
 // position actions (copy only), the colour, and the drag image the game shows
 // under the pointer, read off the screen, with its hot spot.
 
-#include "FailOnWarnings.h"
 #include "GameBesideHelper.h"
 #include "dnd/SourcePeg.h"
-#include "e2e/GameDriver.h"
 #include "rules/ColorCode.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
 
 #include <QScopeGuard>
 #include <QTest>

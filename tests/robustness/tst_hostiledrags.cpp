@@ -3,9 +3,9 @@
 // and the game still answers. Two well-formed colours go first, to show that
 // the helper's drags do reach the peg and would change it.
 
-#include "FailOnWarnings.h"
 #include "GameBesideHelper.h"
-#include "e2e/GameDriver.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
 
 #include <QTest>
 

@@ -10,13 +10,13 @@
 //
 // The seed of the kill loop is printed; HUERIDDLE_KILL_SEED=<seed> replays it.
 
-#include "FailOnWarnings.h"
-#include "TestSeed.h"
-#include "desktop/UserSettings.h"
-#include "e2e/GameDriver.h"
+#include "desktop/files/UserSettings.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
 #include "rules/SavedGame.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
+#include "support/TestSeed.h"
 
 #include <QDirIterator>
 #include <QRandomGenerator>

@@ -8,9 +8,9 @@
 //
 // The seed is printed; HUERIDDLE_MONKEY_SEED=<seed> replays the same events.
 
-#include "FailOnWarnings.h"
-#include "TestSeed.h"
-#include "e2e/GameDriver.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
+#include "support/TestSeed.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

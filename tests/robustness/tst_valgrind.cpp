@@ -6,8 +6,8 @@
 // read or write, no use of uninitialised values and no definite leak outside
 // the libraries named in valgrind.supp, and the program ends with status 0.
 
-#include "FailOnWarnings.h"
-#include "e2e/GameDriver.h"
+#include "support/FailOnWarnings.h"
+#include "support/GameDriver.h"
 
 #include <QTest>
 #include <cstdio>

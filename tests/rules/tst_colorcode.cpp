@@ -1,5 +1,5 @@
-#include "FailOnWarnings.h"
 #include "rules/ColorCode.h"
+#include "support/FailOnWarnings.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "FailOnWarnings.h"
-#include "RulesTestSupport.h"
 #include "rules/GameRecord.h"
+#include "support/FailOnWarnings.h"
+#include "support/RulesTestSupport.h"
 
 #include <QtTest>
 #include <cstdio>

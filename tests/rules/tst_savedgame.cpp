@@ -2,9 +2,9 @@
 // gives back is read as the same game, and a hand-made damaged, foreign or
 // later file is refused with its reason.
 
-#include "FailOnWarnings.h"
 #include "rules/SavedGame.h"
 #include "rules/Scoring.h"
+#include "support/FailOnWarnings.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "AutoPlay.h"
-#include "FailOnWarnings.h"
-#include "RulesTestSupport.h"
 #include "rules/SecretCount.h"
+#include "support/AutoPlay.h"
+#include "support/FailOnWarnings.h"
+#include "support/RulesTestSupport.h"
 
 #include <QtTest>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "FailOnWarnings.h"
-#include "RulesTestSupport.h"
 #include "rules/CandidateSearch.h"
 #include "rules/SecretDraw.h"
+#include "support/FailOnWarnings.h"
+#include "support/RulesTestSupport.h"
 
 #include <QtTest>
 #include <cstdlib>

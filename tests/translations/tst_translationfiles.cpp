@@ -1,4 +1,4 @@
-#include "FailOnWarnings.h"
+#include "support/FailOnWarnings.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "FailOnWarnings.h"
+#include "support/FailOnWarnings.h"
 #include "views/Peg.h"
 #include "views/Result.h"
 

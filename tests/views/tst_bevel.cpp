@@ -1,6 +1,6 @@
-#include "FailOnWarnings.h"
 #include "PaintRecorder.h"
-#include "ViewImages.h"
+#include "support/FailOnWarnings.h"
+#include "support/ViewImages.h"
 #include "views/Bevel.h"
 
 #include <QPainter>

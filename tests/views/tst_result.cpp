@@ -1,6 +1,6 @@
 #include "CountingRepaints.h"
-#include "FailOnWarnings.h"
-#include "ViewImages.h"
+#include "support/FailOnWarnings.h"
+#include "support/ViewImages.h"
 #include "views/Result.h"
 
 #include <QTest>

@@ -1,6 +1,0 @@
-#include "desktop/UserSettings.h"
-
-QSettings UserSettings::open()
-{
-    return QSettings(kOrganization, kApplication);
-}

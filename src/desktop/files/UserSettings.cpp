@@ -1,0 +1,6 @@
+#include "desktop/files/UserSettings.h"
+
+QSettings UserSettings::open()
+{
+    return QSettings(kOrganization, kApplication);
+}
