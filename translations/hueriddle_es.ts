@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+95"/>
+        <location filename="../src/app/board/BoardWindow.cpp" line="+95"/>
         <source>Answer row</source>
         <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Fila de la solución</translation>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+297"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+297"/>
         <source>Row %1</source>
         <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Fila %1</translation>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <location line="-108"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
 ----------
@@ -81,7 +81,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tablero de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
+        <location filename="../src/app/board/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Colores</translation>
@@ -106,21 +106,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Una ficha de color %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="-29"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+108"/>
         <location line="+9"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
         <translation>Paleta</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>Hueriddle palette</source>
         <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Paleta de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Ayuda de Hueriddle</translation>
@@ -132,7 +132,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Texto de ayuda</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+26"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
         <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nueva partida con reposición</translation>
@@ -205,7 +205,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>amarillo</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+15"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Poner una ficha de color %1 en el primer hueco libre de la fila activa</translation>
@@ -217,7 +217,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Quitar la ficha situada más a la derecha en la fila activa</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Cómo se juega a Hueriddle</translation>
@@ -235,8 +235,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Se empieza por la fila de arriba del tablero y se va bajando; los huecos de la fila activa tienen un segundo marco. Arrastre un color de la ventana %1 a cada uno de sus cuatro huecos, y suelte otro color sobre una ficha para cambiarla. Cuando la fila esté completa, elija %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+36"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+36"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+6"/>
         <location line="+39"/>
         <location line="+13"/>
         <source>Game</source>
@@ -245,13 +245,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="-86"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada fila confirmada recibe su puntuación al lado: un marcador negro por cada ficha del color correcto en el sitio correcto y un marcador blanco por cada otro color que está en la combinación secreta pero en otro sitio. Con cuatro marcadores negros se gana; si la octava fila tampoco acierta, la partida está perdida. En ambos casos, la combinación secreta aparece entonces en la fila de la solución, debajo del tablero.</translation>
@@ -269,42 +269,42 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1: los colores pueden repetirse en la combinación secreta y en un intento.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-18"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-230"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-230"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reposición</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: la combinación secreta tiene cuatro colores distintos, y se rechaza un intento que repita un color.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+9"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sin reposición</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Empiece una partida de cualquiera de los dos tipos desde %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+97"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+97"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nueva partida</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Dejar jugar a la máquina</translation>
@@ -316,14 +316,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 juega la fila activa por usted: la máquina pone la primera combinación, en un orden fijo, que encaja con todas las puntuaciones obtenidas hasta ahora, y la confirma. Usted y la máquina pueden jugar por turnos en una misma partida.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-16"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
         <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Jugada</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferencias</translation>
@@ -335,52 +335,49 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 tiene las opciones siguientes. Se aplican al momento y se guardan para la próxima vez.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+25"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
         <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada ficha de color lleva una marca negra o blanca cuya forma indica su color, para quienes distinguen mal algunos de los colores. El rojo tiene un triángulo hacia arriba, el verde una cruz, el amarillo un triángulo hacia abajo, el azul dos barras horizontales, el magenta un anillo y el cian dos barras verticales.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+47"/>
+        <location line="-6"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Marcas de color</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
         <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada marcador blanco lleva un contorno oscuro, para que se distinga de un hueco vacío.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Outlined key pegs</source>
         <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>Marcadores con &amp;contorno</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+19"/>
         <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
         <extracomment>%1 is the check box &quot;Show how many secrets are still possible&quot;, in bold.</extracomment>
         <translation>%1: durante una partida, el título del tablero indica cuántas combinaciones secretas concuerdan aún con todas las filas puntuadas.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Show how many secrets are still possible</source>
         <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
         <translation>Mostrar cuántas combinaciones &amp;quedan posibles</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+20"/>
         <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
         <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
         <translation>%1: una partida que queda sin terminar al cerrarse el programa, incluso al cerrar la sesión o por un fallo, vuelve tal como estaba en el siguiente inicio. Solo esta opción está activada al principio.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+13"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation>Estadísticas</translation>
@@ -410,7 +407,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Las teclas funcionan sea cual sea la ventana activa.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
         <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Panel de información</translation>
@@ -428,9 +425,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un juego de descifrar códigos: descubra cuatro colores escondidos de entre seis.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
-        <location line="+46"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+12"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-34"/>
+        <location line="+20"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -443,14 +440,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+1"/>
         <source>Statistics...</source>
         <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
         <translation>Estadísticas...</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-20"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferencias...</translation>
@@ -570,7 +567,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un hueco vacío</translation>
     </message>
     <message>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-33"/>
         <source>Games played</source>
         <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
         <translation>Partidas jugadas</translation>
@@ -777,31 +774,31 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 en su sitio, %2 en otro sitio</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-25"/>
+        <location filename="../src/app/preferences/PreferencesWindow.cpp" line="+38"/>
         <source>Hueriddle Preferences</source>
         <extracomment>Title of the preferences window.</extracomment>
         <translation>Preferencias de Hueriddle</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="-49"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
         <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Cada ficha de color lleva una marca negra o blanca cuya forma basta para indicar su color.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>Los marcadores blancos llevan un contorno oscuro, para que se distingan de los huecos vacíos.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
         <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
         <translation>Durante una partida, el título del tablero indica cuántas combinaciones secretas concuerdan aún con todas las filas puntuadas.</translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+42"/>
+        <location filename="../src/app/board/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Antes de esta fila aún eran posibles %1 combinaciones secretas; después, %2. Este intento podía haber sido la combinación secreta.</translation>
     </message>
@@ -812,7 +809,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Antes de esta fila aún eran posibles %1 combinaciones secretas; después, %2. Este intento ya no podía ser la combinación secreta.</translation>
     </message>
     <message>
-        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <location filename="../src/app/statistics/WinsChart.cpp" line="+25"/>
         <source>Wins by rows</source>
         <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
         <translation>Victorias por filas</translation>
@@ -836,20 +833,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perd.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+12"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Reanudar una partida sin terminar</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Una partida que queda sin terminar al cerrar el programa vuelve tal como estaba en el siguiente inicio; si no, cada inicio empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-58"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation>La ventana %1 se abre junto al tablero y se mantiene por encima de él. Mueva cualquiera de las dos ventanas adonde quiera: ambas volverán a abrirse allí en el próximo inicio.</translation>

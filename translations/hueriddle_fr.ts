@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+95"/>
+        <location filename="../src/app/board/BoardWindow.cpp" line="+95"/>
         <source>Answer row</source>
         <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Rangée de la solution</translation>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+297"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+297"/>
         <source>Row %1</source>
         <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Rangée %1</translation>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <location line="-108"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
 ----------
@@ -81,7 +81,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Plateau de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
+        <location filename="../src/app/board/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Couleurs</translation>
@@ -106,21 +106,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un pion %1, touche %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="-29"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+108"/>
         <location line="+9"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
         <translation>Palette</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>Hueriddle palette</source>
         <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Palette de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Aide de Hueriddle</translation>
@@ -132,7 +132,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Texte de l’aide</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+26"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
         <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nouvelle partie avec remise</translation>
@@ -205,7 +205,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>jaune</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+15"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Placer un pion %1 dans le premier emplacement libre de la rangée active</translation>
@@ -217,7 +217,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Retirer le pion le plus à droite de la rangée active</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Comment jouer à Hueriddle</translation>
@@ -235,8 +235,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>On commence par la rangée du haut du plateau et on descend&#xa0;; les emplacements de la rangée active ont un second cadre. Faites glisser une couleur de la fenêtre %1 sur chacun de ses quatre emplacements, et déposez une autre couleur sur un pion pour le changer. Quand la rangée est pleine, choisissez %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+36"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+36"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+6"/>
         <location line="+39"/>
         <location line="+13"/>
         <source>Game</source>
@@ -245,13 +245,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="-86"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Valider</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Chaque rangée validée reçoit sa marque à côté d’elle&#xa0;: une fiche noire pour chaque pion de la bonne couleur bien placé, une fiche blanche pour chaque autre couleur présente ailleurs dans le code secret. Quatre fiches noires, et c’est gagné&#xa0;; si la huitième rangée ne trouve pas le code, la partie est perdue. Dans les deux cas, le code secret apparaît alors dans la rangée de la solution, sous le plateau.</translation>
@@ -269,42 +269,42 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1&#xa0;: une couleur peut apparaître plusieurs fois dans le code secret et dans un essai.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-18"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-230"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-230"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Avec remise</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1&#xa0;: le code secret a quatre couleurs différentes, et un essai qui répète une couleur est refusé.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+9"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sans remise</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Lancez une partie de l’une ou l’autre variante depuis %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+97"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+97"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Laisser jouer l’ordinateur</translation>
@@ -316,14 +316,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 joue la rangée active à votre place&#xa0;: l’ordinateur y place la première combinaison, dans un ordre fixe, qui s’accorde avec toutes les marques obtenues jusque-là, et la valide. Vous et l’ordinateur pouvez jouer à tour de rôle dans une même partie.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-16"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
         <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Coup</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Préférences</translation>
@@ -335,52 +335,49 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 propose les options ci-dessous. Elles s’appliquent aussitôt et sont gardées pour le prochain lancement.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+25"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
         <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1&#xa0;: chaque pion de couleur porte un symbole noir ou blanc dont la forme indique sa couleur, pour qui distingue mal certaines couleurs. Le rouge a un triangle pointe en haut, le vert une croix, le jaune un triangle pointe en bas, le bleu deux barres horizontales, le magenta un anneau et le cyan deux barres verticales.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+47"/>
+        <location line="-6"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Symboles de couleur</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
         <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1&#xa0;: chaque fiche blanche reçoit un contour sombre, pour se détacher d’un emplacement vide.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Outlined key pegs</source>
         <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>Fiches &amp;cerclées</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+19"/>
         <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
         <extracomment>%1 is the check box &quot;Show how many secrets are still possible&quot;, in bold.</extracomment>
         <translation>%1&#xa0;: pendant une partie, le titre du plateau indique combien de possibilités il reste pour le code secret, d’après toutes les rangées marquées.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Show how many secrets are still possible</source>
         <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
         <translation>&amp;Afficher le nombre de codes encore possibles</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+20"/>
         <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
         <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
         <translation>%1&#xa0;: une partie laissée inachevée à la fermeture du programme, même par une déconnexion ou un plantage, revient telle quelle au démarrage suivant. Seule cette option est activée au départ.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+13"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation>Statistiques</translation>
@@ -410,7 +407,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Les touches fonctionnent quelle que soit la fenêtre active.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
         <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Panneau d’informations</translation>
@@ -428,9 +425,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un jeu de déchiffrement de code&#xa0;: trouvez quatre couleurs cachées parmi six.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
-        <location line="+46"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+12"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-34"/>
+        <location line="+20"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Infos</translation>
@@ -443,14 +440,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+1"/>
         <source>Statistics...</source>
         <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
         <translation>Statistiques...</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-20"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Préférences...</translation>
@@ -570,7 +567,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un emplacement vide</translation>
     </message>
     <message>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-33"/>
         <source>Games played</source>
         <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
         <translation>Parties jouées</translation>
@@ -777,31 +774,31 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>bien placées&#xa0;: %1, mal placées&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-25"/>
+        <location filename="../src/app/preferences/PreferencesWindow.cpp" line="+38"/>
         <source>Hueriddle Preferences</source>
         <extracomment>Title of the preferences window.</extracomment>
         <translation>Préférences de Hueriddle</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="-49"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
         <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Chaque pion de couleur porte un symbole noir ou blanc dont la seule forme indique sa couleur.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>Les fiches blanches reçoivent un contour sombre, pour se détacher des emplacements vides.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
         <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
         <translation>Pendant une partie, le titre du plateau indique combien de possibilités il reste pour le code secret, d’après toutes les rangées marquées.</translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+42"/>
+        <location filename="../src/app/board/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Avant cette rangée, il restait %1 possibilités pour le code secret, après elle %2. Cet essai pouvait être le code secret.</translation>
     </message>
@@ -812,7 +809,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Avant cette rangée, il restait %1 possibilités pour le code secret, après elle %2. Cet essai ne pouvait plus être le code secret.</translation>
     </message>
     <message>
-        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <location filename="../src/app/statistics/WinsChart.cpp" line="+25"/>
         <source>Wins by rows</source>
         <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
         <translation>Victoires par rangées</translation>
@@ -836,20 +833,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perd.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+12"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Reprendre une partie inachevée</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Une partie laissée inachevée à la fermeture du programme revient telle quelle au démarrage suivant&#xa0;; sinon, chaque démarrage commence une nouvelle partie.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-58"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation>La fenêtre %1 s’ouvre à côté du plateau et reste au-dessus de lui. Déplacez l’une ou l’autre fenêtre où vous voulez&#xa0;: les deux s’ouvriront de nouveau à cet endroit au prochain lancement.</translation>

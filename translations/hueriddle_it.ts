@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+95"/>
+        <location filename="../src/app/board/BoardWindow.cpp" line="+95"/>
         <source>Answer row</source>
         <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Riga della soluzione</translation>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+297"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+297"/>
         <source>Row %1</source>
         <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Riga %1</translation>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <location line="-108"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
 ----------
@@ -81,7 +81,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Plancia di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
+        <location filename="../src/app/board/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Colori</translation>
@@ -106,21 +106,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un piolo %1, tasto %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="-29"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+108"/>
         <location line="+9"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
         <translation>Tavolozza</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>Hueriddle palette</source>
         <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Tavolozza di Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Guida di Hueriddle</translation>
@@ -132,7 +132,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Testo della guida</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+26"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
         <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Nuova partita con reinserimento</translation>
@@ -205,7 +205,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>giallo</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+15"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Metti un piolo %1 nel primo foro libero della riga attiva</translation>
@@ -217,7 +217,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Togli il piolo più a destra della riga attiva</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Come si gioca a Hueriddle</translation>
@@ -235,8 +235,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Si comincia dalla riga in alto della plancia e si scende; i fori della riga attiva hanno una seconda cornice. Trascina un colore dalla finestra %1 su ciascuno dei suoi quattro fori, e rilascia un altro colore su un piolo per cambiarlo. Quando la riga è completa, scegli %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+36"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+36"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+6"/>
         <location line="+39"/>
         <location line="+13"/>
         <source>Game</source>
@@ -245,13 +245,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="-86"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Conferma</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Ogni riga confermata riceve accanto la sua valutazione: un piolino nero per ogni piolo del colore giusto al posto giusto, un piolino bianco per ogni altro colore presente nel codice segreto ma in un altro posto. Con quattro piolini neri si vince; se anche l’ottava riga non indovina, la partita è persa. In entrambi i casi il codice segreto compare poi nella riga della soluzione, sotto la plancia.</translation>
@@ -269,42 +269,42 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1: i colori possono ripetersi nel codice segreto e in un tentativo.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-18"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-230"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-230"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Con reinserimento</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: il codice segreto ha quattro colori diversi, e un tentativo che ripete un colore viene rifiutato.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+9"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Senza reinserimento</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Inizia una partita dell’uno o dell’altro tipo da %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+97"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+97"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Lascia giocare il computer</translation>
@@ -316,14 +316,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 gioca la riga attiva al posto tuo: il computer inserisce la prima combinazione, in un ordine fisso, compatibile con tutte le valutazioni ottenute finora, e la conferma. Tu e il computer potete giocare a turno nella stessa partita.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-16"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
         <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Mossa</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferenze</translation>
@@ -335,52 +335,49 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 ha le opzioni seguenti. Si applicano subito e restano per il prossimo avvio.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+25"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
         <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: ogni piolo colorato porta un segno nero o bianco la cui forma ne indica il colore, per chi distingue male alcuni dei colori. Il rosso ha un triangolo con la punta in alto, il verde una croce, il giallo un triangolo con la punta in basso, il blu due barre orizzontali, il magenta un anello e il ciano due barre verticali.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+47"/>
+        <location line="-6"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Segni dei colori</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
         <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: ogni piolino bianco riceve un contorno scuro, così da distinguersi da un posto vuoto.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Outlined key pegs</source>
         <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>Piolini &amp;contornati</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+19"/>
         <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
         <extracomment>%1 is the check box &quot;Show how many secrets are still possible&quot;, in bold.</extracomment>
         <translation>%1: durante una partita, il titolo della plancia indica quanti codici segreti concordano ancora con tutte le righe valutate.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Show how many secrets are still possible</source>
         <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
         <translation>&amp;Mostrare quanti codici sono ancora possibili</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+20"/>
         <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
         <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
         <translation>%1: una partita lasciata a metà quando il programma termina, anche per l’uscita dalla sessione o un arresto anomalo, torna com’era all’avvio successivo. Solo questa opzione è attiva all’inizio.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+13"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation>Statistiche</translation>
@@ -410,7 +407,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>I tasti funzionano in entrambe le finestre, qualunque sia quella attiva.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
         <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Pannello informazioni</translation>
@@ -428,9 +425,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un gioco di decifrazione: scopri quattro colori nascosti su sei.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
-        <location line="+46"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+12"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-34"/>
+        <location line="+20"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -443,14 +440,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+1"/>
         <source>Statistics...</source>
         <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
         <translation>Statistiche...</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-20"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferenze...</translation>
@@ -570,7 +567,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Un foro vuoto</translation>
     </message>
     <message>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-33"/>
         <source>Games played</source>
         <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
         <translation>Partite giocate</translation>
@@ -777,31 +774,31 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 al posto giusto, %2 in un altro posto</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-25"/>
+        <location filename="../src/app/preferences/PreferencesWindow.cpp" line="+38"/>
         <source>Hueriddle Preferences</source>
         <extracomment>Title of the preferences window.</extracomment>
         <translation>Preferenze di Hueriddle</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="-49"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
         <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Ogni piolo colorato porta un segno nero o bianco la cui sola forma ne indica il colore.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>I piolini bianchi ricevono un contorno scuro, così da distinguersi dai posti vuoti.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
         <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
         <translation>Durante una partita, il titolo della plancia indica quanti codici segreti concordano ancora con tutte le righe valutate.</translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+42"/>
+        <location filename="../src/app/board/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Prima di questa riga erano ancora possibili %1 codici segreti, dopo %2. Questo tentativo poteva essere il codice segreto.</translation>
     </message>
@@ -812,7 +809,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Prima di questa riga erano ancora possibili %1 codici segreti, dopo %2. Questo tentativo non poteva più essere il codice segreto.</translation>
     </message>
     <message>
-        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <location filename="../src/app/statistics/WinsChart.cpp" line="+25"/>
         <source>Wins by rows</source>
         <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
         <translation>Vittorie per righe</translation>
@@ -836,20 +833,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perse</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+12"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Riprendi una partita non finita</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Una partita lasciata a metà quando il programma termina torna com’era all’avvio successivo; altrimenti ogni avvio comincia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-58"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation>La finestra %1 si apre accanto alla plancia e resta sopra di essa. Le finestre si possono spostare dove si preferisce: al prossimo avvio si riapriranno entrambe lì.</translation>

@@ -4,7 +4,7 @@
 <context>
     <name>Hueriddle</name>
     <message>
-        <location filename="../src/app/BoardWindow.cpp" line="+95"/>
+        <location filename="../src/app/board/BoardWindow.cpp" line="+95"/>
         <source>Answer row</source>
         <extracomment>Read by screen readers: the row below the board where the secret shows at the end of a game.</extracomment>
         <translation>Linha da resposta</translation>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+297"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+297"/>
         <source>Row %1</source>
         <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Linha %1</translation>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <location line="-108"/>
-        <location filename="../src/app/InfoPanel.cpp" line="+19"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="+19"/>
         <source>Hueriddle</source>
         <extracomment>The board window&apos;s title before a game starts: the program&apos;s name.
 ----------
@@ -81,7 +81,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tabuleiro do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+33"/>
+        <location filename="../src/app/board/PaletteWindow.cpp" line="+33"/>
         <source>Colors</source>
         <extracomment>Read by screen readers: the six colour pegs of the palette.</extracomment>
         <translation>Cores</translation>
@@ -106,21 +106,21 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um pino %1, tecla %2</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+106"/>
+        <location line="-29"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+108"/>
         <location line="+9"/>
-        <location filename="../src/app/PaletteWindow.cpp" line="-29"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
         <translation>Paleta</translation>
     </message>
     <message>
-        <location filename="../src/app/PaletteWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>Hueriddle palette</source>
         <extracomment>Read by screen readers: the name of the palette window.</extracomment>
         <translation>Paleta do Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-67"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-67"/>
         <source>Hueriddle Help</source>
         <extracomment>Title of the help window.</extracomment>
         <translation>Ajuda do Hueriddle</translation>
@@ -132,7 +132,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Texto da ajuda</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+26"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+26"/>
         <source>New game with replacement</source>
         <extracomment>Line of the help&apos;s key table.</extracomment>
         <translation>Novo jogo com reposição</translation>
@@ -205,7 +205,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>amarelo</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+15"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+15"/>
         <source>Put %1 on the first empty peg of the active row</source>
         <extracomment>Line of the help&apos;s key table; %1 is a colour&apos;s name, such as &quot;red&quot;.</extracomment>
         <translation>Pôr um pino %1 no primeiro furo livre da linha ativa</translation>
@@ -217,7 +217,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Tirar o pino mais à direita da linha ativa</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+34"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+34"/>
         <source>How to play Hueriddle</source>
         <extracomment>The help&apos;s main heading.</extracomment>
         <translation>Como jogar Hueriddle</translation>
@@ -235,8 +235,8 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>O jogo começa na linha de cima do tabuleiro e vai descendo; os furos da linha ativa têm uma segunda moldura. Arraste uma cor da janela %1 para cada um dos seus quatro furos, e solte outra cor sobre um pino para trocá-lo. Quando a linha estiver completa, escolha %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+36"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+6"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+36"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+6"/>
         <location line="+39"/>
         <location line="+13"/>
         <source>Game</source>
@@ -245,13 +245,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="-86"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-51"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-51"/>
         <source>Commit</source>
         <extracomment>Menu item under Game: scores the active row.</extracomment>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+11"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+11"/>
         <source>Each committed row is scored beside it: a black key peg for every peg of the right color in the right place, a white key peg for every further color that is in the secret at another place. Four black key pegs win; if the eighth row misses, the game is lost. Either way the secret then shows in the answer row below the board.</source>
         <extracomment>How a row is scored; key pegs are the small black and white pegs beside each row.</extracomment>
         <translation>Cada linha confirmada recebe sua avaliação ao lado: um pino de avaliação preto para cada pino da cor certa no lugar certo, um pino de avaliação branco para cada outra cor que está na senha, mas em outro lugar. Com quatro pinos de avaliação pretos, você vence; se a oitava linha também errar, você perde. Nos dois casos a senha aparece então na linha da resposta, abaixo do tabuleiro.</translation>
@@ -269,42 +269,42 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1: as cores podem se repetir na senha e numa tentativa.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-18"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-230"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-18"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+2"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-230"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Com reposição</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>%1: the secret has four different colors, and a guess that repeats a color is refused.</source>
         <extracomment>%1 is the menu item &quot;Without replacement&quot;, in bold.</extracomment>
         <translation>%1: a senha tem quatro cores diferentes, e uma tentativa que repete uma cor é recusada.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+9"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
-        <location filename="../src/app/StatisticsWindow.cpp" line="+0"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+9"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+0"/>
         <source>Without replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game with four different colours.</extracomment>
         <translation>Sem reposição</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Start a game of either kind from %1.</source>
         <extracomment>%1 is the menu path &quot;Game &gt; New game&quot;, in bold.</extracomment>
         <translation>Comece um jogo de qualquer um dos dois tipos em %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+97"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+3"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+97"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+3"/>
         <source>New game</source>
         <extracomment>Submenu of Game: starts a game of either variant.</extracomment>
         <translation>Novo jogo</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Let the computer move</source>
         <extracomment>A heading of the help, about the Move command.</extracomment>
         <translation>Deixar o computador jogar</translation>
@@ -316,14 +316,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 joga a linha ativa por você: o computador coloca a primeira combinação, numa ordem fixa, que combina com todas as avaliações obtidas até agora, e a confirma. Você e o computador podem se revezar no mesmo jogo.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="-16"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+5"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="-16"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+5"/>
         <source>Move</source>
         <extracomment>Menu item under Game: the computer plays the active row.</extracomment>
         <translation>Jogada</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+4"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+4"/>
         <source>Preferences</source>
         <extracomment>A heading of the help, about the preferences window.</extracomment>
         <translation>Preferências</translation>
@@ -335,52 +335,49 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 tem as opções abaixo. Elas valem na hora e ficam guardadas para a próxima vez.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+25"/>
         <source>%1: every colored peg carries a black or white mark whose shape tells its color, for players who tell some of the colors apart poorly. Red has a triangle pointing up, green a cross, yellow a triangle pointing down, blue two horizontal bars, magenta a ring and cyan two vertical bars.</source>
         <extracomment>%1 is the check box &quot;Color marks&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada pino colorido traz uma marca preta ou branca cuja forma indica a sua cor, para quem distingue mal algumas das cores. O vermelho tem um triângulo apontando para cima, o verde uma cruz, o amarelo um triângulo apontando para baixo, o azul duas barras horizontais, o magenta um anel e o ciano duas barras verticais.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+47"/>
+        <location line="-6"/>
         <source>&amp;Color marks</source>
         <extracomment>A check box: a black or white symbol on each coloured peg tells its colour by shape. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>&amp;Marcas de cor</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>%1: every white key peg gets a dark outline, so that it stands out from an empty place.</source>
         <extracomment>%1 is the check box &quot;Outlined key pegs&quot; of the preferences, in bold.</extracomment>
         <translation>%1: cada pino de avaliação branco ganha um contorno escuro, para se destacar de um lugar vazio.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Outlined key pegs</source>
         <extracomment>A check box: the white key pegs of the scores get a dark outline. &quot;&amp;&quot; marks the mnemonic letter.</extracomment>
         <translation>Pinos de avaliação &amp;contornados</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+19"/>
         <source>%1: during a game, the title of the board&apos;s box tells how many secrets still agree with every scored row.</source>
         <extracomment>%1 is the check box &quot;Show how many secrets are still possible&quot;, in bold.</extracomment>
         <translation>%1: durante um jogo, o título do tabuleiro mostra quantas senhas ainda combinam com todas as linhas avaliadas.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+8"/>
+        <location line="-6"/>
         <source>&amp;Show how many secrets are still possible</source>
         <extracomment>A preference, off by default; the count shows in the title of the board&apos;s box.</extracomment>
         <translation>Mostrar quantas senhas ainda são &amp;possíveis</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+20"/>
         <source>%1: a game left unfinished when the program ends, even by a logout or a crash, comes back as it was at the next start. This option alone is on at first.</source>
         <extracomment>%1 is the check box &quot;Resume an unfinished game&quot; of the preferences, in bold.</extracomment>
         <translation>%1: uma partida deixada por terminar quando o programa fecha, mesmo por um fim de sessão ou uma falha, volta como estava no próximo início. Só esta opção vem ligada no início.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+13"/>
         <source>Statistics</source>
         <extracomment>A heading of the help, about the statistics window.</extracomment>
         <translation>Estatísticas</translation>
@@ -410,7 +407,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>As teclas funcionam nas duas janelas, seja qual for a ativa.</translation>
     </message>
     <message>
-        <location filename="../src/app/InfoPanel.cpp" line="-5"/>
+        <location filename="../src/app/dialogs/InfoPanel.cpp" line="-5"/>
         <source>Info Panel</source>
         <extracomment>Title of the about window, opened from Info &gt; Info Panel...</extracomment>
         <translation>Painel de informações</translation>
@@ -428,9 +425,9 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um jogo de descobrir a senha: encontre quatro cores escondidas entre seis.</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandTable.cpp" line="+12"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-60"/>
-        <location line="+46"/>
+        <location filename="../src/app/commands/CommandTable.cpp" line="+12"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-34"/>
+        <location line="+20"/>
         <source>Info</source>
         <extracomment>Menu of the menu bar: the info panel, the statistics, the preferences and the help.</extracomment>
         <translation>Info</translation>
@@ -443,14 +440,14 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="+1"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+1"/>
         <source>Statistics...</source>
         <extracomment>Menu item under Info: opens the statistics of the games played.</extracomment>
         <translation>Estatísticas...</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/app/HelpWindow.cpp" line="-46"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-20"/>
         <source>Preferences...</source>
         <extracomment>Menu item under Info: opens the preferences window.</extracomment>
         <translation>Preferências...</translation>
@@ -570,7 +567,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Um furo vazio</translation>
     </message>
     <message>
-        <location filename="../src/app/StatisticsWindow.cpp" line="-33"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-33"/>
         <source>Games played</source>
         <extracomment>Statistics: games played (won, lost or abandoned).</extracomment>
         <translation>Jogos jogados</translation>
@@ -777,31 +774,31 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>%1 no lugar certo, %2 em outro lugar</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="-25"/>
+        <location filename="../src/app/preferences/PreferencesWindow.cpp" line="+38"/>
         <source>Hueriddle Preferences</source>
         <extracomment>Title of the preferences window.</extracomment>
         <translation>Preferências do Hueriddle</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="-49"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
         <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Cada pino colorido traz uma marca preta ou branca cuja forma basta para indicar a sua cor.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>Os pinos de avaliação brancos ganham um contorno escuro, para se destacar dos lugares vazios.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
         <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
         <translation>Durante um jogo, o título do tabuleiro mostra quantas senhas ainda combinam com todas as linhas avaliadas.</translation>
     </message>
     <message>
-        <location filename="../src/app/Hindsight.cpp" line="+42"/>
+        <location filename="../src/app/board/Hindsight.cpp" line="+42"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Antes desta linha ainda eram possíveis %1 senhas; depois, %2. Esta tentativa poderia ter sido a senha.</translation>
     </message>
@@ -812,7 +809,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Antes desta linha ainda eram possíveis %1 senhas; depois, %2. Esta tentativa já não podia ser a senha.</translation>
     </message>
     <message>
-        <location filename="../src/app/WinsChart.cpp" line="+25"/>
+        <location filename="../src/app/statistics/WinsChart.cpp" line="+25"/>
         <source>Wins by rows</source>
         <extracomment>The name of the chart of wins by rows, for screen readers.</extracomment>
         <translation>Vitórias por linhas</translation>
@@ -836,20 +833,19 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perd.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+29"/>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+5"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+12"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Retomar uma partida não terminada</translation>
     </message>
     <message>
-        <location filename="../src/app/PreferencesWindow.cpp" line="+2"/>
+        <location line="+2"/>
         <source>A game left unfinished when the program ends comes back as it was at the next start; otherwise every start begins a new game.</source>
         <extracomment>Explains the preference &quot;Resume an unfinished game&quot;.</extracomment>
         <translation>Uma partida deixada por terminar quando o programa fecha volta como estava no próximo início; caso contrário, cada início começa uma partida nova.</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-87"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="-58"/>
         <source>The %1 window opens beside the board and stays above it. Move either window where you like: both open there again at the next start.</source>
         <extracomment>%1 is the palette window&apos;s title in bold. Both windows&apos; places are kept from one start to the next.</extracomment>
         <translation>A janela %1 abre ao lado do tabuleiro e fica acima dele. Mova qualquer uma das janelas para onde quiser: as duas abrirão ali de novo na próxima vez.</translation>

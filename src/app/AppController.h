@@ -1,26 +1,25 @@
 #pragma once
 
 #include "app/board/Hindsight.h"
+#include "app/board/WindowPair.h"
 #include "app/commands/KeyboardPlay.h"
+#include "app/keeping/GameKeeper.h"
 #include "app/preferences/Preferences.h"
 #include "app/statistics/GameLog.h"
-#include "desktop/process/InputGate.h"
 #include "desktop/windows/WindowFrames.h"
 #include "game/Controller.h"
 
 #include <QIcon>
 #include <QPointer>
-#include <memory>
-#include <optional>
 
 class KeptFile;
-
 class MainMenu;
 
 // The controller of the running program, on top of the game: it launches and
 // ends it. It owns the board and palette windows (which lay out their own
-// views), connects the menu's program commands, the keys and the close policy
-// to them, and keeps their frames.
+// views) and keeps their frames, and connects the menu's program commands and
+// the keys to them; the pair of windows (WindowPair) and the keeping of the
+// game (GameKeeper) are looked after by classes of their own.
 class AppController : public Controller
 {
     Q_OBJECT
@@ -67,11 +66,8 @@ public:
     // and active: what a second start of the program asks for.
     void orderFrontBothWindows();
 
-    // Where the game in progress is kept; empty when there is no state
-    // directory.
-    static QString savedGamePath();
     // The kept game's file, once launched.
-    KeptFile *savedGameFile() const { return m_savedGame.get(); }
+    KeptFile *savedGameFile() const { return m_keeper.file(); }
 
     // Minimises both windows. Restoring or activating either one brings both
     // back, the palette above the board; minimising either one takes the
@@ -93,10 +89,6 @@ signals:
     void terminating();
 
 protected:
-    // As the windows' delegate: closing the board window by the window
-    // manager ends the program like "Quit", while the palette stays open;
-    // either window shown again after Hide brings the other back.
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // Shows the alert on top of the board window (AlertPanel).
     void runAlertPanel(const QString &title, const QString &message,
                        const QString &button) override;
@@ -118,9 +110,7 @@ private:
     GameLog m_gameLog{*this};
     Hindsight m_hindsight{*this};
     QPointer<MainMenu> m_menu;
+    WindowPair m_windows;
+    GameKeeper m_keeper{*this};
     bool m_terminating = false;
-    std::unique_ptr<KeptFile> m_savedGame;
-    // The game is written from the end of the launch on.
-    bool m_keeping = false;
-    InputGate m_inputGate;
 };

@@ -107,7 +107,7 @@ void SourcePeg::mousePressEvent(QMouseEvent *event)
     if (dragImages[index].isNull())
         makeDragImageForColor(cvalue(), components);
     const QImage *image = &dragImages[index];
-    if (ViewOptions::instance().colorMarks()) {
+    if (ViewOptions::instance().isOn(ViewOptions::ColorMarks)) {
         if (markedDragImages[index].isNull())
             markedDragImages[index] = withColorMark(dragImages[index], cvalue());
         image = &markedDragImages[index];

@@ -88,7 +88,7 @@ void Peg::drawPeg(QPainter &painter) const
 {
     if (m_color.isValid()) {
         raisedDisc(painter, kCentre.x(), kCentre.y(), kRadius, m_color);
-        if (ViewOptions::instance().colorMarks())
+        if (ViewOptions::instance().isOn(ViewOptions::ColorMarks))
             drawColorMark(painter, m_color, kCentre, kRadius - 1.0f);
     } else {
         sunkenHole(painter, kCentre.x(), kCentre.y(), kRadius);

@@ -71,7 +71,7 @@ void Result::paintEvent(QPaintEvent *)
 
     // The sum is formed in 64 bits: the counts are stored unchecked.
     const std::int64_t shown = std::int64_t{m_black} + m_white;
-    const bool outlined = ViewOptions::instance().outlinedKeyPegs();
+    const bool outlined = ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs);
     for (int place = 0; place < 4; ++place) {
         const float x = kKeyInset + kKeyStep * static_cast<float>(place % 2);
         const float y = kKeyInset + kKeyStep * static_cast<float>(place / 2);

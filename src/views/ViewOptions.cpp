@@ -6,26 +6,11 @@ ViewOptions &ViewOptions::instance()
     return options;
 }
 
-void ViewOptions::setColorMarks(bool on)
+void ViewOptions::set(Option option, bool on)
 {
-    if (on == m_colorMarks)
+    bool &value = m_on[std::size_t(option)];
+    if (on == value)
         return;
-    m_colorMarks = on;
-    emit changed();
-}
-
-void ViewOptions::setPossibleSecrets(bool on)
-{
-    if (on == m_possibleSecrets)
-        return;
-    m_possibleSecrets = on;
-    emit changed();
-}
-
-void ViewOptions::setOutlinedKeyPegs(bool on)
-{
-    if (on == m_outlinedKeyPegs)
-        return;
-    m_outlinedKeyPegs = on;
+    value = on;
     emit changed();
 }

@@ -274,10 +274,10 @@ void tst_SourcePeg::dragImageCarriesTheColorMark()
 
     SourceProbe peg(QPointF(0, 0), nullptr);
     peg.setCValue(code);
-    ViewOptions::instance().setColorMarks(true);
+    ViewOptions::instance().set(ViewOptions::ColorMarks, true);
     QVERIFY(pressOn(peg, QPointF(24, 24)));
     QVERIFY(pressOn(peg, QPointF(20, 20)));
-    ViewOptions::instance().setColorMarks(false);
+    ViewOptions::instance().set(ViewOptions::ColorMarks, false);
     QVERIFY(pressOn(peg, QPointF(24, 24)));
     QCOMPARE(peg.drags.size(), std::size_t{3});
 

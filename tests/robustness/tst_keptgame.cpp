@@ -571,7 +571,8 @@ void TestKeptGame::preferenceOffStartsANewGame()
     {
         QSettings settings(homes.config() + QStringLiteral("/Hueriddle/Hueriddle.conf"),
                            QSettings::IniFormat);
-        settings.setValue(UserSettings::kResumeGameKey, false);
+        settings.setValue(
+            PreferenceTable::preference(PreferenceTable::Id::ResumeGame).settingsKey(), false);
     }
     ProgramRun run(kProgram, homes.config(), {}, homes.environment());
     const std::optional<Windows> windows = waitForWindows(run);

@@ -52,13 +52,13 @@ class OptionsOn
 public:
     OptionsOn(bool marks, bool outlines)
     {
-        ViewOptions::instance().setColorMarks(marks);
-        ViewOptions::instance().setOutlinedKeyPegs(outlines);
+        ViewOptions::instance().set(ViewOptions::ColorMarks, marks);
+        ViewOptions::instance().set(ViewOptions::OutlinedKeyPegs, outlines);
     }
     ~OptionsOn()
     {
-        ViewOptions::instance().setColorMarks(false);
-        ViewOptions::instance().setOutlinedKeyPegs(false);
+        ViewOptions::instance().set(ViewOptions::ColorMarks, false);
+        ViewOptions::instance().set(ViewOptions::OutlinedKeyPegs, false);
     }
 };
 
@@ -101,8 +101,8 @@ private slots:
 
 void tst_ColorMark::cleanup()
 {
-    ViewOptions::instance().setColorMarks(false);
-    ViewOptions::instance().setOutlinedKeyPegs(false);
+    ViewOptions::instance().set(ViewOptions::ColorMarks, false);
+    ViewOptions::instance().set(ViewOptions::OutlinedKeyPegs, false);
 }
 
 // Each mark is drawn in black or white, whichever stands out more, and at
@@ -340,16 +340,16 @@ void tst_ColorMark::viewsRepaintWhenAnOptionChanges()
     CountingPeg peg(QPointF(0, 0), nullptr);
     CountingResult result(QPointF(0, 0), nullptr);
     ViewOptions &options = ViewOptions::instance();
-    options.setColorMarks(true);
+    options.set(ViewOptions::ColorMarks, true);
     QCOMPARE(peg.repaints, 1);
     QCOMPARE(result.repaints, 1);
-    options.setColorMarks(true);
+    options.set(ViewOptions::ColorMarks, true);
     QCOMPARE(peg.repaints, 1);
-    options.setOutlinedKeyPegs(true);
+    options.set(ViewOptions::OutlinedKeyPegs, true);
     QCOMPARE(peg.repaints, 2);
     QCOMPARE(result.repaints, 2);
-    options.setOutlinedKeyPegs(false);
-    options.setColorMarks(false);
+    options.set(ViewOptions::OutlinedKeyPegs, false);
+    options.set(ViewOptions::ColorMarks, false);
     QCOMPARE(peg.repaints, 4);
     QCOMPARE(result.repaints, 4);
 }

@@ -57,7 +57,7 @@ void Hindsight::showCount()
         m_ended.clear();
     if (!board)
         return;
-    if (!ViewOptions::instance().possibleSecrets() || !m_controller.isPlaying()) {
+    if (!ViewOptions::instance().isOn(ViewOptions::PossibleSecrets) || !m_controller.isPlaying()) {
         board->setPossibleSecrets(std::nullopt);
         return;
     }

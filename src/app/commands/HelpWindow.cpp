@@ -2,6 +2,7 @@
 
 #include "app/commands/CommandTable.h"
 #include "app/dialogs/SingleDialog.h"
+#include "app/preferences/PreferenceTable.h"
 #include "views/GameText.h"
 
 #include <QDialogButtonBox>
@@ -168,37 +169,11 @@ QString HelpWindow::html()
             .toHtmlEscaped()
             .arg(menuPath({QT_TRANSLATE_NOOP("Hueriddle", "Info"),
                            QT_TRANSLATE_NOOP("Hueriddle", "Preferences...")})));
-    //: %1 is the check box "Color marks" of the preferences, in bold.
-    const QString colorMarks =
-        GameText::tr("%1: every colored peg carries a black or white mark whose shape tells "
-                     "its color, for players who tell some of the colors apart poorly. Red "
-                     "has a triangle pointing up, green a cross, yellow a triangle pointing "
-                     "down, blue two horizontal bars, magenta a ring and cyan two vertical "
-                     "bars.")
-            .toHtmlEscaped()
-            .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Color marks")));
-    //: %1 is the check box "Outlined key pegs" of the preferences, in bold.
-    const QString outlinedKeyPegs =
-        GameText::tr("%1: every white key peg gets a dark outline, so "
-                     "that it stands out from an empty place.")
-            .toHtmlEscaped()
-            .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Outlined key pegs")));
-    //: %1 is the check box "Show how many secrets are still possible", in bold.
-    const QString possibleSecrets =
-        GameText::tr("%1: during a game, the title of the board's box tells how "
-                     "many secrets still agree with every scored row.")
-            .toHtmlEscaped()
-            .arg(optionName(
-                QT_TRANSLATE_NOOP("Hueriddle", "&Show how many secrets are still possible")));
-    //: %1 is the check box "Resume an unfinished game" of the preferences, in bold.
-    const QString resumeGame =
-        GameText::tr("%1: a game left unfinished when the program ends, even by a logout or a "
-                     "crash, comes back as it was at the next start. This option alone is on "
-                     "at first.")
-            .toHtmlEscaped()
-            .arg(optionName(QT_TRANSLATE_NOOP("Hueriddle", "&Resume an unfinished game")));
-    text += QStringLiteral("<ul><li>%1</li><li>%2</li><li>%3</li><li>%4</li></ul>")
-                .arg(colorMarks, outlinedKeyPegs, possibleSecrets, resumeGame);
+    QString options;
+    for (const PreferenceTable::Preference &each : PreferenceTable::preferences())
+        options += QStringLiteral("<li>%1</li>")
+                       .arg(GameText::tr(each.help).toHtmlEscaped().arg(optionName(each.label)));
+    text += QStringLiteral("<ul>%1</ul>").arg(options);
 
     text += heading(
         //: A heading of the help, about the statistics window.

@@ -15,30 +15,41 @@ void Preferences::load()
     const QSettings settings = UserSettings::open();
     ViewOptions &options = ViewOptions::instance();
     m_loading = true;
-    options.setColorMarks(isOn(settings.value(UserSettings::kColorMarksKey)));
-    options.setOutlinedKeyPegs(isOn(settings.value(UserSettings::kOutlinedKeyPegsKey)));
-    options.setPossibleSecrets(isOn(settings.value(UserSettings::kPossibleSecretsKey)));
+    for (const PreferenceTable::Preference &each : PreferenceTable::preferences())
+        if (each.viewOption)
+            options.set(*each.viewOption,
+                        valueOf(settings.value(each.settingsKey()), each.defaultValue));
     m_loading = false;
 }
 
-bool Preferences::isOn(const QVariant &value)
+bool Preferences::valueOf(const QVariant &value, bool defaultValue)
 {
     if (value.typeId() == QMetaType::Bool)
         return value.toBool();
-    return value.typeId() == QMetaType::QString && value.toString() == QStringLiteral("true");
+    if (value.typeId() == QMetaType::QString) {
+        if (value.toString() == QStringLiteral("true"))
+            return true;
+        if (value.toString() == QStringLiteral("false"))
+            return false;
+    }
+    return defaultValue;
 }
 
-bool Preferences::resumesGame()
+bool Preferences::isOn(PreferenceTable::Id id)
 {
-    const QVariant value = UserSettings::open().value(UserSettings::kResumeGameKey);
-    if (value.typeId() == QMetaType::Bool)
-        return value.toBool();
-    return !(value.typeId() == QMetaType::QString && value.toString() == QStringLiteral("false"));
+    const PreferenceTable::Preference &preference = PreferenceTable::preference(id);
+    if (preference.viewOption)
+        return ViewOptions::instance().isOn(*preference.viewOption);
+    return valueOf(UserSettings::open().value(preference.settingsKey()), preference.defaultValue);
 }
 
-void Preferences::setResumesGame(bool on)
+void Preferences::set(PreferenceTable::Id id, bool on)
 {
-    UserSettings::open().setValue(UserSettings::kResumeGameKey, on);
+    const PreferenceTable::Preference &preference = PreferenceTable::preference(id);
+    if (preference.viewOption)
+        ViewOptions::instance().set(*preference.viewOption, on);
+    else
+        UserSettings::open().setValue(preference.settingsKey(), on);
 }
 
 void Preferences::save()
@@ -47,7 +58,7 @@ void Preferences::save()
         return;
     QSettings settings = UserSettings::open();
     const ViewOptions &options = ViewOptions::instance();
-    settings.setValue(UserSettings::kColorMarksKey, options.colorMarks());
-    settings.setValue(UserSettings::kOutlinedKeyPegsKey, options.outlinedKeyPegs());
-    settings.setValue(UserSettings::kPossibleSecretsKey, options.possibleSecrets());
+    for (const PreferenceTable::Preference &each : PreferenceTable::preferences())
+        if (each.viewOption)
+            settings.setValue(each.settingsKey(), options.isOn(*each.viewOption));
 }

@@ -1,36 +1,36 @@
 #pragma once
 
+#include "app/preferences/PreferenceTable.h"
+
 #include <QObject>
-#include <QString>
 
 class QVariant;
 
-// Keeps the player's display options (ViewOptions) in the user settings, each
-// under a key of its own beside the saved window frames, which it never
-// touches. Every display option is off until the player turns it on. Beside
-// them, the one option of the program itself: resuming an unfinished game, on
-// until the player turns it off.
+// Keeps the player's preferences (PreferenceTable) in the user settings, each
+// under its own key beside the saved window frames, which it never touches.
+// A display option lives in ViewOptions while the program runs and is written
+// whenever it changes; an option of the program itself is read from the
+// settings where it is needed and written when it is set.
 class Preferences : public QObject
 {
     Q_OBJECT
 
 public:
-    // From its construction on, every change of an option is written to the
-    // settings at once. A settings file that cannot be written costs the
-    // remembered value, never the game.
+    // From its construction on, every change of a display option is written
+    // to the settings at once. A settings file that cannot be written costs
+    // the remembered value, never the game.
     explicit Preferences(QObject *parent = nullptr);
 
-    // Sets every option from the settings, writing nothing. A missing or
-    // foreign value counts as off.
+    // Sets every display option from the settings, writing nothing.
     void load();
 
-    // An option's saved value: on only for a boolean true, as written.
-    static bool isOn(const QVariant &value);
+    // A saved value as written: a boolean, or the text "true" or "false";
+    // anything else, or nothing, is `defaultValue`.
+    static bool valueOf(const QVariant &value, bool defaultValue);
 
-    // Whether a start puts back the game left unfinished: on unless the
-    // settings hold false, as written.
-    static bool resumesGame();
-    static void setResumesGame(bool on);
+    static bool isOn(PreferenceTable::Id id);
+    // Switches the display option, or writes the program's option.
+    static void set(PreferenceTable::Id id, bool on);
 
 private:
     void save();

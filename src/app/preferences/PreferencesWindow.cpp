@@ -40,53 +40,25 @@ PreferencesWindow::PreferencesWindow(QWidget *parent) : QDialog(parent)
     setModal(false);
 
     auto *layout = new QVBoxLayout(this);
-    m_colorMarks =
-        addOption(layout,
-                  //: A check box: a black or white symbol on each coloured peg tells its
-                  //: colour by shape. "&" marks the mnemonic letter.
-                  GameText::tr("&Color marks"),
-                  //: The explanation under the check box "Color marks".
-                  GameText::tr("Every colored peg carries a black or white mark whose shape "
-                               "alone tells its color."));
-    m_outlinedKeyPegs = addOption(
-        layout,
-        //: A check box: the white key pegs of the scores get a dark outline. "&"
-        //: marks the mnemonic letter.
-        GameText::tr("&Outlined key pegs"),
-        //: The explanation under the check box "Outlined key pegs"; an empty
-        //: place is a hole of the board with no peg.
-        GameText::tr("White key pegs get a dark outline, so that they stand out from empty "
-                     "places."));
-    m_possibleSecrets = addOption(
-        layout,
-        //: A preference, off by default; the count shows in the title of the board's box.
-        GameText::tr("&Show how many secrets are still possible"),
-        //: Explains the preference "Show how many secrets are still possible".
-        GameText::tr("During a game, the board's title tells how many secrets still agree "
-                     "with every scored row."));
-    m_resumeGame = addOption(
-        layout,
-        //: A preference, on by default: the game left unfinished comes back at the next start.
-        GameText::tr("&Resume an unfinished game"),
-        //: Explains the preference "Resume an unfinished game".
-        GameText::tr("A game left unfinished when the program ends comes back as it was at the "
-                     "next start; otherwise every start begins a new game."));
-    m_resumeGame->setChecked(Preferences::resumesGame());
-    connect(m_resumeGame, &QCheckBox::toggled, this, &Preferences::setResumesGame);
+    for (const PreferenceTable::Preference &each : PreferenceTable::preferences()) {
+        QCheckBox *box =
+            addOption(layout, GameText::tr(each.label), GameText::tr(each.explanation));
+        m_checkBoxes.insert(each.id, box);
+        if (!each.viewOption)
+            box->setChecked(Preferences::isOn(each.id));
+        connect(box, &QCheckBox::toggled, this,
+                [id = each.id](bool on) { Preferences::set(id, on); });
+    }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addSpacing(8);
     layout->addWidget(buttons);
 
     showOptions();
-    ViewOptions &options = ViewOptions::instance();
-    connect(m_colorMarks, &QCheckBox::toggled, &options, &ViewOptions::setColorMarks);
-    connect(m_outlinedKeyPegs, &QCheckBox::toggled, &options, &ViewOptions::setOutlinedKeyPegs);
-    connect(m_possibleSecrets, &QCheckBox::toggled, &options, &ViewOptions::setPossibleSecrets);
-    connect(&options, &ViewOptions::changed, this, &PreferencesWindow::showOptions);
+    connect(&ViewOptions::instance(), &ViewOptions::changed, this, &PreferencesWindow::showOptions);
 
     setFixedWidth(360);
-    m_colorMarks->setFocus();
+    checkBox(PreferenceTable::preferences().first().id)->setFocus();
 }
 
 PreferencesWindow *PreferencesWindow::showFor(QWidget *parent)
@@ -96,8 +68,7 @@ PreferencesWindow *PreferencesWindow::showFor(QWidget *parent)
 
 void PreferencesWindow::showOptions()
 {
-    const ViewOptions &options = ViewOptions::instance();
-    m_colorMarks->setChecked(options.colorMarks());
-    m_outlinedKeyPegs->setChecked(options.outlinedKeyPegs());
-    m_possibleSecrets->setChecked(options.possibleSecrets());
+    for (const PreferenceTable::Preference &each : PreferenceTable::preferences())
+        if (each.viewOption)
+            checkBox(each.id)->setChecked(ViewOptions::instance().isOn(*each.viewOption));
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "app/preferences/PreferenceTable.h"
+
 #include <QDialog>
+#include <QHash>
 
 class QCheckBox;
 
-// The preferences window: display options, all off by default, that
-// apply to every view as soon as they are ticked, and whether a start resumes
-// an unfinished game, on by default. It is not modal, and each
-// option is a check box that the keyboard (Tab, Space, or its Alt mnemonic)
-// and a screen reader reach with its name and a description.
+// The preferences window: one check box for each preference of the table, in
+// its order. Display options apply to every view as soon as they are ticked.
+// It is not modal, and each option is a check box that the keyboard (Tab,
+// Space, or its Alt mnemonic) and a screen reader reach with its name and a
+// description.
 class PreferencesWindow : public QDialog
 {
     Q_OBJECT
@@ -21,17 +24,12 @@ public:
     // its parent.
     static PreferencesWindow *showFor(QWidget *parent);
 
-    QCheckBox *colorMarks() const { return m_colorMarks; }
-    QCheckBox *outlinedKeyPegs() const { return m_outlinedKeyPegs; }
-    QCheckBox *possibleSecrets() const { return m_possibleSecrets; }
-    QCheckBox *resumeGame() const { return m_resumeGame; }
+    QCheckBox *checkBox(PreferenceTable::Id id) const { return m_checkBoxes.value(id); }
 
 private:
-    // Ticks the boxes as the options stand, for options set elsewhere.
+    // Ticks the display options' boxes as the options stand, for options set
+    // elsewhere.
     void showOptions();
 
-    QCheckBox *m_colorMarks;
-    QCheckBox *m_outlinedKeyPegs;
-    QCheckBox *m_possibleSecrets;
-    QCheckBox *m_resumeGame;
+    QHash<PreferenceTable::Id, QCheckBox *> m_checkBoxes;
 };

@@ -17,12 +17,8 @@ inline const QString kApplication = QStringLiteral("Hueriddle");
 inline const QString kBoardFrameKey = QStringLiteral("HueRiddlesMain");
 inline const QString kPaletteFrameKey = QStringLiteral("HueRiddlesPalette");
 
-// The player's preferences, each a boolean.
-inline const QString kColorMarksKey = QStringLiteral("Preferences/ColorMarks");
-inline const QString kOutlinedKeyPegsKey = QStringLiteral("Preferences/OutlinedKeyPegs");
-inline const QString kPossibleSecretsKey = QStringLiteral("Preferences/ShowPossibleSecrets");
-// Whether a start puts back the game left unfinished; on unless set to false.
-inline const QString kResumeGameKey = QStringLiteral("Preferences/ResumeGame");
+// The player's preferences are kept under "Preferences/…" keys, named in the
+// program's preferences table.
 
 // Beside the settings, in the XDG state directory (StateDirectory): the
 // directory's name, and the unfinished game's file in it (rules::SavedGame's

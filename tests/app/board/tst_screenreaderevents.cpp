@@ -194,9 +194,9 @@ void TestScreenReaderEvents::theBoardBoxSpeaksOnlyOfChanges()
     QFETCH(bool, countShown);
     RecordingAppController &controller = *m_controller;
     ViewOptions &options = ViewOptions::instance();
-    const bool wasShown = options.possibleSecrets();
-    const auto restore = qScopeGuard([&] { options.setPossibleSecrets(wasShown); });
-    options.setPossibleSecrets(countShown);
+    const bool wasShown = options.isOn(ViewOptions::PossibleSecrets);
+    const auto restore = qScopeGuard([&] { options.set(ViewOptions::PossibleSecrets, wasShown); });
+    options.set(ViewOptions::PossibleSecrets, countShown);
 
     QGroupBox *boardBox = nullptr;
     for (QGroupBox *box : controller.window->findChildren<QGroupBox *>())

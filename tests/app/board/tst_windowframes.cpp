@@ -88,7 +88,7 @@ void TestWindowFrames::restoredAtTheNextStart()
     QPoint paletteAt;
     // With "Resume an unfinished game" off every start is a new game with
     // replacement; resuming is tested in tst_keptgame.
-    Preferences::setResumesGame(false);
+    Preferences::set(PreferenceTable::Id::ResumeGame, false);
     {
         RecordingAppController first;
         first.applicationDidFinishLaunching();

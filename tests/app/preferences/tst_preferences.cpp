@@ -1,7 +1,6 @@
 #include "app/commands/MainMenu.h"
 #include "app/preferences/Preferences.h"
 #include "app/preferences/PreferencesWindow.h"
-#include "desktop/files/UserSettings.h"
 #include "dnd/DestinationPeg.h"
 #include "support/AppFixture.h"
 #include "support/FailOnWarnings.h"
@@ -16,7 +15,11 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+
+using Id = PreferenceTable::Id;
+Q_DECLARE_METATYPE(Id)
 
 namespace
 {
@@ -64,6 +67,8 @@ class TestPreferences : public FailOnWarnings
 
 private slots:
     void cleanup();
+    void keptUnderTheKeysPlayersHave_data();
+    void keptUnderTheKeysPlayersHave();
     void offByDefaultAndNothingWritten();
     void optionsApplyAtOnceToEveryView();
     void keyboardAndScreenReaderReachBoth();
@@ -90,9 +95,9 @@ void TestPreferences::cleanup()
 {
     m_controller.reset();
     m_settings.reset();
-    ViewOptions::instance().setColorMarks(false);
-    ViewOptions::instance().setOutlinedKeyPegs(false);
-    ViewOptions::instance().setPossibleSecrets(false);
+    ViewOptions::instance().set(ViewOptions::ColorMarks, false);
+    ViewOptions::instance().set(ViewOptions::OutlinedKeyPegs, false);
+    ViewOptions::instance().set(ViewOptions::PossibleSecrets, false);
 }
 
 void TestPreferences::launch()
@@ -103,25 +108,71 @@ void TestPreferences::launch()
     QVERIFY(QTest::qWaitForWindowActive(m_controller->palette));
 }
 
+void TestPreferences::keptUnderTheKeysPlayersHave_data()
+{
+    QTest::addColumn<Id>("id");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("defaultValue");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("color marks") << Id::ColorMarks << "Preferences/ColorMarks" << false
+                                 << "&Color marks";
+    QTest::newRow("outlined key pegs")
+        << Id::OutlinedKeyPegs << "Preferences/OutlinedKeyPegs" << false << "&Outlined key pegs";
+    QTest::newRow("possible secrets") << Id::PossibleSecrets << "Preferences/ShowPossibleSecrets"
+                                      << false << "&Show how many secrets are still possible";
+    QTest::newRow("resume a game")
+        << Id::ResumeGame << "Preferences/ResumeGame" << true << "&Resume an unfinished game";
+}
+
+// Players keep their settings files from one version to the next: every
+// preference keeps its key and its value until changed, and the window shows
+// one box for each preference of the table, in the table's order, with the
+// table's label, ticked as the preference stands.
+void TestPreferences::keptUnderTheKeysPlayersHave()
+{
+    QFETCH(Id, id);
+    QFETCH(QString, key);
+    QFETCH(bool, defaultValue);
+    QFETCH(QString, label);
+    const PreferenceTable::Preference &preference = PreferenceTable::preference(id);
+    QCOMPARE(preference.settingsKey(), key);
+    QCOMPARE(preference.defaultValue, defaultValue);
+    QCOMPARE(QString::fromLatin1(preference.label), label);
+
+    launch();
+    QCOMPARE(Preferences::isOn(id), defaultValue);
+    PreferencesWindow *window = openPreferences(*m_controller);
+    QVERIFY(window);
+    const QList<QCheckBox *> boxes = window->findChildren<QCheckBox *>();
+    QCOMPARE(boxes.size(), PreferenceTable::preferences().size());
+    const QList<PreferenceTable::Preference> &table = PreferenceTable::preferences();
+    const auto place =
+        std::find_if(table.begin(), table.end(), [id](const auto &each) { return each.id == id; }) -
+        table.begin();
+    QCOMPARE(boxes.at(place), window->checkBox(id));
+    QCOMPARE(window->checkBox(id)->text(), label);
+    QCOMPARE(window->checkBox(id)->isChecked(), defaultValue);
+}
+
 void TestPreferences::offByDefaultAndNothingWritten()
 {
     // Left on by an earlier window of this process: the settings rule.
-    ViewOptions::instance().setColorMarks(true);
-    ViewOptions::instance().setOutlinedKeyPegs(true);
-    ViewOptions::instance().setPossibleSecrets(true);
+    ViewOptions::instance().set(ViewOptions::ColorMarks, true);
+    ViewOptions::instance().set(ViewOptions::OutlinedKeyPegs, true);
+    ViewOptions::instance().set(ViewOptions::PossibleSecrets, true);
     launch();
-    QVERIFY(!ViewOptions::instance().colorMarks());
-    QVERIFY(!ViewOptions::instance().outlinedKeyPegs());
-    QVERIFY(!ViewOptions::instance().possibleSecrets());
+    QVERIFY(!ViewOptions::instance().isOn(ViewOptions::ColorMarks));
+    QVERIFY(!ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs));
+    QVERIFY(!ViewOptions::instance().isOn(ViewOptions::PossibleSecrets));
     QVERIFY(!QFile::exists(m_settings->filePath()));
 
     PreferencesWindow *window = openPreferences(*m_controller);
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QVERIFY(!window->isModal());
-    QVERIFY(!window->colorMarks()->isChecked());
-    QVERIFY(!window->outlinedKeyPegs()->isChecked());
-    QVERIFY(!window->possibleSecrets()->isChecked());
+    QVERIFY(!window->checkBox(Id::ColorMarks)->isChecked());
+    QVERIFY(!window->checkBox(Id::OutlinedKeyPegs)->isChecked());
+    QVERIFY(!window->checkBox(Id::PossibleSecrets)->isChecked());
     // The game goes on while it is open.
     QVERIFY(m_controller->window->isEnabled());
     QVERIFY(m_controller->palette->isEnabled());
@@ -146,8 +197,8 @@ void TestPreferences::optionsApplyAtOnceToEveryView()
 
     PreferencesWindow *window = openPreferences(controller);
     QVERIFY(window);
-    window->colorMarks()->click();
-    QVERIFY(ViewOptions::instance().colorMarks());
+    window->checkBox(Id::ColorMarks)->click();
+    QVERIFY(ViewOptions::instance().isOn(ViewOptions::ColorMarks));
     std::array<QImage, 5> shown = pictures();
     QVERIFY2(shown[0] != standard[0], "palette");
     QVERIFY2(shown[1] != standard[1], "board peg");
@@ -155,13 +206,13 @@ void TestPreferences::optionsApplyAtOnceToEveryView()
     QVERIFY2(shown[3] == standard[3], "a score has no colour mark");
     QVERIFY2(shown[4] == standard[4], "an empty peg has no mark");
 
-    window->outlinedKeyPegs()->click();
-    QVERIFY(ViewOptions::instance().outlinedKeyPegs());
+    window->checkBox(Id::OutlinedKeyPegs)->click();
+    QVERIFY(ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs));
     shown = pictures();
     QVERIFY2(shown[3] != standard[3], "score");
 
-    window->colorMarks()->click();
-    window->outlinedKeyPegs()->click();
+    window->checkBox(Id::ColorMarks)->click();
+    window->checkBox(Id::OutlinedKeyPegs)->click();
     QVERIFY(pictures() == standard);
 }
 
@@ -176,32 +227,33 @@ void TestPreferences::keyboardAndScreenReaderReachBoth()
     QTRY_COMPARE(QApplication::activeWindow(), window);
 
     // Space ticks the box with the focus, Tab goes on to the next one.
-    QCOMPARE(QApplication::focusWidget(), window->colorMarks());
+    QCOMPARE(QApplication::focusWidget(), window->checkBox(Id::ColorMarks));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(ViewOptions::instance().colorMarks());
+    QVERIFY(ViewOptions::instance().isOn(ViewOptions::ColorMarks));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window->outlinedKeyPegs());
+    QCOMPARE(QApplication::focusWidget(), window->checkBox(Id::OutlinedKeyPegs));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(ViewOptions::instance().outlinedKeyPegs());
+    QVERIFY(ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window->possibleSecrets());
+    QCOMPARE(QApplication::focusWidget(), window->checkBox(Id::PossibleSecrets));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(ViewOptions::instance().possibleSecrets());
+    QVERIFY(ViewOptions::instance().isOn(ViewOptions::PossibleSecrets));
     // Each also has a mnemonic, which clicks its box as a button does, when
     // the events of the press have been handled.
     QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
-    QTRY_VERIFY(!ViewOptions::instance().colorMarks());
+    QTRY_VERIFY(!ViewOptions::instance().isOn(ViewOptions::ColorMarks));
     QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
-    QTRY_VERIFY(!ViewOptions::instance().outlinedKeyPegs());
+    QTRY_VERIFY(!ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs));
     QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(!ViewOptions::instance().possibleSecrets());
+    QTRY_VERIFY(!ViewOptions::instance().isOn(ViewOptions::PossibleSecrets));
 
     const struct {
         QCheckBox *box;
         const char *name;
-    } options[] = {{window->colorMarks(), "Color marks"},
-                   {window->outlinedKeyPegs(), "Outlined key pegs"},
-                   {window->possibleSecrets(), "Show how many secrets are still possible"}};
+    } options[] = {
+        {window->checkBox(Id::ColorMarks), "Color marks"},
+        {window->checkBox(Id::OutlinedKeyPegs), "Outlined key pegs"},
+        {window->checkBox(Id::PossibleSecrets), "Show how many secrets are still possible"}};
     for (const auto &option : options) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(option.box);
         QVERIFY(accessible);
@@ -242,19 +294,19 @@ void TestPreferences::optionsSurviveARestart()
 
     PreferencesWindow *window = openPreferences(*m_controller);
     QVERIFY(window);
-    window->colorMarks()->setChecked(true);
-    window->outlinedKeyPegs()->setChecked(true);
-    window->possibleSecrets()->setChecked(true);
-    window->colorMarks()->setChecked(marks);
-    window->outlinedKeyPegs()->setChecked(outlines);
-    window->possibleSecrets()->setChecked(counts);
+    window->checkBox(Id::ColorMarks)->setChecked(true);
+    window->checkBox(Id::OutlinedKeyPegs)->setChecked(true);
+    window->checkBox(Id::PossibleSecrets)->setChecked(true);
+    window->checkBox(Id::ColorMarks)->setChecked(marks);
+    window->checkBox(Id::OutlinedKeyPegs)->setChecked(outlines);
+    window->checkBox(Id::PossibleSecrets)->setChecked(counts);
     m_controller->terminate();
     QVERIFY(m_controller->applicationWillTerminate());
-    QCOMPARE(savedValue(*m_settings, UserSettings::kColorMarksKey).toString(),
+    QCOMPARE(savedValue(*m_settings, QStringLiteral("Preferences/ColorMarks")).toString(),
              marks ? QStringLiteral("true") : QStringLiteral("false"));
-    QCOMPARE(savedValue(*m_settings, UserSettings::kOutlinedKeyPegsKey).toString(),
+    QCOMPARE(savedValue(*m_settings, QStringLiteral("Preferences/OutlinedKeyPegs")).toString(),
              outlines ? QStringLiteral("true") : QStringLiteral("false"));
-    QCOMPARE(savedValue(*m_settings, UserSettings::kPossibleSecretsKey).toString(),
+    QCOMPARE(savedValue(*m_settings, QStringLiteral("Preferences/ShowPossibleSecrets")).toString(),
              counts ? QStringLiteral("true") : QStringLiteral("false"));
     QCOMPARE(savedValue(*m_settings, QStringLiteral("HueRiddlesMain")), mainFrame);
     QCOMPARE(savedValue(*m_settings, QStringLiteral("HueRiddlesPalette")), paletteFrame);
@@ -262,18 +314,18 @@ void TestPreferences::optionsSurviveARestart()
     // The next start, with the options the other way round in this process
     // once the program has ended.
     m_controller.reset();
-    ViewOptions::instance().setColorMarks(!marks);
-    ViewOptions::instance().setOutlinedKeyPegs(!outlines);
-    ViewOptions::instance().setPossibleSecrets(!counts);
+    ViewOptions::instance().set(ViewOptions::ColorMarks, !marks);
+    ViewOptions::instance().set(ViewOptions::OutlinedKeyPegs, !outlines);
+    ViewOptions::instance().set(ViewOptions::PossibleSecrets, !counts);
     launch();
-    QCOMPARE(ViewOptions::instance().colorMarks(), marks);
-    QCOMPARE(ViewOptions::instance().outlinedKeyPegs(), outlines);
-    QCOMPARE(ViewOptions::instance().possibleSecrets(), counts);
+    QCOMPARE(ViewOptions::instance().isOn(ViewOptions::ColorMarks), marks);
+    QCOMPARE(ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs), outlines);
+    QCOMPARE(ViewOptions::instance().isOn(ViewOptions::PossibleSecrets), counts);
     window = openPreferences(*m_controller);
     QVERIFY(window);
-    QCOMPARE(window->colorMarks()->isChecked(), marks);
-    QCOMPARE(window->outlinedKeyPegs()->isChecked(), outlines);
-    QCOMPARE(window->possibleSecrets()->isChecked(), counts);
+    QCOMPARE(window->checkBox(Id::ColorMarks)->isChecked(), marks);
+    QCOMPARE(window->checkBox(Id::OutlinedKeyPegs)->isChecked(), outlines);
+    QCOMPARE(window->checkBox(Id::PossibleSecrets)->isChecked(), counts);
 }
 
 void TestPreferences::savedValuesReadStrictly_data()
@@ -299,9 +351,9 @@ void TestPreferences::savedValuesReadStrictly()
                                 "\n";
     writeTestFile(m_settings->filePath(), contents);
     launch();
-    QCOMPARE(ViewOptions::instance().colorMarks(), on);
-    QCOMPARE(ViewOptions::instance().outlinedKeyPegs(), on);
-    QCOMPARE(ViewOptions::instance().possibleSecrets(), on);
+    QCOMPARE(ViewOptions::instance().isOn(ViewOptions::ColorMarks), on);
+    QCOMPARE(ViewOptions::instance().isOn(ViewOptions::OutlinedKeyPegs), on);
+    QCOMPARE(ViewOptions::instance().isOn(ViewOptions::PossibleSecrets), on);
     QCOMPARE(fileContents(m_settings->filePath()), contents);
 }
 
@@ -326,13 +378,13 @@ void TestPreferences::resumeOnUnlessTurnedOff()
     launch();
     PreferencesWindow *window = openPreferences(*m_controller);
     QVERIFY(window);
-    QCOMPARE(window->resumeGame()->isChecked(), on);
-    QCOMPARE(Preferences::resumesGame(), on);
+    QCOMPARE(window->checkBox(Id::ResumeGame)->isChecked(), on);
+    QCOMPARE(Preferences::isOn(Id::ResumeGame), on);
     QCOMPARE(fileContents(m_settings->filePath()), contents);
-    window->resumeGame()->click();
-    QCOMPARE(savedValue(*m_settings, UserSettings::kResumeGameKey).toString(),
+    window->checkBox(Id::ResumeGame)->click();
+    QCOMPARE(savedValue(*m_settings, QStringLiteral("Preferences/ResumeGame")).toString(),
              on ? QStringLiteral("false") : QStringLiteral("true"));
-    QCOMPARE(Preferences::resumesGame(), !on);
+    QCOMPARE(Preferences::isOn(Id::ResumeGame), !on);
 }
 
 QTEST_MAIN(TestPreferences)

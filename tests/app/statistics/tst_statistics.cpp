@@ -115,7 +115,7 @@ void TestStatistics::cleanup()
 {
     m_controller.reset();
     m_settings.reset();
-    ViewOptions::instance().setPossibleSecrets(false);
+    ViewOptions::instance().set(ViewOptions::PossibleSecrets, false);
 }
 
 void TestStatistics::launch()
@@ -417,10 +417,10 @@ void TestStatistics::possibleSecretsPreference()
 
     startGame(false, {4, 5, 6, 5});
     m_controller->move();
-    QVERIFY(!ViewOptions::instance().possibleSecrets());
+    QVERIFY(!ViewOptions::instance().isOn(ViewOptions::PossibleSecrets));
     QCOMPARE(board->boardBox()->title(), QStringLiteral("Board"));
 
-    ViewOptions::instance().setPossibleSecrets(true);
+    ViewOptions::instance().set(ViewOptions::PossibleSecrets, true);
     QCOMPARE(board->boardBox()->title(), QStringLiteral("Board: 625 secrets still possible"));
     m_controller->move();
     QCOMPARE(board->boardBox()->title(), QStringLiteral("Board: 256 secrets still possible"));
@@ -436,7 +436,7 @@ void TestStatistics::possibleSecretsPreference()
     playToTheEnd();
     QCOMPARE(board->boardBox()->title(), QStringLiteral("Board"));
     startGame(true, {1, 2, 3, 4});
-    ViewOptions::instance().setPossibleSecrets(false);
+    ViewOptions::instance().set(ViewOptions::PossibleSecrets, false);
     QCOMPARE(board->boardBox()->title(), QStringLiteral("Board"));
 }
 
