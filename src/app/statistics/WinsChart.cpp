@@ -27,7 +27,8 @@ WinsChart::WinsChart(QWidget *parent) : QWidget(parent)
     setCounts({}, 0);
 }
 
-void WinsChart::setCounts(const std::array<std::int64_t, 8> &winsByRows, std::int64_t losses)
+void WinsChart::setCounts(const std::array<std::int64_t, rules::kRows> &winsByRows,
+                          std::int64_t losses)
 {
     std::copy(winsByRows.begin(), winsByRows.end(), m_counts.begin());
     m_counts[kLossBar] = losses;

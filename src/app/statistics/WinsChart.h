@@ -1,11 +1,13 @@
 #pragma once
 
+#include "rules/Combination.h"
+
 #include <QWidget>
 #include <array>
 #include <cstdint>
 
-// A bar chart of a variant's games: one bar for the wins on each row, 1 to 8,
-// and beside them one bar for the losses, each with its number above it. The
+// A bar chart of a variant's games: one bar for the wins on each row, from the
+// first to the last, and beside them one bar for the losses, each with its number above it. The
 // bars are filled rectangles on whole logical pixels, so they stay sharp at
 // any integer scale; the colours are the desktop palette's (the highlight for
 // wins, the window text for losses), so the chart reads in a dark theme as in
@@ -15,12 +17,13 @@ class WinsChart : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kBars = 9; // rows 1 to 8, then the losses
+    // A bar for each row, then the losses.
+    static constexpr int kBars = rules::kRows + 1;
     static constexpr int kLossBar = kBars - 1;
 
     explicit WinsChart(QWidget *parent = nullptr);
 
-    void setCounts(const std::array<std::int64_t, 8> &winsByRows, std::int64_t losses);
+    void setCounts(const std::array<std::int64_t, rules::kRows> &winsByRows, std::int64_t losses);
     std::int64_t count(int bar) const { return m_counts[static_cast<std::size_t>(bar)]; }
 
     // The rectangle a bar of the greatest count fills, in logical pixels;
