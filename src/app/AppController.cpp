@@ -13,6 +13,7 @@
 #include "desktop/files/StateDirectory.h"
 #include "desktop/files/UserSettings.h"
 #include "dnd/DestinationPeg.h"
+#include "records/SavedGameFormat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,7 +70,7 @@ void AppController::applicationDidFinishLaunching()
     if (m_savedGame->path().isEmpty())
         printLine(QStringLiteral("neither XDG_STATE_HOME nor HOME names a directory; the game "
                                  "in progress will not be kept"));
-    const std::optional<rules::SavedGame> saved =
+    const std::optional<records::PlayedGame> saved =
         Preferences::resumesGame() ? readSavedGame() : std::nullopt;
     makeGameWindow();
     makeColorPalette();
@@ -78,21 +79,21 @@ void AppController::applicationDidFinishLaunching()
     m_keeping = true;
 }
 
-std::optional<rules::SavedGame> AppController::readSavedGame()
+std::optional<records::PlayedGame> AppController::readSavedGame()
 {
     // A write cut short by a kill leaves its temporary file; the file itself
     // is whole.
     m_savedGame->removeLeftovers();
-    const std::optional<QByteArray> bytes = m_savedGame->read(qint64(rules::kSavedGameMaxBytes));
+    const std::optional<QByteArray> bytes = m_savedGame->read(qint64(records::kSavedGameMaxBytes));
     if (!bytes)
         return std::nullopt;
-    rules::SavedGameReading reading =
-        rules::readSavedGame(std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    records::SavedGameReading reading =
+        records::readSavedGame(std::string_view(bytes->constData(), std::size_t(bytes->size())));
     if (!reading.game) {
         m_savedGame->keepAside(QString::fromStdString(reading.reason));
         return std::nullopt;
     }
-    if (reading.game->done)
+    if (reading.game->over)
         return std::nullopt;
     return std::move(reading.game);
 }
@@ -103,7 +104,7 @@ void AppController::keepGame(Controller::Change change)
         return;
     // Only the snapshot is taken here; the writing thread makes the bytes.
     m_savedGame->write([game = snapshot()] {
-        const std::string bytes = rules::writeSavedGame(game);
+        const std::string bytes = records::writeSavedGame(game);
         return QByteArray(bytes.data(), qsizetype(bytes.size()));
     });
     if (change == Change::Game)

@@ -105,7 +105,7 @@ private:
     void followWindowState(QWidget *changed);
     // The saved game to put back: nothing when there is none, it is over, or
     // its file is damaged (then kept aside).
-    std::optional<rules::SavedGame> readSavedGame();
+    std::optional<records::PlayedGame> readSavedGame();
     // Writes the game as it stands; a change of Game is written before the
     // next input is taken.
     void keepGame(Controller::Change change);
