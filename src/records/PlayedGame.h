@@ -44,7 +44,6 @@ public:
     }
 
     const PlayedRow &operator[](std::size_t index) const { return m_rows[index]; }
-    PlayedRow &operator[](std::size_t index) { return m_rows[index]; }
     const PlayedRow &back() const { return m_rows[m_size - 1]; }
     const PlayedRow *begin() const { return m_rows.data(); }
     const PlayedRow *end() const { return m_rows.data() + m_size; }
@@ -63,8 +62,8 @@ private:
 // A game as it stands or as it ended: the variant, the secret, the rows
 // committed from the top row down, the codes placed on the open row and
 // whether the game is over. The open row is the one below the last committed
-// row. This is all the board shows of a game, all that is needed to put it
-// back on the board, and all the history keeps of it.
+// row. This is all the board shows of a game and all that is needed to put
+// it back on the board; the history keeps all of it but the placed pegs.
 struct PlayedGame {
     bool unique = false;
     rules::Combination secret{};

@@ -11,7 +11,7 @@ class Controller;
 
 // Writes every game that ends into the history of games (GameHistory): won,
 // lost, or abandoned for a new game after at least one committed row. The
-// game is the one the controller gives as it ends, written once control is back
+// game is the one Controller::gameEnded carries, written once control is back
 // in the event loop, so that the move or commit that ended it is not slowed
 // by the file. The history is read only when asked for, by the statistics
 // window.
