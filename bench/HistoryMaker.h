@@ -5,7 +5,7 @@
 // from a fixed seed, every row played by the computer move, so that wins on
 // every row, losses and streaks all occur.
 
-#include "rules/GameRecord.h"
+#include "records/HistoryLine.h"
 #include "support/AutoPlay.h"
 
 #include <cstdint>
@@ -18,18 +18,20 @@ inline std::string makeHistory(int games)
     std::string history;
     history.reserve(std::size_t(games) * 110);
     for (int each = 0; each < games; ++each) {
-        rules::GameRecord game;
+        records::HistoryEntry entry;
+        records::PlayedGame &game = entry.game;
         game.unique = each % 3 == 0;
         do
             game.secret = rules::candidateAt(std::int32_t(random() % rules::kCandidateCount));
         while (game.unique && rules::hasRepeatedCode(game.secret));
         const rules::AutoPlayedGame played = rules::autoPlay(game.secret, game.unique);
-        game.endedAt = 1700000000 + std::int64_t(each) * 300;
-        game.result = played.won ? rules::GameResult::Won : rules::GameResult::Lost;
-        game.rowCount = played.rowCount;
-        for (int row = 0; row < played.rowCount; ++row)
-            game.rows[std::size_t(row)] = {played.rows[std::size_t(row)], row % 2 == 1};
-        history += rules::formatHistoryLine(game);
+        entry.endedAt = 1700000000 + std::int64_t(each) * 300;
+        for (int row = 0; row < played.rowCount; ++row) {
+            const rules::ScoredRow &scored = played.rows[std::size_t(row)];
+            game.rows.push_back({scored.guess, scored.score, row % 2 == 1});
+        }
+        game.over = true;
+        history += records::formatHistoryLine(entry);
         history += '\n';
     }
     return history;

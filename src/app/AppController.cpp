@@ -38,9 +38,9 @@ void AppController::applicationDidFinishLaunching()
     QGuiApplication::setWindowIcon(applicationIcon());
     srand48(long(std::time(nullptr)));
     m_keeper.open();
-    const std::optional<rules::SavedGame> saved = Preferences::isOn(PreferenceTable::Id::ResumeGame)
-                                                      ? m_keeper.readUnfinished()
-                                                      : std::nullopt;
+    const std::optional<records::PlayedGame> saved =
+        Preferences::isOn(PreferenceTable::Id::ResumeGame) ? m_keeper.readUnfinished()
+                                                           : std::nullopt;
     makeGameWindow();
     makeColorPalette();
     if (!saved || !restore(*saved))

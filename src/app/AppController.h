@@ -94,14 +94,6 @@ protected:
                        const QString &button) override;
 
 private:
-    void followWindowState(QWidget *changed);
-    // The saved game to put back: nothing when there is none, it is over, or
-    // its file is damaged (then kept aside).
-    std::optional<rules::SavedGame> readSavedGame();
-    // Writes the game as it stands; a change of Game is written before the
-    // next input is taken.
-    void keepGame(Controller::Change change);
-
     WindowFrames m_frames;
     Preferences m_preferences;
     KeyboardPlay m_keyboard{*this};

@@ -33,7 +33,7 @@ void Controller::evalCombos(const rules::Combination &first, const rules::Combin
 void Controller::newGameUnique(bool withoutReplacement)
 {
     if (m_started && isPlaying() && currentRow < kFirstRow)
-        emit gameEnded(rules::GameResult::Abandoned);
+        emit gameEnded(snapshot());
     m_started = true;
     m_byMove = {};
     clearBoard();
@@ -106,7 +106,7 @@ void Controller::commit()
     if (!done)
         return;
 
-    emit gameEnded(won ? rules::GameResult::Won : rules::GameResult::Lost);
+    emit gameEnded(snapshot());
     emit gameStateChanged();
     if (won) {
         alert(
@@ -134,20 +134,8 @@ void Controller::move()
     // The scored rows, read once from the views by their codes, cvalue(), as
     // the search compares codes: nothing changes them while the search runs,
     // so this gives the same guess as reading them afresh for every candidate.
-    std::array<rules::ScoredRow, rules::kRows> scored{};
-    std::size_t count = 0;
-    for (std::int32_t row = kFirstRow; row > currentRow; --row) {
-        rules::ScoredRow &entry = scored[count++];
-        for (int position = 0; position < rules::kPositions; ++position) {
-            const QPointer<DestinationPeg> &peg = pegs[row][position];
-            entry.guess[position] = peg ? peg->cvalue() : 0;
-        }
-        if (res[row])
-            res[row]->getBlackAndWhite(entry.score.black, entry.score.white);
-    }
-
-    const rules::Combination candidate =
-        rules::firstAgreeingCandidate(std::span(scored.data(), count), unique);
+    const std::vector<rules::ScoredRow> scored = snapshot().scoredRows();
+    const rules::Combination candidate = rules::firstAgreeingCandidate(scored, unique);
     for (int position = 0; position < rules::kPositions; ++position)
         if (pegs[currentRow][position])
             pegs[currentRow][position]->setCValue(candidate[position]);
@@ -208,37 +196,22 @@ void Controller::alert(const QString &title, const QString &message)
     runAlertPanel(title, message, GameText::tr("OK"));
 }
 
-std::vector<rules::PlayedRow> Controller::committedRows() const
+records::PlayedGame Controller::snapshot() const
 {
-    std::vector<rules::PlayedRow> rows;
-    for (std::int32_t row = kFirstRow; row > currentRow && row >= 0; --row) {
-        rules::PlayedRow &played = rows.emplace_back();
-        for (int position = 0; position < rules::kPositions; ++position) {
-            const QPointer<DestinationPeg> &peg = pegs[row][position];
-            played.scored.guess[position] = peg ? peg->cvalue() : 0;
-        }
-        if (res[row])
-            res[row]->getBlackAndWhite(played.scored.score.black, played.scored.score.white);
-        played.byMove = m_byMove[static_cast<std::size_t>(row)];
-    }
-    return rows;
-}
-
-rules::SavedGame Controller::snapshot() const
-{
-    rules::SavedGame game;
+    records::PlayedGame game;
     game.unique = unique;
     game.secret = combo;
-    game.done = done;
+    game.over = done;
     for (std::int32_t row = kFirstRow; row > currentRow && row >= 0; --row) {
-        rules::ScoredRow scored;
-        for (int position = 0; position < rules::kPositions; ++position)
-            if (pegs[row][position])
-                scored.guess[position] = pegs[row][position]->cvalue();
+        records::PlayedRow played;
+        for (int position = 0; position < rules::kPositions; ++position) {
+            const QPointer<DestinationPeg> &peg = pegs[row][position];
+            played.guess[position] = peg ? peg->cvalue() : 0;
+        }
         if (res[row])
-            res[row]->getBlackAndWhite(scored.score.black, scored.score.white);
-        game.rowsByMove[game.rows.size()] = m_byMove[static_cast<std::size_t>(row)];
-        game.rows.push_back(scored);
+            res[row]->getBlackAndWhite(played.score.black, played.score.white);
+        played.byMove = m_byMove[static_cast<std::size_t>(row)];
+        game.rows.push_back(played);
     }
     if (isPlaying())
         for (int position = 0; position < rules::kPositions; ++position)
@@ -247,9 +220,9 @@ rules::SavedGame Controller::snapshot() const
     return game;
 }
 
-bool Controller::restore(const rules::SavedGame &game)
+bool Controller::restore(const records::PlayedGame &game)
 {
-    if (game.done || !rules::consistencyFault(game).empty())
+    if (game.over || !records::consistencyFault(game).empty())
         return false;
     clearBoard();
 
@@ -260,14 +233,13 @@ bool Controller::restore(const rules::SavedGame &game)
     m_started = true;
     m_byMove = {};
     std::int32_t row = kFirstRow;
-    for (std::size_t index = 0; index < game.rows.size(); ++index) {
-        const rules::ScoredRow &scored = game.rows[index];
-        m_byMove[static_cast<std::size_t>(row)] = game.rowsByMove[index];
+    for (const records::PlayedRow &played : game.rows) {
+        m_byMove[static_cast<std::size_t>(row)] = played.byMove;
         for (int position = 0; position < rules::kPositions; ++position)
             if (pegs[row][position])
-                pegs[row][position]->setColor(ColorCodes::colorOfCode(scored.guess[position]));
+                pegs[row][position]->setColor(ColorCodes::colorOfCode(played.guess[position]));
         if (res[row])
-            res[row]->setBlackAndWhite(scored.score.black, scored.score.white);
+            res[row]->setBlackAndWhite(played.score.black, played.score.white);
         --row;
     }
     activateRow(row);

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "records/PlayedGame.h"
 #include "rules/Combination.h"
-#include "rules/GameRecord.h"
-#include "rules/SavedGame.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <vector>
 
 class DestinationPeg;
 class Peg;
@@ -74,22 +72,22 @@ public:
     // Shows an alert with one "OK" button and returns once it is dismissed.
     void alert(const QString &title, const QString &message);
 
-    // The rows committed in this game, in the order they were played, each
-    // with the score its view shows and whether "Move" played it.
-    std::vector<rules::PlayedRow> committedRows() const;
     // What changed on the board, for whoever keeps the game: pegs placed or
     // emptied on the active row, or the game moved on (a row scored, the game
     // ended, a new game began), which must be kept before the next input.
     enum class Change { Pegs, Game };
 
-    // The game as the board shows it: the variant, the secret, the scored
-    // rows and their scores, the codes on the active row and `done`.
-    rules::SavedGame snapshot() const;
+    // The game as the board shows it: the variant, the secret, the committed
+    // rows in the order they were played, each with the codes of its pegs,
+    // the score its view shows and whether "Move" played it, the codes on the
+    // active row while one is played, and `done`. The one place the board is
+    // read back as a game.
+    records::PlayedGame snapshot() const;
     // Puts a game in progress back on the board exactly as snapshot() took
     // it: the rows, scores, active row, placed pegs, title and menu state, so
     // that Move goes on as it would have. A game that is over or not
-    // consistent (rules::consistencyFault) is refused: false, nothing changed.
-    bool restore(const rules::SavedGame &game);
+    // consistent (records::consistencyFault) is refused: false, nothing changed.
+    bool restore(const records::PlayedGame &game);
 
     // Fields. The views live in the windows' view trees; these only refer to them.
     QPointer<QWidget> window;
@@ -108,10 +106,9 @@ signals:
     // A row was scored; the game may have ended with it.
     void rowCommitted();
     // A game ended: won or lost, or abandoned for a new game once a row had
-    // been committed. Sent while the board still shows it (before the end
-    // alert, before a new game clears it), so `combo`, `unique` and
-    // committedRows() describe the game that ended.
-    void gameEnded(rules::GameResult result);
+    // been committed. `game` is the snapshot() of it, taken before the end
+    // alert and before a new game clears the board; its result() tells which.
+    void gameEnded(const records::PlayedGame &game);
     // Emitted after every change of the game's state that snapshot() shows,
     // made by the controller; a change of Game comes before any alert.
     void boardChanged(Controller::Change change);

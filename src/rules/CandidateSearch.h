@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Combination.h"
-#include "Scoring.h"
+#include "ScoredRow.h"
 
 #include <span>
 
@@ -10,13 +10,6 @@ namespace rules
 
 inline constexpr std::int32_t kCandidateCount = 1296;
 inline constexpr std::int32_t kLastCandidateIndex = kCandidateCount - 1;
-
-// A row already on the board: the guess and the score shown beside it.
-struct ScoredRow {
-    Combination guess{};
-    Score score{};
-    friend constexpr bool operator==(const ScoredRow &, const ScoredRow &) = default;
-};
 
 // The candidate of index 0..1295, read as four base-6 digits, least
 // significant first, each digit plus one being the code of one position.

@@ -1,5 +1,7 @@
 #include "SecretCount.h"
 
+#include "CandidateSearch.h"
+
 namespace rules
 {
 

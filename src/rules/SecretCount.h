@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CandidateSearch.h"
+#include "ScoredRow.h"
 
 #include <span>
 #include <vector>

@@ -8,7 +8,7 @@
 // the lines of the input. A fuzzer rarely forges a checksum, so each line is
 // also read sealed with its right checksum, to reach the reading of the fields.
 
-#include "rules/GameRecord.h"
+#include "records/HistoryLine.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -35,9 +35,10 @@ std::string sealed(std::string_view line)
     return text;
 }
 
-void checkGame(const rules::GameRecord &game, std::string_view line)
+void checkGame(const records::HistoryEntry &entry, std::string_view line)
 {
-    if (!rules::isConsistent(game) || rules::formatHistoryLine(game) != line)
+    if (entry.game.rows.empty() || !records::consistencyFault(entry.game).empty() ||
+        records::formatHistoryLine(entry) != line)
         std::abort();
 }
 
@@ -56,25 +57,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (at == start)
             ++emptyLines;
         const std::string line = sealed(bytes.substr(start, at - start));
-        rules::GameRecord game;
-        if (rules::parseHistoryLine(line, game) == rules::HistoryLineKind::Game)
-            checkGame(game, line);
+        records::HistoryEntry entry;
+        if (records::parseHistoryLine(line, entry) == records::HistoryLineKind::Game)
+            checkGame(entry, line);
         start = at + 1;
     }
     const bool torn = start < bytes.size();
 
     std::int64_t games = 0;
-    const rules::HistoryScan scan = rules::scanHistory(bytes, [&](const rules::GameRecord &game) {
-        ++games;
-        const std::string line = rules::formatHistoryLine(game);
-        checkGame(game, line);
-        if (bytes.find(line + '\n') == std::string_view::npos)
-            std::abort();
-        rules::GameRecord again;
-        if (rules::parseHistoryLine(line, again) != rules::HistoryLineKind::Game ||
-            !(again == game))
-            std::abort();
-    });
+    const records::HistoryScan scan =
+        records::scanHistory(bytes, [&](const records::HistoryEntry &entry) {
+            ++games;
+            const std::string line = records::formatHistoryLine(entry);
+            checkGame(entry, line);
+            if (bytes.find(line + '\n') == std::string_view::npos)
+                std::abort();
+            records::HistoryEntry again;
+            if (records::parseHistoryLine(line, again) != records::HistoryLineKind::Game ||
+                !(again == entry))
+                std::abort();
+        });
     if (scan.games != games || scan.tornEnd != torn ||
         scan.games + scan.unreadable + scan.laterVersion + emptyLines != lines)
         std::abort();

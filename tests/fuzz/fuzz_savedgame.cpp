@@ -8,7 +8,7 @@
 // no two such files read as the same game and no field is read loosely. An
 // older version's file is written in the current version.
 
-#include "rules/SavedGame.h"
+#include "records/SavedGameFormat.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,19 +18,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    const rules::SavedGameReading reading = rules::readSavedGame(bytes);
+    const records::SavedGameReading reading = records::readSavedGame(bytes);
     if (!reading.game) {
         if (reading.reason.empty())
             std::abort();
         return 0;
     }
-    if (!reading.reason.empty() || !rules::consistencyFault(*reading.game).empty())
+    if (!reading.reason.empty() || !records::consistencyFault(*reading.game).empty())
         std::abort();
-    const std::string written = rules::writeSavedGame(*reading.game);
-    if (rules::readSavedGame(written).game != reading.game)
+    const std::string written = records::writeSavedGame(*reading.game);
+    if (records::readSavedGame(written).game != reading.game)
         std::abort();
     const std::string currentHeader =
-        "Hueriddle saved game\nversion " + std::to_string(rules::kSavedGameVersion) + "\n";
+        "Hueriddle saved game\nversion " + std::to_string(records::kSavedGameVersion) + "\n";
     if (bytes.substr(0, currentHeader.size()) == currentHeader && written != bytes)
         std::abort();
     return 0;

@@ -1,12 +1,12 @@
 // The controller gives out the game as the board shows it and takes it back:
 // a game put back on fresh views shows the same board, title and menu state,
 // says what changed as play goes on, and plays on exactly as the game it was
-// taken from, Move included.
+// taken from, Move included; and a game that ends is given out whole.
 
 #include "BoardFixture.h"
-#include "rules/SavedGame.h"
 #include "rules/SecretDraw.h"
 #include "support/FailOnWarnings.h"
+#include "support/RecordsTestSupport.h"
 #include "support/RulesTestSupport.h"
 
 #include <QSignalSpy>
@@ -14,7 +14,6 @@
 #include <cstdlib>
 
 Q_DECLARE_METATYPE(Controller::Change)
-Q_DECLARE_METATYPE(rules::SavedGame)
 
 class TestGameSnapshot : public FailOnWarnings
 {
@@ -25,6 +24,8 @@ private slots:
     void refusesWhatIsNoGameInProgress_data();
     void refusesWhatIsNoGameInProgress();
     void saysWhatChanged();
+    void anEndedGameIsGivenOut_data();
+    void anEndedGameIsGivenOut();
 };
 
 void TestGameSnapshot::takenBackGamePlaysOnAlike_data()
@@ -57,18 +58,17 @@ void TestGameSnapshot::takenBackGamePlaysOnAlike()
     QVERIFY(original.controller.isPlaying());
     original.controller.placeColor(unique ? 3 : 6);
     original.controller.placeColor(unique ? 5 : 6);
-    const rules::SavedGame game = original.controller.snapshot();
+    const records::PlayedGame game = original.controller.snapshot();
     QCOMPARE(game.rows.size(), std::size_t(moves));
-    QCOMPARE(rules::consistencyFault(game), std::string());
+    QCOMPARE(records::consistencyFault(game), std::string());
+    // The history of games learns from these which rows Move played.
+    for (const records::PlayedRow &row : game.rows)
+        QVERIFY(row.byMove);
 
     BoardFixture resumed;
     resumed.controller.newGameUnique(!unique);
     QVERIFY(resumed.controller.restore(game));
-    QVERIFY(resumed.controller.snapshot() == game);
-    // The history of games learns from these which rows Move played.
-    QVERIFY(resumed.controller.committedRows() == original.controller.committedRows());
-    for (const rules::PlayedRow &row : resumed.controller.committedRows())
-        QVERIFY(row.byMove);
+    QCOMPARE(resumed.controller.snapshot(), game);
     QCOMPARE(resumed.controller.currentRow, original.controller.currentRow);
     QCOMPARE(resumed.board->windowTitle(), original.board->windowTitle());
     for (int row = 0; row < rules::kRows; ++row) {
@@ -83,7 +83,7 @@ void TestGameSnapshot::takenBackGamePlaysOnAlike()
         QVERIFY(resumed.controller.isPlaying());
         original.controller.move();
         resumed.controller.move();
-        QVERIFY(resumed.controller.snapshot() == original.controller.snapshot());
+        QCOMPARE(resumed.controller.snapshot(), original.controller.snapshot());
     }
     QVERIFY(!resumed.controller.isPlaying());
     for (int tag : {Controller::CommitTag, Controller::MoveTag})
@@ -94,33 +94,23 @@ void TestGameSnapshot::takenBackGamePlaysOnAlike()
 
 void TestGameSnapshot::refusesWhatIsNoGameInProgress_data()
 {
-    QTest::addColumn<rules::SavedGame>("game");
-    rules::SavedGame won;
-    won.secret = {1, 2, 3, 4};
-    won.rows.push_back({{1, 2, 3, 4}, {4, 0}});
-    won.done = true;
-    QTest::newRow("a won game") << won;
-    rules::SavedGame wrongScore;
-    wrongScore.secret = {1, 2, 3, 4};
-    wrongScore.rows.push_back({{1, 1, 1, 1}, {0, 1}});
-    QTest::newRow("a score that is not the secret's") << wrongScore;
-    rules::SavedGame repeated;
-    repeated.unique = true;
-    repeated.secret = {1, 1, 3, 4};
-    QTest::newRow("a repeated secret without replacement") << repeated;
+    QTest::addColumn<records::PlayedGame>("game");
+    QTest::newRow("a won game") << notation::game("with won 1234: 1234:40");
+    QTest::newRow("a score that is not the secret's") << notation::game("with 1234: 1111:01!");
+    QTest::newRow("a repeated secret without replacement") << notation::game("without 1134:");
 }
 
 // Nothing changes on the board.
 void TestGameSnapshot::refusesWhatIsNoGameInProgress()
 {
-    QFETCH(rules::SavedGame, game);
+    QFETCH(records::PlayedGame, game);
     BoardFixture fixture;
     srand48(5);
     fixture.controller.newGameUnique(false);
     fixture.controller.placeColor(4);
-    const rules::SavedGame before = fixture.controller.snapshot();
+    const records::PlayedGame before = fixture.controller.snapshot();
     QVERIFY(!fixture.controller.restore(game));
-    QVERIFY(fixture.controller.snapshot() == before);
+    QCOMPARE(fixture.controller.snapshot(), before);
 }
 
 // Placed and emptied pegs are changes of Pegs; a scored row, the end of the
@@ -151,7 +141,62 @@ void TestGameSnapshot::saysWhatChanged()
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.first().at(0).value<Controller::Change>(), Controller::Change::Game);
     QCOMPARE(changesAtTheEnd, 1);
-    QVERIFY(fixture.controller.snapshot().done);
+    QVERIFY(fixture.controller.snapshot().over);
+}
+
+void TestGameSnapshot::anEndedGameIsGivenOut_data()
+{
+    QTest::addColumn<bool>("unique");
+    QTest::addColumn<rules::Combination>("secret");
+    QTest::addColumn<int>("moves");
+    QTest::addColumn<rules::Combination>("played");
+    QTest::addColumn<rules::Combination>("placed");
+    QTest::addColumn<records::PlayedGame>("ended");
+    // Move loses against (4, 5, 6, 5) after eight rows.
+    QTest::newRow("lost by Move")
+        << false << rules::Combination{4, 5, 6, 5} << 8 << rules::Combination{}
+        << rules::Combination{}
+        << notation::game("with lost 4565: 1111:00m 2222:00m 3333:00m 4444:10m 5554:12m "
+                          "6545:22m 5645:13m 6455:13m");
+    QTest::newRow("won by the player after a row by Move")
+        << true << rules::Combination{1, 2, 3, 4} << 1 << rules::Combination{1, 2, 3, 4}
+        << rules::Combination{} << notation::game("without won 1234: 4321:04m 1234:40");
+    QTest::newRow("abandoned for a new game, pegs placed")
+        << false << rules::Combination{4, 5, 6, 5} << 2 << rules::Combination{}
+        << rules::Combination{6, 2, 0, 0}
+        << notation::game("with abandoned 4565: 1111:00m 2222:00m placed 6200");
+}
+
+// The game gameEnded() carries is the board's as it ended, read once: rows,
+// scores, who played them, the pegs placed on a game abandoned.
+void TestGameSnapshot::anEndedGameIsGivenOut()
+{
+    QFETCH(bool, unique);
+    QFETCH(rules::Combination, secret);
+    QFETCH(int, moves);
+    QFETCH(rules::Combination, played);
+    QFETCH(rules::Combination, placed);
+    QFETCH(records::PlayedGame, ended);
+
+    BoardFixture fixture;
+    std::vector<records::PlayedGame> given;
+    QObject::connect(&fixture.controller, &Controller::gameEnded,
+                     [&](const records::PlayedGame &game) { given.push_back(game); });
+    fixture.controller.newGameUnique(unique);
+    fixture.controller.combo = secret;
+    for (int move = 0; move < moves; ++move)
+        fixture.controller.move();
+    if (played != rules::Combination{}) {
+        fixture.placeRow(fixture.controller.currentRow, played);
+        fixture.controller.commit();
+    }
+    for (std::int32_t code : placed)
+        if (code != 0)
+            QVERIFY(fixture.controller.placeColor(code));
+    if (fixture.controller.isPlaying())
+        fixture.controller.newGameUnique(unique);
+    QCOMPARE(given.size(), std::size_t(1));
+    QCOMPARE(given.front(), ended);
 }
 
 QTEST_MAIN(TestGameSnapshot)

@@ -10,10 +10,11 @@
 //
 // The seed of the kill loop is printed; HUERIDDLE_KILL_SEED=<seed> replays it.
 
+#include "app/preferences/PreferenceTable.h"
 #include "desktop/files/UserSettings.h"
+#include "records/SavedGameFormat.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
-#include "rules/SavedGame.h"
 #include "support/FailOnWarnings.h"
 #include "support/GameDriver.h"
 #include "support/TestSeed.h"
@@ -85,7 +86,7 @@ std::optional<ShownGame> readShownGame(const Windows &windows)
 }
 
 // Empty when the board shows `game`, what differs otherwise.
-QString showsGame(const ShownGame &shown, const rules::SavedGame &game)
+QString showsGame(const ShownGame &shown, const records::PlayedGame &game)
 {
     const QString title = game.unique ? QStringLiteral("Hueriddle (without replacement)")
                                       : QStringLiteral("Hueriddle (with replacement)");
@@ -114,12 +115,12 @@ bool showsNewGame(const ShownGame &shown)
            shown.title == QStringLiteral("Hueriddle (with replacement)");
 }
 
-std::optional<rules::SavedGame> readKept(const QString &path, QString *reason = nullptr)
+std::optional<records::PlayedGame> readKept(const QString &path, QString *reason = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const rules::SavedGameReading reading = rules::readSavedGame(file.readAll().toStdString());
+    const records::SavedGameReading reading = records::readSavedGame(file.readAll().toStdString());
     if (reason)
         *reason = QString::fromStdString(reading.reason);
     return reading.game;
@@ -307,12 +308,12 @@ void TestKeptGame::resumesAfterTheEnd()
     }
 
     QString reason;
-    const std::optional<rules::SavedGame> kept = readKept(homes.savedGame(), &reason);
+    const std::optional<records::PlayedGame> kept = readKept(homes.savedGame(), &reason);
     QVERIFY2(kept, qPrintable(reason));
     QCOMPARE(kept->unique, unique);
     QCOMPARE(kept->rows.size(), std::size_t(5));
     QCOMPARE(kept->placed, (rules::Combination{2, 5, 0, 0}));
-    QVERIFY(!kept->done);
+    QVERIFY(!kept->over);
 
     ProgramRun run(kProgram, homes.config(), {}, homes.environment());
     const std::optional<Windows> windows = waitForWindows(run);
@@ -327,8 +328,7 @@ void TestKeptGame::resumesAfterTheEnd()
 
     // Move reads the board as it was: it plays the first candidate that agrees
     // with the five kept rows, over the two placed pegs.
-    const rules::Combination expected =
-        rules::firstAgreeingCandidate(std::span(kept->rows.data(), kept->rows.size()), unique);
+    const rules::Combination expected = rules::firstAgreeingCandidate(kept->scoredRows(), unique);
     const QString chosen = chooseFromGameMenu(run, windowGeometry(windows->board).value_or(QRect()),
                                               QStringLiteral("Move"));
     QVERIFY2(chosen.isEmpty(), qPrintable(chosen));
@@ -369,7 +369,7 @@ void TestKeptGame::survivesKillsAtRandomMoments()
     int deepest = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         QString reason;
-        const std::optional<rules::SavedGame> kept = readKept(homes.savedGame(), &reason);
+        const std::optional<records::PlayedGame> kept = readKept(homes.savedGame(), &reason);
         QVERIFY2(kept || !QFileInfo::exists(homes.savedGame()),
                  qPrintable(QStringLiteral("kill %1 left a file that is not a game: %2")
                                 .arg(kill)
@@ -386,7 +386,7 @@ void TestKeptGame::survivesKillsAtRandomMoments()
             QVERIFY2(windows, qPrintable(run.output()));
             std::optional<ShownGame> shown;
             QVERIFY(pollUntil([&] { return (shown = readShownGame(*windows)).has_value(); }));
-            if (kept && !kept->done) {
+            if (kept && !kept->over) {
                 const QString difference = showsGame(*shown, *kept);
                 QVERIFY2(difference.isEmpty(),
                          qPrintable(QStringLiteral("start %1: %2").arg(kill).arg(difference)));

@@ -8,20 +8,6 @@
 
 #include <vector>
 
-namespace
-{
-
-std::vector<rules::ScoredRow> scoredRows(const std::vector<rules::PlayedRow> &played)
-{
-    std::vector<rules::ScoredRow> rows;
-    rows.reserve(played.size());
-    for (const rules::PlayedRow &row : played)
-        rows.push_back(row.scored);
-    return rows;
-}
-
-} // namespace
-
 Hindsight::Hindsight(Controller &controller, QObject *parent)
     : QObject(parent), m_controller(controller)
 {
@@ -54,34 +40,34 @@ void Hindsight::showCount()
 {
     auto *board = qobject_cast<BoardWindow *>(m_controller.window.data());
     if (m_controller.isPlaying())
-        m_ended.clear();
+        m_ended = {};
     if (!board)
         return;
     if (!ViewOptions::instance().isOn(ViewOptions::PossibleSecrets) || !m_controller.isPlaying()) {
         board->setPossibleSecrets(std::nullopt);
         return;
     }
-    const std::vector<rules::ScoredRow> rows = scoredRows(m_controller.committedRows());
+    const std::vector<rules::ScoredRow> rows = m_controller.snapshot().scoredRows();
     board->setPossibleSecrets(rules::countPossibleSecrets(rows, m_controller.unique));
 }
 
-void Hindsight::explainEnd(rules::GameResult result)
+void Hindsight::explainEnd(const records::PlayedGame &game)
 {
-    if (result == rules::GameResult::Abandoned)
+    if (!game.over)
         return;
-    m_ended = scoredRows(m_controller.committedRows());
-    m_unique = m_controller.unique;
+    m_ended = game;
     if (!m_notesTimer.isActive())
         m_notesTimer.start();
 }
 
 void Hindsight::writeNotes()
 {
-    if (m_ended.empty())
+    if (m_ended.rows.empty())
         return;
-    const std::vector<rules::RowHindsight> hindsight = rules::lookBack(m_ended, m_unique);
-    m_ended.clear();
-    // committedRows() runs from the top row, row 7, down.
+    const std::vector<rules::RowHindsight> hindsight =
+        rules::lookBack(m_ended.scoredRows(), m_ended.unique);
+    m_ended = {};
+    // The game's rows run from the top row, row 7, down.
     for (std::size_t played = 0; played < hindsight.size(); ++played) {
         const std::size_t row = rules::kRows - 1 - played;
         if (m_controller.res[row])

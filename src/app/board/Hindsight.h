@@ -1,12 +1,11 @@
 #pragma once
 
-#include "rules/GameRecord.h"
+#include "records/PlayedGame.h"
 #include "rules/SecretCount.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <vector>
 
 class Controller;
 
@@ -34,14 +33,13 @@ public:
     void showCount();
 
 private:
-    void explainEnd(rules::GameResult result);
+    void explainEnd(const records::PlayedGame &game);
     void writeNotes();
 
     Controller &m_controller;
-    // The rows of the game that just ended, until their notes are written; a
-    // new game or row drops them.
-    std::vector<rules::ScoredRow> m_ended;
-    bool m_unique = false;
+    // The game that just ended, until the notes of its rows are written; a
+    // new game or row drops it.
+    records::PlayedGame m_ended;
     // Fires writeNotes() once the event loop is back. A zero timer, not a
     // posted call: posting wakes the event loop with a system call, which the
     // move that ended the game would wait for.

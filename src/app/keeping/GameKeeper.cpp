@@ -3,6 +3,7 @@
 #include "desktop/files/KeptFile.h"
 #include "desktop/files/StateDirectory.h"
 #include "desktop/files/UserSettings.h"
+#include "records/SavedGameFormat.h"
 
 #include <QDir>
 #include <cstdio>
@@ -49,21 +50,21 @@ void GameKeeper::open()
                                  "in progress will not be kept"));
 }
 
-std::optional<rules::SavedGame> GameKeeper::readUnfinished()
+std::optional<records::PlayedGame> GameKeeper::readUnfinished()
 {
     // A write cut short by a kill leaves its temporary file; the file itself
     // is whole.
     m_file->removeLeftovers();
-    const std::optional<QByteArray> bytes = m_file->read(qint64(rules::kSavedGameMaxBytes));
+    const std::optional<QByteArray> bytes = m_file->read(qint64(records::kSavedGameMaxBytes));
     if (!bytes)
         return std::nullopt;
-    rules::SavedGameReading reading =
-        rules::readSavedGame(std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    records::SavedGameReading reading =
+        records::readSavedGame(std::string_view(bytes->constData(), std::size_t(bytes->size())));
     if (!reading.game) {
         m_file->keepAside(QString::fromStdString(reading.reason));
         return std::nullopt;
     }
-    if (reading.game->done)
+    if (reading.game->over)
         return std::nullopt;
     return std::move(reading.game);
 }
@@ -74,7 +75,7 @@ void GameKeeper::keep(Controller::Change change)
         return;
     // Only the snapshot is taken here; the writing thread makes the bytes.
     m_file->write([game = m_controller.snapshot()] {
-        const std::string bytes = rules::writeSavedGame(game);
+        const std::string bytes = records::writeSavedGame(game);
         return QByteArray(bytes.data(), qsizetype(bytes.size()));
     });
     if (change == Controller::Change::Game)

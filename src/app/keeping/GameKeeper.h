@@ -2,7 +2,7 @@
 
 #include "desktop/process/InputGate.h"
 #include "game/Controller.h"
-#include "rules/SavedGame.h"
+#include "records/PlayedGame.h"
 
 #include <QObject>
 #include <memory>
@@ -33,7 +33,7 @@ public:
     void open();
     // The game to put back: nothing when there is none, it is over, or its
     // file is damaged (then kept aside). Call after open().
-    std::optional<rules::SavedGame> readUnfinished();
+    std::optional<records::PlayedGame> readUnfinished();
     // From now on every change is written.
     void start() { m_keeping = true; }
 

@@ -1,12 +1,13 @@
 #include "app/statistics/GameLog.h"
 
 #include "game/Controller.h"
+#include "records/HistoryLine.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
 GameLog::GameLog(Controller &controller, const QString &directory, QObject *parent)
-    : QObject(parent), m_controller(controller), m_history(directory)
+    : QObject(parent), m_history(directory)
 {
     connect(&controller, &Controller::gameEnded, this, &GameLog::record);
     m_writeTimer.setSingleShot(true);
@@ -19,10 +20,10 @@ GameLog::~GameLog()
     writeWaiting(false);
 }
 
-HistoryStatistics GameLog::statistics() const
+records::HistoryStatistics GameLog::statistics() const
 {
     const QByteArray bytes = m_history.read();
-    return HistoryStatistics::fromHistory(
+    return records::HistoryStatistics::fromHistory(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
@@ -35,33 +36,27 @@ bool GameLog::reset()
     return true;
 }
 
-rules::GameRecord GameLog::recordOf(const Controller &controller, rules::GameResult result)
+records::HistoryEntry GameLog::entryOf(const records::PlayedGame &game)
 {
-    rules::GameRecord game;
-    game.endedAt = QDateTime::currentSecsSinceEpoch();
-    game.unique = controller.unique;
-    game.result = result;
-    game.secret = controller.combo;
-    for (const rules::PlayedRow &row : controller.committedRows())
-        if (game.rowCount < rules::kRows)
-            game.rows[static_cast<std::size_t>(game.rowCount++)] = row;
-    return game;
+    records::HistoryEntry entry{QDateTime::currentSecsSinceEpoch(), game};
+    entry.game.placed = {};
+    return entry;
 }
 
-void GameLog::record(rules::GameResult result)
+void GameLog::record(const records::PlayedGame &game)
 {
-    m_waiting.push_back(recordOf(m_controller, result));
+    m_waiting.push_back(entryOf(game));
     if (!m_writeTimer.isActive())
         m_writeTimer.start();
 }
 
 void GameLog::writeWaiting(bool announce)
 {
-    const std::vector<rules::GameRecord> games = std::move(m_waiting);
+    const std::vector<records::HistoryEntry> entries = std::move(m_waiting);
     m_waiting.clear();
-    for (const rules::GameRecord &game : games) {
-        m_history.append(QByteArray::fromStdString(rules::formatHistoryLine(game)));
+    for (const records::HistoryEntry &entry : entries) {
+        m_history.append(QByteArray::fromStdString(records::formatHistoryLine(entry)));
         if (announce)
-            emit recorded(game);
+            emit recorded(entry);
     }
 }

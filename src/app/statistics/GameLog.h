@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/statistics/HistoryStatistics.h"
 #include "desktop/files/GameHistory.h"
-#include "rules/GameRecord.h"
+#include "records/HistoryEntry.h"
+#include "records/HistoryStatistics.h"
 
 #include <QObject>
 #include <QTimer>
@@ -11,7 +11,7 @@ class Controller;
 
 // Writes every game that ends into the history of games (GameHistory): won,
 // lost, or abandoned for a new game after at least one committed row. The
-// game is taken from the board as it ends, and written once control is back
+// game is the one Controller::gameEnded carries, written once control is back
 // in the event loop, so that the move or commit that ended it is not slowed
 // by the file. The history is read only when asked for, by the statistics
 // window.
@@ -26,7 +26,7 @@ public:
     ~GameLog() override;
 
     // The statistics of the whole history, read now.
-    HistoryStatistics statistics() const;
+    records::HistoryStatistics statistics() const;
 
     // Moves the history aside (never deleting it) and starts a new one.
     // False when it could not be moved.
@@ -34,24 +34,24 @@ public:
 
     const GameHistory &history() const { return m_history; }
 
-    // The game the controller shows, as the history keeps it, ended now.
-    static rules::GameRecord recordOf(const Controller &controller, rules::GameResult result);
-
 signals:
     // A game ended and was written, or counted where the file could not take it.
-    void recorded(const rules::GameRecord &game);
+    void recorded(const records::HistoryEntry &entry);
     // The history was moved aside: there are no games any more.
     void wasReset();
 
 private:
-    void record(rules::GameResult result);
+    // `game`, ended now, as the history keeps it: without placed pegs, the
+    // entry that reading its line gives back.
+    static records::HistoryEntry entryOf(const records::PlayedGame &game);
+
+    void record(const records::PlayedGame &game);
     // Writes the games waiting, in the order they ended; with `announce`,
     // tells of each.
     void writeWaiting(bool announce);
 
-    Controller &m_controller;
     GameHistory m_history;
-    std::vector<rules::GameRecord> m_waiting;
+    std::vector<records::HistoryEntry> m_waiting;
     // Fires writeWaiting() once the event loop is back. A zero timer, not a
     // posted call: posting wakes the event loop with a system call, which the
     // move that ended the game would wait for.

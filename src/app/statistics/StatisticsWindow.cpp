@@ -178,12 +178,12 @@ void StatisticsWindow::follow(GameLog &log)
         disconnect(m_log, nullptr, this, nullptr);
     m_log = &log;
     m_statistics = log.statistics();
-    connect(&log, &GameLog::recorded, this, [this](const rules::GameRecord &game) {
-        m_statistics.add(game);
+    connect(&log, &GameLog::recorded, this, [this](const records::HistoryEntry &entry) {
+        m_statistics.add(entry);
         showStatistics();
     });
     connect(&log, &GameLog::wasReset, this, [this] {
-        m_statistics = HistoryStatistics();
+        m_statistics = records::HistoryStatistics();
         showStatistics();
     });
     showStatistics();
@@ -198,7 +198,7 @@ void StatisticsWindow::showStatistics()
 {
     const QLocale locale;
     for (bool unique : {false, true}) {
-        const VariantStatistics &numbers = m_statistics.variant(unique);
+        const records::VariantStatistics &numbers = m_statistics.variant(unique);
         const auto &labels = m_fields[unique ? 1 : 0];
         const auto show = [&](Field field, const QString &text) {
             labels[std::size_t(field)]->setText(text);
@@ -237,52 +237,50 @@ void StatisticsWindow::showStatistics()
 
 void StatisticsWindow::showLastGame()
 {
-    const std::optional<rules::GameRecord> &game = m_statistics.lastGame();
-    if (!game) {
+    const std::optional<records::HistoryEntry> &last = m_statistics.lastGame();
+    if (!last) {
         //: Shown in the "Last game" box before any game has ended.
         m_lastGame->setText(GameText::tr("No game has ended yet."));
         m_lastGameRows->setRowCount(0);
         return;
     }
+    const records::PlayedGame &game = last->game;
+    const int rowCount = int(game.rows.size());
     const QString when =
-        QLocale().toString(QDateTime::fromSecsSinceEpoch(game->endedAt), QLocale::ShortFormat);
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(last->endedAt), QLocale::ShortFormat);
     QString result;
-    switch (game->result) {
-    case rules::GameResult::Won:
+    switch (game.result()) {
+    case records::GameResult::Won:
         //: The last game's result; %1 is the number of rows it took.
-        result = GameText::tr("Won on row %1.").arg(game->rowCount);
+        result = GameText::tr("Won on row %1.").arg(rowCount);
         break;
-    case rules::GameResult::Lost:
+    case records::GameResult::Lost:
         result = GameText::tr("Lost.");
         break;
-    case rules::GameResult::Abandoned:
+    case records::GameResult::Abandoned:
         //: The last game's result; %1 is the number of rows committed before a new game.
-        result = GameText::tr("Abandoned after %1 rows.").arg(game->rowCount);
+        result = GameText::tr("Abandoned after %1 rows.").arg(rowCount);
         break;
     }
     //: The last game in a sentence: %1 the variant, %2 the date and time, %3 its result,
     //: %4 the secret's colors.
-    m_lastGame->setText(
-        GameText::tr("%1, %2. %3 The secret: %4.")
-            .arg(variantName(game->unique), when, result, colorNames(game->secret)));
+    m_lastGame->setText(GameText::tr("%1, %2. %3 The secret: %4.")
+                            .arg(variantName(game.unique), when, result, colorNames(game.secret)));
 
-    const std::array<rules::ScoredRow, rules::kRows> rows = rules::scoredRows(*game);
     const std::vector<rules::RowHindsight> hindsight =
-        rules::lookBack(std::span(rows.data(), std::size_t(game->rowCount)), game->unique);
-    m_lastGameRows->setRowCount(game->rowCount);
+        rules::lookBack(game.scoredRows(), game.unique);
+    m_lastGameRows->setRowCount(rowCount);
     QStringList rowNames;
-    for (int row = 0; row < game->rowCount; ++row) {
-        const rules::PlayedRow &played = game->rows[std::size_t(row)];
+    for (int row = 0; row < rowCount; ++row) {
+        const records::PlayedRow &played = game.rows[std::size_t(row)];
         const rules::RowHindsight &seen = hindsight[std::size_t(row)];
-        QString guess = colorNames(played.scored.guess);
+        QString guess = colorNames(played.guess);
         if (played.byMove)
             //: A guess the computer played; %1 lists its colors.
             guess = GameText::tr("%1 (Move)").arg(guess);
         const QStringList cells{
             guess,
-            GameText::tr("%1 black, %2 white")
-                .arg(played.scored.score.black)
-                .arg(played.scored.score.white),
+            GameText::tr("%1 black, %2 white").arg(played.score.black).arg(played.score.white),
             QString::number(seen.before),
             QString::number(seen.after),
             seen.couldBeSecret ? GameText::tr("yes") : GameText::tr("no"),

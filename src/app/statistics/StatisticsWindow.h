@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/statistics/HistoryStatistics.h"
+#include "records/HistoryStatistics.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -49,7 +49,7 @@ public:
     // Reads the history of `log` and follows its games from now on.
     void follow(GameLog &log);
 
-    const HistoryStatistics &statistics() const { return m_statistics; }
+    const records::HistoryStatistics &statistics() const { return m_statistics; }
     QString fieldText(bool unique, Field field) const;
     WinsChart *chart(bool unique) const { return m_charts[unique ? 1 : 0]; }
     QTableWidget *lastGameTable() const { return m_lastGameRows; }
@@ -66,7 +66,7 @@ private:
     void askReset();
 
     QPointer<GameLog> m_log;
-    HistoryStatistics m_statistics;
+    records::HistoryStatistics m_statistics;
     std::array<std::array<QLabel *, FieldCount>, 2> m_fields{};
     std::array<WinsChart *, 2> m_charts{};
     QLabel *m_lastGame = nullptr;

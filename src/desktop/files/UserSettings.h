@@ -21,8 +21,8 @@ inline const QString kPaletteFrameKey = QStringLiteral("HueRiddlesPalette");
 // program's preferences table.
 
 // Beside the settings, in the XDG state directory (StateDirectory): the
-// directory's name, and the unfinished game's file in it (rules::SavedGame's
-// format).
+// directory's name, and the unfinished game's file in it (in the format of
+// records::SavedGameFormat).
 inline const QString kStateDirectoryName = QStringLiteral("hueriddle");
 inline const QString kSavedGameFileName = QStringLiteral("saved-game");
 

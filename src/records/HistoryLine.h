@@ -1,49 +1,13 @@
 #pragma once
 
-#include "CandidateSearch.h"
+#include "records/HistoryEntry.h"
 
-#include <array>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
-namespace rules
+namespace records
 {
-
-enum class GameResult : std::uint8_t { Won, Lost, Abandoned };
-
-// A committed row as the history keeps it: the guess, its score, and whether
-// the computer's "Move" played it.
-struct PlayedRow {
-    ScoredRow scored{};
-    bool byMove = false;
-    friend constexpr bool operator==(const PlayedRow &, const PlayedRow &) = default;
-};
-
-// One game that ended: won, lost, or abandoned for a new game with at least
-// one row committed.
-struct GameRecord {
-    // When it ended, in seconds since 1970-01-01 00:00 UTC.
-    std::int64_t endedAt = 0;
-    bool unique = false;
-    GameResult result = GameResult::Lost;
-    Combination secret{};
-    std::array<PlayedRow, kRows> rows{};
-    int rowCount = 0;
-
-    std::span<const PlayedRow> playedRows() const
-    {
-        return std::span(rows.data(), static_cast<std::size_t>(rowCount));
-    }
-    friend bool operator==(const GameRecord &, const GameRecord &) = default;
-};
-
-// Whether `record` is a game the program can have played: codes 1 to 6 (all
-// different without replacement), every score the one its guess earns
-// against the secret, four black only on the last row and exactly when the
-// game was won, eight rows in a lost game and one to seven in an abandoned one.
-bool isConsistent(const GameRecord &record);
 
 // The history of finished games is a text file of one line per game, each
 // line whole in itself, so that the file only ever grows by appending:
@@ -58,8 +22,9 @@ bool isConsistent(const GameRecord &record);
 // that version's business.
 inline constexpr int kHistoryVersion = 1;
 
-// `record` as one line of the history, without the line feed.
-std::string formatHistoryLine(const GameRecord &record);
+// `entry` as one line of the history, without the line feed. The result is
+// the game's: won or lost when over, abandoned when not.
+std::string formatHistoryLine(const HistoryEntry &entry);
 
 enum class HistoryLineKind : std::uint8_t {
     Game,         // a consistent game of this version
@@ -67,9 +32,10 @@ enum class HistoryLineKind : std::uint8_t {
     Unreadable,   // damaged, or not a line of the history at all
 };
 
-// Reads one line (without its line feed) into `record`, which is set only
-// when the line is a Game.
-HistoryLineKind parseHistoryLine(std::string_view line, GameRecord &record);
+// Reads one line (without its line feed) into `entry`, which is set only
+// when the line is a Game: a game with at least one row, of which
+// consistencyFault() finds nothing, whose result is the one the line names.
+HistoryLineKind parseHistoryLine(std::string_view line, HistoryEntry &entry);
 
 // What a reading of the whole history found besides its games.
 struct HistoryScan {
@@ -87,7 +53,7 @@ struct HistoryScan {
 template <typename OnGame> HistoryScan scanHistory(std::string_view bytes, OnGame &&onGame)
 {
     HistoryScan scan;
-    GameRecord record;
+    HistoryEntry entry;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
         if (end == std::string_view::npos) {
@@ -98,10 +64,10 @@ template <typename OnGame> HistoryScan scanHistory(std::string_view bytes, OnGam
         bytes.remove_prefix(end + 1);
         if (line.empty())
             continue;
-        switch (parseHistoryLine(line, record)) {
+        switch (parseHistoryLine(line, entry)) {
         case HistoryLineKind::Game:
             ++scan.games;
-            onGame(static_cast<const GameRecord &>(record));
+            onGame(static_cast<const HistoryEntry &>(entry));
             break;
         case HistoryLineKind::LaterVersion:
             ++scan.laterVersion;
@@ -114,7 +80,4 @@ template <typename OnGame> HistoryScan scanHistory(std::string_view bytes, OnGam
     return scan;
 }
 
-// The rows of `record` as the candidate search and the secret count take them.
-std::array<ScoredRow, kRows> scoredRows(const GameRecord &record);
-
-} // namespace rules
+} // namespace records

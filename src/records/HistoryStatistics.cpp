@@ -1,6 +1,11 @@
-#include "app/statistics/HistoryStatistics.h"
+#include "records/HistoryStatistics.h"
+
+#include "records/HistoryLine.h"
 
 #include <algorithm>
+
+namespace records
+{
 
 double VariantStatistics::winRate() const
 {
@@ -18,23 +23,22 @@ double VariantStatistics::averageWinRows() const
     return static_cast<double>(rows) / static_cast<double>(won);
 }
 
-void VariantStatistics::add(const rules::GameRecord &game)
+void VariantStatistics::add(const PlayedGame &game)
 {
-    switch (game.result) {
-    case rules::GameResult::Won: {
+    switch (game.result()) {
+    case GameResult::Won: {
         ++won;
-        ++winsByRows[static_cast<std::size_t>(game.rowCount - 1)];
-        const auto rows = game.playedRows();
-        if (std::none_of(rows.begin(), rows.end(),
-                         [](const rules::PlayedRow &row) { return row.byMove; }))
+        ++winsByRows[game.rows.size() - 1];
+        if (std::none_of(game.rows.begin(), game.rows.end(),
+                         [](const PlayedRow &row) { return row.byMove; }))
             ++winsWithoutMove;
         bestStreak = std::max(bestStreak, ++currentStreak);
         return;
     }
-    case rules::GameResult::Lost:
+    case GameResult::Lost:
         ++lost;
         break;
-    case rules::GameResult::Abandoned:
+    case GameResult::Abandoned:
         ++abandoned;
         break;
     }
@@ -44,10 +48,10 @@ void VariantStatistics::add(const rules::GameRecord &game)
 HistoryStatistics HistoryStatistics::fromHistory(std::string_view bytes)
 {
     HistoryStatistics statistics;
-    rules::GameRecord last;
-    const rules::HistoryScan scan = rules::scanHistory(bytes, [&](const rules::GameRecord &game) {
-        statistics.m_variants[game.unique ? 1 : 0].add(game);
-        last = game;
+    HistoryEntry last;
+    const HistoryScan scan = scanHistory(bytes, [&](const HistoryEntry &entry) {
+        statistics.m_variants[entry.game.unique ? 1 : 0].add(entry.game);
+        last = entry;
     });
     if (scan.games > 0)
         statistics.m_lastGame = last;
@@ -56,8 +60,10 @@ HistoryStatistics HistoryStatistics::fromHistory(std::string_view bytes)
     return statistics;
 }
 
-void HistoryStatistics::add(const rules::GameRecord &game)
+void HistoryStatistics::add(const HistoryEntry &entry)
 {
-    m_variants[game.unique ? 1 : 0].add(game);
-    m_lastGame = game;
+    m_variants[entry.game.unique ? 1 : 0].add(entry.game);
+    m_lastGame = entry;
 }
+
+} // namespace records

@@ -1,6 +1,6 @@
-#include "GameRecord.h"
+#include "records/HistoryLine.h"
 
-namespace rules
+namespace records
 {
 
 namespace
@@ -36,7 +36,7 @@ constexpr std::string_view resultName(GameResult result)
     return "abandoned";
 }
 
-void appendCombination(std::string &out, const Combination &combination)
+void appendCombination(std::string &out, const rules::Combination &combination)
 {
     for (std::int32_t code : combination)
         out.push_back(static_cast<char>('0' + code));
@@ -67,17 +67,17 @@ bool readNumber(std::string_view text, std::size_t maxDigits, std::int64_t &valu
 
 bool readCode(char digit, std::int32_t &code)
 {
-    if (digit < '0' + kFirstCode || digit > '0' + kLastCode)
+    if (digit < '0' + rules::kFirstCode || digit > '0' + rules::kLastCode)
         return false;
     code = digit - '0';
     return true;
 }
 
-bool readCombination(std::string_view text, Combination &combination)
+bool readCombination(std::string_view text, rules::Combination &combination)
 {
-    if (text.size() != kPositions)
+    if (text.size() != rules::kPositions)
         return false;
-    for (int position = 0; position < kPositions; ++position)
+    for (int position = 0; position < rules::kPositions; ++position)
         if (!readCode(text[static_cast<std::size_t>(position)], combination[position]))
             return false;
     return true;
@@ -85,7 +85,7 @@ bool readCombination(std::string_view text, Combination &combination)
 
 bool readCount(char digit, std::int32_t &count)
 {
-    if (digit < '0' || digit > '0' + kPositions)
+    if (digit < '0' || digit > '0' + rules::kPositions)
         return false;
     count = digit - '0';
     return true;
@@ -96,8 +96,8 @@ bool readRow(std::string_view text, PlayedRow &row)
 {
     if (text.size() != 7 && text.size() != 8)
         return false;
-    if (!readCombination(text.substr(0, 4), row.scored.guess) || text[4] != ':' ||
-        !readCount(text[5], row.scored.score.black) || !readCount(text[6], row.scored.score.white))
+    if (!readCombination(text.substr(0, 4), row.guess) || text[4] != ':' ||
+        !readCount(text[5], row.score.black) || !readCount(text[6], row.score.white))
         return false;
     row.byMove = text.size() == 8;
     return !row.byMove || text[7] == 'm';
@@ -122,54 +122,25 @@ bool readHex(std::string_view text, std::uint32_t &value)
 
 } // namespace
 
-bool isConsistent(const GameRecord &record)
+std::string formatHistoryLine(const HistoryEntry &entry)
 {
-    const auto validCodes = [&](const Combination &combination) {
-        for (std::int32_t code : combination)
-            if (code < kFirstCode || code > kLastCode)
-                return false;
-        return !(record.unique && hasRepeatedCode(combination));
-    };
-    if (!validCodes(record.secret) || record.rowCount < 1 || record.rowCount > kRows)
-        return false;
-    for (const PlayedRow &row : record.playedRows()) {
-        if (!validCodes(row.scored.guess) ||
-            score(record.secret, row.scored.guess) != row.scored.score)
-            return false;
-        // Play stops at the first win.
-        if (row.scored.score.black == kPositions && &row != &record.playedRows().back())
-            return false;
-    }
-    const bool wonLast = record.playedRows().back().scored.score.black == kPositions;
-    switch (record.result) {
-    case GameResult::Won:
-        return wonLast;
-    case GameResult::Lost:
-        return !wonLast && record.rowCount == kRows;
-    case GameResult::Abandoned:
-        return !wonLast && record.rowCount < kRows;
-    }
-    return false;
-}
-
-std::string formatHistoryLine(const GameRecord &record)
-{
+    const PlayedGame &game = entry.game;
     std::string line;
-    line.reserve(64 + 9 * kRows);
+    line.reserve(64 + 9 * rules::kRows);
     line += kMagic;
     line += std::to_string(kHistoryVersion);
     line += ' ';
-    line += std::to_string(record.endedAt);
-    line += record.unique ? " without " : " with ";
-    line += resultName(record.result);
+    line += std::to_string(entry.endedAt);
+    line += game.unique ? " without " : " with ";
+    line += resultName(game.result());
     line += ' ';
-    appendCombination(line, record.secret);
-    for (const PlayedRow &row : record.playedRows()) {
+    appendCombination(line, game.secret);
+    for (const PlayedRow &row : game.rows) {
         line += ' ';
-        appendCombination(line, row.scored.guess);
+        appendCombination(line, row.guess);
         line += ':';
-        line.push_back(static_cast<char>('0' + row.scored.score.black));
-        line.push_back(static_cast<char>('0' + row.scored.score.white));
+        line.push_back(static_cast<char>('0' + row.score.black));
+        line.push_back(static_cast<char>('0' + row.score.white));
         if (row.byMove)
             line += 'm';
     }
@@ -181,7 +152,7 @@ std::string formatHistoryLine(const GameRecord &record)
     return line;
 }
 
-HistoryLineKind parseHistoryLine(std::string_view line, GameRecord &record)
+HistoryLineKind parseHistoryLine(std::string_view line, HistoryEntry &entry)
 {
     if (!line.starts_with(kMagic))
         return HistoryLineKind::Unreadable;
@@ -208,43 +179,37 @@ HistoryLineKind parseHistoryLine(std::string_view line, GameRecord &record)
     if (rest.ends_with(' '))
         return HistoryLineKind::Unreadable;
 
-    GameRecord read;
+    HistoryEntry read;
     if (!readNumber(nextField(rest), kMaxTimeDigits, read.endedAt))
         return HistoryLineKind::Unreadable;
+    PlayedGame &game = read.game;
     const std::string_view variant = nextField(rest);
     if (variant != "with" && variant != "without")
         return HistoryLineKind::Unreadable;
-    read.unique = variant == "without";
-    const std::string_view result = nextField(rest);
-    if (result == resultName(GameResult::Won))
-        read.result = GameResult::Won;
-    else if (result == resultName(GameResult::Lost))
-        read.result = GameResult::Lost;
-    else if (result == resultName(GameResult::Abandoned))
-        read.result = GameResult::Abandoned;
-    else
+    game.unique = variant == "without";
+    const std::string_view resultWord = nextField(rest);
+    GameResult result = GameResult::Abandoned;
+    if (resultWord == resultName(GameResult::Won))
+        result = GameResult::Won;
+    else if (resultWord == resultName(GameResult::Lost))
+        result = GameResult::Lost;
+    else if (resultWord != resultName(GameResult::Abandoned))
         return HistoryLineKind::Unreadable;
-    if (!readCombination(nextField(rest), read.secret))
+    game.over = result != GameResult::Abandoned;
+    if (!readCombination(nextField(rest), game.secret))
         return HistoryLineKind::Unreadable;
     while (!rest.empty()) {
-        if (read.rowCount == kRows)
+        PlayedRow row;
+        if (game.rows.full() || !readRow(nextField(rest), row))
             return HistoryLineKind::Unreadable;
-        if (!readRow(nextField(rest), read.rows[static_cast<std::size_t>(read.rowCount)]))
-            return HistoryLineKind::Unreadable;
-        ++read.rowCount;
+        game.rows.push_back(row);
     }
-    if (!isConsistent(read))
+    // A game is written once a row is committed; the result named must be
+    // the one the rows make, as "won" and "lost" both mean over.
+    if (game.rows.empty() || game.result() != result || !consistencyFault(game).empty())
         return HistoryLineKind::Unreadable;
-    record = read;
+    entry = read;
     return HistoryLineKind::Game;
 }
 
-std::array<ScoredRow, kRows> scoredRows(const GameRecord &record)
-{
-    std::array<ScoredRow, kRows> rows{};
-    for (int row = 0; row < record.rowCount; ++row)
-        rows[static_cast<std::size_t>(row)] = record.rows[static_cast<std::size_t>(row)].scored;
-    return rows;
-}
-
-} // namespace rules
+} // namespace records

@@ -2,13 +2,13 @@
 // gives back is read as the same game, and a hand-made damaged, foreign or
 // later file is refused with its reason.
 
-#include "rules/SavedGame.h"
-#include "rules/Scoring.h"
+#include "records/SavedGameFormat.h"
 #include "support/FailOnWarnings.h"
+#include "support/RecordsTestSupport.h"
 
 #include <QtTest>
 
-using rules::SavedGame;
+using records::PlayedGame;
 
 namespace
 {
@@ -36,27 +36,12 @@ const QByteArray kVersion1 = "Hueriddle saved game\n"
                              "state playing\n"
                              "end\n";
 
-SavedGame scoredGame(bool unique, rules::Combination secret,
-                     std::initializer_list<rules::Combination> guesses, rules::Combination placed)
-{
-    SavedGame game;
-    game.unique = unique;
-    game.secret = secret;
-    for (const rules::Combination &guess : guesses)
-        game.rows.push_back({guess, rules::score(secret, guess)});
-    game.placed = placed;
-    game.done = !game.rows.empty() && (game.rows.back().score.black == 4 || game.rows.size() == 8);
-    return game;
-}
-
 QByteArray replaced(QByteArray bytes, const QByteArray &from, const QByteArray &to)
 {
     return bytes.replace(from, to);
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(rules::SavedGame)
 
 class TestSavedGame : public FailOnWarnings
 {
@@ -66,7 +51,6 @@ private slots:
     void readsTheWritersGames();
     void readsAHandWrittenFile_data();
     void readsAHandWrittenFile();
-    void aMoveMarkBeyondTheRowsIsNoGame();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
     void refusesEveryCutOfAGoodFile();
@@ -74,86 +58,50 @@ private slots:
 
 void TestSavedGame::readsTheWritersGames_data()
 {
-    QTest::addColumn<SavedGame>("game");
-    QTest::newRow("new game with replacement") << scoredGame(false, {6, 6, 1, 2}, {}, {});
+    QTest::addColumn<PlayedGame>("game");
+    QTest::newRow("new game with replacement") << notation::game("with 6612:");
     QTest::newRow("new game without replacement, pegs placed")
-        << scoredGame(true, {4, 1, 6, 2}, {}, {3, 0, 0, 5});
+        << notation::game("without 4162: placed 3005");
     QTest::newRow("seven rows scored, a repeated colour placed without replacement")
-        << scoredGame(true, {1, 2, 3, 4},
-                      {{4, 3, 2, 1},
-                       {3, 4, 1, 2},
-                       {2, 1, 4, 3},
-                       {5, 6, 1, 2},
-                       {1, 5, 6, 3},
-                       {2, 3, 5, 6},
-                       {6, 5, 4, 1}},
-                      {2, 2, 0, 6});
-    SavedGame partlyMoved = scoredGame(false, {5, 5, 2, 1}, {{1, 1, 1, 1}, {2, 2, 2, 2}}, {});
-    partlyMoved.rowsByMove[1] = true;
-    QTest::newRow("second row played by Move") << partlyMoved;
+        << notation::game("without 1234: 4321:04 3412:04 2143:04 5612:02 1563:11 2356:02 6541:02 "
+                          "placed 2206");
+    QTest::newRow("second row played by Move") << notation::game("with 5521: 1111:10 2222:10m");
     QTest::newRow("won on the third row")
-        << scoredGame(false, {5, 5, 2, 1}, {{1, 1, 1, 1}, {2, 2, 2, 2}, {5, 5, 2, 1}}, {});
-    QTest::newRow("lost after eight rows") << scoredGame(false, {4, 5, 6, 5},
-                                                         {{1, 1, 1, 1},
-                                                          {2, 2, 2, 2},
-                                                          {3, 3, 3, 3},
-                                                          {4, 4, 4, 4},
-                                                          {5, 5, 5, 4},
-                                                          {6, 5, 4, 5},
-                                                          {5, 6, 4, 5},
-                                                          {6, 4, 5, 5}},
-                                                         {});
+        << notation::game("with won 5521: 1111:10 2222:10 5521:40");
+    QTest::newRow("lost after eight rows")
+        << notation::game("with lost 4565: 1111:00 2222:00 3333:00 4444:10 5554:12 6545:22 "
+                          "5645:13 6455:13");
 }
 
 void TestSavedGame::readsTheWritersGames()
 {
-    QFETCH(SavedGame, game);
-    QCOMPARE(rules::consistencyFault(game), std::string());
-    const std::string bytes = rules::writeSavedGame(game);
-    QVERIFY(bytes.size() <= rules::kSavedGameMaxBytes);
-    const rules::SavedGameReading reading = rules::readSavedGame(bytes);
+    QFETCH(PlayedGame, game);
+    QCOMPARE(records::consistencyFault(game), std::string());
+    const std::string bytes = records::writeSavedGame(game);
+    QVERIFY(bytes.size() <= records::kSavedGameMaxBytes);
+    const records::SavedGameReading reading = records::readSavedGame(bytes);
     QVERIFY2(reading.game.has_value(), reading.reason.c_str());
-    QVERIFY(*reading.game == game);
-    QCOMPARE(rules::writeSavedGame(*reading.game), bytes);
+    QCOMPARE(*reading.game, game);
+    QCOMPARE(records::writeSavedGame(*reading.game), bytes);
 }
 
 void TestSavedGame::readsAHandWrittenFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("secondByMove");
-    QTest::newRow("version 2, the second row by Move") << kGood << true;
-    QTest::newRow("version 1: every row the player's") << kVersion1 << false;
+    QTest::addColumn<PlayedGame>("game");
+    QTest::newRow("version 2, the second row by Move")
+        << kGood << notation::game("with 1234: 1111:10 4321:04m placed 5060");
+    QTest::newRow("version 1: every row the player's")
+        << kVersion1 << notation::game("with 1234: 1111:10 4321:04 placed 5060");
 }
 
 void TestSavedGame::readsAHandWrittenFile()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, secondByMove);
-    const rules::SavedGameReading reading = rules::readSavedGame(bytes.toStdString());
+    QFETCH(PlayedGame, game);
+    const records::SavedGameReading reading = records::readSavedGame(bytes.toStdString());
     QVERIFY2(reading.game.has_value(), reading.reason.c_str());
-    const SavedGame &game = *reading.game;
-    QCOMPARE(game.unique, false);
-    QCOMPARE(game.secret, (rules::Combination{1, 2, 3, 4}));
-    QCOMPARE(game.rows.size(), std::size_t(2));
-    QCOMPARE(game.rows[0].guess, (rules::Combination{1, 1, 1, 1}));
-    QCOMPARE(game.rows[1].score, (rules::Score{0, 4}));
-    QCOMPARE(game.placed, (rules::Combination{5, 0, 6, 0}));
-    QCOMPARE(game.done, false);
-    std::array<bool, rules::kRows> byMove{};
-    byMove[1] = secondByMove;
-    QVERIFY(game.rowsByMove == byMove);
-}
-
-// A row that was never played cannot have been played by Move; a snapshot
-// that says so is not a game.
-void TestSavedGame::aMoveMarkBeyondTheRowsIsNoGame()
-{
-    SavedGame game = scoredGame(false, {1, 2, 3, 4}, {{1, 1, 1, 1}}, {});
-    game.rowsByMove[0] = true;
-    QCOMPARE(rules::consistencyFault(game), std::string());
-    game.rowsByMove[1] = true;
-    QCOMPARE(rules::consistencyFault(game),
-             std::string("a row not played is marked as played by Move"));
+    QCOMPARE(*reading.game, game);
 }
 
 void TestSavedGame::refusesDamagedFiles_data()
@@ -227,7 +175,7 @@ void TestSavedGame::refusesDamagedFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
-    const rules::SavedGameReading reading = rules::readSavedGame(bytes.toStdString());
+    const records::SavedGameReading reading = records::readSavedGame(bytes.toStdString());
     QVERIFY(!reading.game.has_value());
     QVERIFY2(QString::fromStdString(reading.reason).contains(reason), reading.reason.c_str());
 }
@@ -237,8 +185,8 @@ void TestSavedGame::refusesDamagedFiles()
 void TestSavedGame::refusesEveryCutOfAGoodFile()
 {
     for (qsizetype length = 0; length < kGood.size(); ++length) {
-        const rules::SavedGameReading reading =
-            rules::readSavedGame(kGood.left(length).toStdString());
+        const records::SavedGameReading reading =
+            records::readSavedGame(kGood.left(length).toStdString());
         QVERIFY2(!reading.game.has_value(), qPrintable(QString::number(length)));
         QVERIFY(!reading.reason.empty());
     }

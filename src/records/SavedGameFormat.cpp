@@ -1,10 +1,9 @@
-#include "SavedGame.h"
-
-#include "Scoring.h"
+#include "records/SavedGameFormat.h"
 
 #include <charconv>
+#include <vector>
 
-namespace rules
+namespace records
 {
 
 namespace
@@ -16,22 +15,7 @@ constexpr std::string_view kWithoutReplacement = "without-replacement";
 constexpr std::string_view kPlayedByPlayer = "player";
 constexpr std::string_view kPlayedByMove = "move";
 
-bool codeInRange(std::int32_t code)
-{
-    return code >= kFirstCode && code <= kLastCode;
-}
-
-std::string combinationFault(const Combination &codes, bool unique, std::string_view what)
-{
-    for (std::int32_t code : codes)
-        if (!codeInRange(code))
-            return std::string(what) + " holds a code outside 1 to 6";
-    if (unique && hasRepeatedCode(codes))
-        return std::string(what) + " repeats a colour in a game without replacement";
-    return {};
-}
-
-void appendCodes(std::string &out, const Combination &codes)
+void appendCodes(std::string &out, const rules::Combination &codes)
 {
     for (std::int32_t code : codes) {
         out += ' ';
@@ -116,7 +100,7 @@ SavedGameReading damaged(std::size_t lineIndex, std::string_view what)
 
 } // namespace
 
-std::string writeSavedGame(const SavedGame &game)
+std::string writeSavedGame(const PlayedGame &game)
 {
     std::string out;
     out += kMagicLine;
@@ -124,17 +108,15 @@ std::string writeSavedGame(const SavedGame &game)
     out += game.unique ? kWithoutReplacement : kWithReplacement;
     out += "\nsecret";
     appendCodes(out, game.secret);
-    for (std::size_t index = 0; index < game.rows.size(); ++index) {
-        const ScoredRow &row = game.rows[index];
+    for (const PlayedRow &row : game.rows) {
         out += "\nrow";
         appendCodes(out, row.guess);
         out += ' ' + std::to_string(row.score.black) + ' ' + std::to_string(row.score.white) + ' ';
-        out += index < game.rowsByMove.size() && game.rowsByMove[index] ? kPlayedByMove
-                                                                        : kPlayedByPlayer;
+        out += row.byMove ? kPlayedByMove : kPlayedByPlayer;
     }
     out += "\nplaced";
     appendCodes(out, game.placed);
-    out += game.done ? "\nstate over" : "\nstate playing";
+    out += game.over ? "\nstate over" : "\nstate playing";
     out += "\nend\n";
     return out;
 }
@@ -169,7 +151,7 @@ SavedGameReading readSavedGame(std::string_view bytes)
     if (!whole || lines.back() != "end")
         return refuse("the file is cut short");
 
-    SavedGame game;
+    PlayedGame game;
     std::size_t at = 2;
     const auto variant = at < lines.size() ? fields(lines[at], "variant") : std::nullopt;
     if (!variant || variant->size() != 1 ||
@@ -181,7 +163,7 @@ SavedGameReading readSavedGame(std::string_view bytes)
         return damaged(at, "no secret");
     ++at;
     while (at < lines.size() && lines[at].substr(0, 4) == "row ") {
-        if (game.rows.size() == std::size_t(kRows))
+        if (game.rows.full())
             return damaged(at, "more than eight rows");
         // From version 2 on, a row ends with who played it.
         std::string_view line = lines[at];
@@ -198,11 +180,11 @@ SavedGameReading readSavedGame(std::string_view bytes)
         std::int32_t values[6];
         if (!numbers(line, "row", 6, values))
             return damaged(at, "a row is not four codes and a score");
-        game.rowsByMove[game.rows.size()] = byMove;
-        ScoredRow row;
-        for (int position = 0; position < kPositions; ++position)
+        PlayedRow row;
+        for (int position = 0; position < rules::kPositions; ++position)
             row.guess[position] = values[position];
         row.score = {values[4], values[5]};
+        row.byMove = byMove;
         game.rows.push_back(row);
         ++at;
     }
@@ -210,9 +192,9 @@ SavedGameReading readSavedGame(std::string_view bytes)
         return damaged(at, "no placed pegs");
     ++at;
     if (at < lines.size() && lines[at] == "state playing")
-        game.done = false;
+        game.over = false;
     else if (at < lines.size() && lines[at] == "state over")
-        game.done = true;
+        game.over = true;
     else
         return damaged(at, "no state");
     ++at;
@@ -225,36 +207,4 @@ SavedGameReading readSavedGame(std::string_view bytes)
     return {std::move(game), {}};
 }
 
-std::string consistencyFault(const SavedGame &game)
-{
-    if (std::string fault = combinationFault(game.secret, game.unique, "the secret");
-        !fault.empty())
-        return fault;
-    if (game.rows.size() > std::size_t(kRows))
-        return "more than eight rows";
-    for (std::size_t index = game.rows.size(); index < game.rowsByMove.size(); ++index)
-        if (game.rowsByMove[index])
-            return "a row not played is marked as played by Move";
-    bool won = false;
-    for (const ScoredRow &row : game.rows) {
-        if (won)
-            return "a row follows a win";
-        if (std::string fault = combinationFault(row.guess, game.unique, "a row"); !fault.empty())
-            return fault;
-        if (row.score != score(game.secret, row.guess))
-            return "a row's score is not the secret's";
-        won = row.score.black == kPositions;
-    }
-    const bool over = won || game.rows.size() == std::size_t(kRows);
-    if (game.done != over)
-        return over ? "the game is over but not marked so" : "the game is marked over too early";
-    for (std::int32_t code : game.placed) {
-        if (code != 0 && !codeInRange(code))
-            return "a placed peg holds a code outside 1 to 6";
-        if (code != 0 && game.done)
-            return "a peg is placed after the end of the game";
-    }
-    return {};
-}
-
-} // namespace rules
+} // namespace records

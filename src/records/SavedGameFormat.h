@@ -1,37 +1,19 @@
 #pragma once
 
-#include "CandidateSearch.h"
-#include "Combination.h"
+#include "records/PlayedGame.h"
 
-#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-namespace rules
+namespace records
 {
-
-// A game as it stands, all that is needed to put it back on the board: the
-// variant, the secret, the committed rows from row 7 down with their scores,
-// the codes placed on the active row (0 for an empty peg) and whether the
-// game is over. The active row is the one below the last committed row.
-struct SavedGame {
-    bool unique = false;
-    Combination secret{};
-    std::vector<ScoredRow> rows;
-    // Which of `rows` Move played, by the same index; false beyond them.
-    std::array<bool, kRows> rowsByMove{};
-    Combination placed{};
-    bool done = false;
-
-    friend bool operator==(const SavedGame &, const SavedGame &) = default;
-};
 
 // What the reader made of some bytes: a game, or the reason they are not one,
 // in a few words for a line on standard error.
 struct SavedGameReading {
-    std::optional<SavedGame> game;
+    std::optional<PlayedGame> game;
     std::string reason;
 };
 
@@ -57,17 +39,11 @@ inline constexpr int kSavedGameVersion = 2;
 // reader refuses anything longer unread.
 inline constexpr std::size_t kSavedGameMaxBytes = 4096;
 
-std::string writeSavedGame(const SavedGame &game);
+std::string writeSavedGame(const PlayedGame &game);
 
 // Reads the bytes of a saved game, trusting nothing: a file that is empty, cut
 // short, of a later version, of another program or otherwise damaged gives a
 // reason and no game. A game given is consistent (consistencyFault() is empty).
 SavedGameReading readSavedGame(std::string_view bytes);
 
-// Why `game` could not have come from play, or empty when it could: every
-// code in range and, without replacement, no repeated code in the secret or a
-// committed row; every score the secret's; no row after a win; over exactly
-// after a win or the eighth row; nothing placed once the game is over.
-std::string consistencyFault(const SavedGame &game);
-
-} // namespace rules
+} // namespace records

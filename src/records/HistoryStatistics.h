@@ -1,11 +1,14 @@
 #pragma once
 
-#include "rules/GameRecord.h"
+#include "records/HistoryEntry.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+namespace records
+{
 
 // The numbers of one variant, from its games in the order they were played.
 struct VariantStatistics {
@@ -28,7 +31,9 @@ struct VariantStatistics {
     // The mean number of rows of a won game; 0 before any win.
     double averageWinRows() const;
 
-    void add(const rules::GameRecord &game);
+    void add(const PlayedGame &game);
+
+    friend bool operator==(const VariantStatistics &, const VariantStatistics &) = default;
 };
 
 // Everything the statistics window shows of a history: each variant's
@@ -40,10 +45,10 @@ public:
     static HistoryStatistics fromHistory(std::string_view bytes);
 
     // Counts one more game, played after the others.
-    void add(const rules::GameRecord &game);
+    void add(const HistoryEntry &entry);
 
     const VariantStatistics &variant(bool unique) const { return m_variants[unique ? 1 : 0]; }
-    const std::optional<rules::GameRecord> &lastGame() const { return m_lastGame; }
+    const std::optional<HistoryEntry> &lastGame() const { return m_lastGame; }
     // Lines left out: damaged or foreign ones, and those of a later version
     // of the program (kept in the file for it).
     std::int64_t unreadableLines() const { return m_unreadable; }
@@ -51,7 +56,9 @@ public:
 
 private:
     std::array<VariantStatistics, 2> m_variants{};
-    std::optional<rules::GameRecord> m_lastGame;
+    std::optional<HistoryEntry> m_lastGame;
     std::int64_t m_unreadable = 0;
     std::int64_t m_laterVersion = 0;
 };
+
+} // namespace records
