@@ -3,9 +3,9 @@
 #include "desktop/files/KeptFile.h"
 #include "desktop/files/StateDirectory.h"
 #include "desktop/files/UserSettings.h"
+#include "desktop/process/Diagnostics.h"
 
 #include <QDir>
-#include <cstdio>
 
 namespace
 {
@@ -13,13 +13,6 @@ namespace
 // How long the end of the program, or an input after a scored row, waits for
 // the game to be written at most.
 constexpr int kWriteWaitMs = 5000;
-
-void printLine(const QString &line)
-{
-    std::fputs((QStringLiteral("hueriddle: ") + line).toLocal8Bit().append('\n').constData(),
-               stderr);
-    std::fflush(stderr);
-}
 
 } // namespace
 
@@ -45,8 +38,9 @@ void GameKeeper::open()
 {
     m_file = std::make_unique<KeptFile>(path());
     if (m_file->path().isEmpty())
-        printLine(QStringLiteral("neither XDG_STATE_HOME nor HOME names a directory; the game "
-                                 "in progress will not be kept"));
+        Diagnostics::printLine(
+            QStringLiteral("neither XDG_STATE_HOME nor HOME names a directory; the game "
+                           "in progress will not be kept"));
 }
 
 std::optional<rules::SavedGame> GameKeeper::readUnfinished()

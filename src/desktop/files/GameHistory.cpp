@@ -1,5 +1,7 @@
 #include "desktop/files/GameHistory.h"
 
+#include "desktop/process/Diagnostics.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -84,8 +86,9 @@ QString GameHistory::keepAside() const
     // free a moment ago, and only this program writes in the directory.
     if (::rename(QFile::encodeName(current).constData(), QFile::encodeName(aside).constData()) !=
         0) {
-        std::fprintf(stderr, "hueriddle: cannot move the history of games %s aside: %s\n",
-                     qPrintable(current), std::strerror(errno));
+        const int error = errno;
+        Diagnostics::printLine(QStringLiteral("cannot move the history of games %1 aside: %2")
+                                   .arg(current, QString::fromLocal8Bit(std::strerror(error))));
         return {};
     }
     return aside;
@@ -96,6 +99,6 @@ void GameHistory::warnOnce(const QString &what) const
     if (m_warned)
         return;
     m_warned = true;
-    std::fprintf(stderr, "hueriddle: cannot write the history of games %s (%s); playing on\n",
-                 qPrintable(filePath()), qPrintable(what));
+    Diagnostics::printLine(QStringLiteral("cannot write the history of games %1 (%2); playing on")
+                               .arg(filePath(), what));
 }
