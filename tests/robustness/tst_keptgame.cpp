@@ -10,6 +10,7 @@
 //
 // The seed of the kill loop is printed; HUERIDDLE_KILL_SEED=<seed> replays it.
 
+#include "desktop/files/ProgramFolders.h"
 #include "desktop/files/UserSettings.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
@@ -159,7 +160,7 @@ struct Homes {
     QString config() const { return root.filePath(QStringLiteral("config")); }
     QString state() const { return root.filePath(QStringLiteral("state")); }
     QString runtime() const { return root.filePath(QStringLiteral("runtime")); }
-    QString stateDir() const { return state() + u'/' + UserSettings::kStateDirectoryName; }
+    QString stateDir() const { return state() + u'/' + ProgramFolders::kName; }
     QString savedGame() const { return stateDir() + u'/' + UserSettings::kSavedGameFileName; }
 
     std::function<void(QProcessEnvironment &)> environment() const

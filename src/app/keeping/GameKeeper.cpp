@@ -1,7 +1,7 @@
 #include "app/keeping/GameKeeper.h"
 
 #include "desktop/files/KeptFile.h"
-#include "desktop/files/StateDirectory.h"
+#include "desktop/files/ProgramFolders.h"
 #include "desktop/files/UserSettings.h"
 #include "desktop/process/Diagnostics.h"
 
@@ -29,7 +29,7 @@ GameKeeper::~GameKeeper()
 
 QString GameKeeper::path()
 {
-    const QString directory = StateDirectory::path();
+    const QString directory = ProgramFolders::stateDirectory();
     return directory.isEmpty() ? QString()
                                : QDir(directory).filePath(UserSettings::kSavedGameFileName);
 }

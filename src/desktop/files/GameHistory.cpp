@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,12 +14,6 @@
 #include <unistd.h>
 
 GameHistory::GameHistory(const QString &directory) : m_directory(directory) {}
-
-QString GameHistory::defaultDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/hueriddle");
-}
 
 QString GameHistory::filePath() const
 {

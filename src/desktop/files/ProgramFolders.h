@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's folders under the user's XDG base directories, as
+// freedesktop.org's base directory rules place them, each named kName.
+namespace ProgramFolders
+{
+
+inline const QString kName = QStringLiteral("hueriddle");
+
+// Where the program keeps what a player would lose with it (the unfinished
+// game): $XDG_STATE_HOME/hueriddle when XDG_STATE_HOME is an absolute path
+// (a relative one counts as unset, as the rules say), else
+// $HOME/.local/state/hueriddle; empty when HOME is no absolute path either.
+// Whether or not it exists. Resolved here: Qt 6.4 names no state location.
+QString stateDirectory();
+
+// Where the program keeps its data (the history of games): QStandardPaths'
+// writable generic data location, then "hueriddle"; that is
+// $XDG_DATA_HOME/hueriddle, or ~/.local/share/hueriddle when XDG_DATA_HOME is
+// unset or empty. Whether or not it exists.
+QString dataDirectory();
+
+// `subfolder` of the program's folder in each data directory where it
+// exists: $XDG_DATA_HOME's first, then those of $XDG_DATA_DIRS in order.
+QStringList foundInDataDirectories(const QString &subfolder);
+
+} // namespace ProgramFolders
