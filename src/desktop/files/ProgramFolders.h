@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's folders under the user's XDG base directories, as
-// freedesktop.org's base directory rules place them, each named kName.
+// The program's folders, each named kName, under the user's XDG base
+// directories (freedesktop.org's base directory rules).
 namespace ProgramFolders
 {
 
