@@ -10,6 +10,7 @@
 //
 // The seed of the kill loop is printed; HUERIDDLE_KILL_SEED=<seed> replays it.
 
+#include "app/preferences/PreferenceTable.h"
 #include "desktop/files/ProgramFolders.h"
 #include "desktop/files/UserSettings.h"
 #include "rules/CandidateSearch.h"
