@@ -4,6 +4,7 @@
 
 #include "support/FailOnWarnings.h"
 #include "support/GameDriver.h"
+#include "support/SettingsFile.h"
 #include "support/TestFiles.h"
 
 #include <QScopeGuard>
@@ -19,40 +20,14 @@ namespace
 const QString kMainKey = QStringLiteral("HueRiddlesMain");
 const QString kPaletteKey = QStringLiteral("HueRiddlesPalette");
 
-struct Windows {
-    QString board;
-    QString palette;
-};
-
-std::optional<Windows> waitForWindows(ProgramRun &run)
-{
-    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
-    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
-    if (!board || !palette)
-        return std::nullopt;
-    return Windows{*board, *palette};
-}
-
 // Whether the program answers: a new game without replacement shows in the
 // board window's title.
-bool answersNewGame(const Windows &windows)
+bool answersNewGame(const GameWindows &windows)
 {
     return typeInto(windows.palette, QStringLiteral("ctrl+shift+n")) && pollUntil([&] {
                return windowName(windows.board) ==
                       QStringLiteral("Hueriddle (without replacement)");
            });
-}
-
-// Waits for the end of the program; empty when it ended with status 0.
-QString endedCleanly(ProgramRun &run)
-{
-    if (!run.process().waitForFinished(kWaitMs))
-        return QStringLiteral("the program did not end");
-    if (run.process().exitStatus() != QProcess::NormalExit)
-        return QStringLiteral("the program crashed: ") + run.output();
-    if (run.process().exitCode() != 0)
-        return QStringLiteral("exit status %1: %2").arg(run.process().exitCode()).arg(run.output());
-    return QString();
 }
 
 } // namespace
@@ -95,9 +70,9 @@ void TestDesktopFaults::unusableSettings()
 
     QTemporaryDir root;
     QString configHome = root.filePath(QStringLiteral("config"));
-    QVERIFY(QDir().mkpath(configHome + QStringLiteral("/Hueriddle")));
-    const QString settingsDir = configHome + QStringLiteral("/Hueriddle");
-    const QString settingsFile = settingsDir + QStringLiteral("/Hueriddle.conf");
+    const QString settingsDir = settingsDirectoryIn(configHome);
+    const QString settingsFile = settingsFileIn(configHome);
+    QVERIFY(QDir().mkpath(settingsDir));
     std::function<void(QProcessEnvironment &)> adjust;
     QString program = kProgram;
     QStringList arguments;
@@ -108,7 +83,7 @@ void TestDesktopFaults::unusableSettings()
     if (fault == QLatin1String("read-only directory")) {
         {
             ProgramRun earlier(kProgram, configHome);
-            const std::optional<Windows> windows = waitForWindows(earlier);
+            const std::optional<GameWindows> windows = waitForGameWindows(earlier);
             QVERIFY2(windows, qPrintable(earlier.output()));
             QVERIFY(moveWindow(windows->board, earlierBoard));
             QVERIFY(moveWindow(windows->palette, earlierPalette));
@@ -147,7 +122,7 @@ void TestDesktopFaults::unusableSettings()
     });
 
     ProgramRun run(program, configHome, arguments, adjust);
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForGameWindows(run);
     QVERIFY2(windows, qPrintable(run.output()));
     if (fault == QLatin1String("read-only directory")) {
         // The frames the earlier run saved are read: both windows open there.
@@ -195,7 +170,7 @@ void TestDesktopFaults::endsCleanlyOnSignals()
 
     QTemporaryDir config;
     ProgramRun run(kProgram, config.path());
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForGameWindows(run);
     QVERIFY2(windows, qPrintable(run.output()));
     const QPoint boardAt(90, 30);
     const QPoint paletteAt(700, 500);
@@ -239,23 +214,17 @@ void TestDesktopFaults::secondInstanceAtOnce()
 {
     QTemporaryDir config;
     ProgramRun first(kProgram, config.path());
-    const std::optional<Windows> one = waitForWindows(first);
+    const std::optional<GameWindows> one = waitForGameWindows(first);
     QVERIFY2(one, qPrintable(first.output()));
     ProgramRun second(kProgram, config.path());
-    std::optional<Windows> two;
-    QVERIFY(pollUntil([&] {
-        const std::optional<QString> board = second.findWindow(kBoardTitle);
-        const std::optional<QString> palette = second.findWindow(kPaletteTitle);
-        if (board && palette)
-            two = Windows{*board, *palette};
-        return two.has_value();
-    }));
+    std::optional<GameWindows> two;
+    QVERIFY(pollUntil([&] { return (two = findGameWindows(second)).has_value(); }));
 
     QList<QPoint> boardPositions;
     QList<QPoint> palettePositions;
     for (int step = 0; step < 25; ++step) {
         for (int instance = 0; instance < 2; ++instance) {
-            const Windows &each = instance == 0 ? *one : *two;
+            const GameWindows &each = instance == 0 ? *one : *two;
             const QPoint boardAt(20 + 13 * step + 400 * instance, 10 + 7 * step);
             const QPoint paletteAt(900 - 11 * step, 600 + 150 * instance - 5 * step);
             QVERIFY(moveWindow(each.board, boardAt));
@@ -292,7 +261,7 @@ void TestDesktopFaults::secondInstanceAtOnce()
     QVERIFY(palette && palettePositions.contains(*palette));
 
     ProgramRun third(kProgram, config.path());
-    const std::optional<Windows> three = waitForWindows(third);
+    const std::optional<GameWindows> three = waitForGameWindows(third);
     QVERIFY2(three, qPrintable(third.output()));
     QCOMPARE(windowGeometry(three->board).value_or(QRect()).topLeft(), *board);
     QCOMPARE(windowGeometry(three->palette).value_or(QRect()).topLeft(), *palette);

@@ -11,12 +11,14 @@
 // The seed of the kill loop is printed; HUERIDDLE_KILL_SEED=<seed> replays it.
 
 #include "app/preferences/PreferenceTable.h"
+#include "desktop/files/ProgramFolders.h"
 #include "desktop/files/UserSettings.h"
 #include "records/SavedGameFormat.h"
 #include "rules/CandidateSearch.h"
 #include "rules/ColorCode.h"
 #include "support/FailOnWarnings.h"
 #include "support/GameDriver.h"
+#include "support/SettingsFile.h"
 #include "support/TestSeed.h"
 
 #include <QDirIterator>
@@ -31,27 +33,21 @@ using namespace e2e;
 namespace
 {
 
-struct Windows {
-    QString board;
-    QString palette;
-};
-
 // Both windows, the palette moved off the board where it covers it (there is
 // no window manager to place it), so that the whole board can be read.
-std::optional<Windows> waitForWindows(ProgramRun &run)
+std::optional<GameWindows> waitForWindowsApart(ProgramRun &run)
 {
-    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
-    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
-    if (!board || !palette)
+    const std::optional<GameWindows> windows = waitForGameWindows(run);
+    if (!windows)
         return std::nullopt;
-    const std::optional<QRect> boardRect = windowGeometry(*board);
-    const std::optional<QRect> paletteRect = windowGeometry(*palette);
+    const std::optional<QRect> boardRect = windowGeometry(windows->board);
+    const std::optional<QRect> paletteRect = windowGeometry(windows->palette);
     if (!boardRect || !paletteRect)
         return std::nullopt;
     if (boardRect->intersects(*paletteRect) &&
-        !moveWindow(*palette, QPoint(boardRect->right() + 40, boardRect->top() + 100)))
+        !moveWindow(windows->palette, QPoint(boardRect->right() + 40, boardRect->top() + 100)))
         return std::nullopt;
-    return Windows{*board, *palette};
+    return windows;
 }
 
 // What the board window shows, read from the screen.
@@ -62,7 +58,7 @@ struct ShownGame {
     QString title;
 };
 
-std::optional<ShownGame> readShownGame(const Windows &windows)
+std::optional<ShownGame> readShownGame(const GameWindows &windows)
 {
     const std::optional<QRect> geometry = windowGeometry(windows.board);
     if (!geometry)
@@ -142,25 +138,13 @@ bool pressKeys(const QStringList &keys, int delayMs = 40)
     return xdotool(QStringList{"key", "--delay", QString::number(delayMs)} + keys).has_value();
 }
 
-// Waits for the end of the program; empty when it ended with status 0.
-QString endedCleanly(ProgramRun &run)
-{
-    if (!run.process().waitForFinished(kWaitMs))
-        return QStringLiteral("the program did not end");
-    if (run.process().exitStatus() != QProcess::NormalExit)
-        return QStringLiteral("the program crashed: ") + run.output();
-    if (run.process().exitCode() != 0)
-        return QStringLiteral("exit status %1: %2").arg(run.process().exitCode()).arg(run.output());
-    return QString();
-}
-
 // The directories a run of the program uses, kept from one run to the next.
 struct Homes {
     QTemporaryDir root;
     QString config() const { return root.filePath(QStringLiteral("config")); }
     QString state() const { return root.filePath(QStringLiteral("state")); }
     QString runtime() const { return root.filePath(QStringLiteral("runtime")); }
-    QString stateDir() const { return state() + u'/' + UserSettings::kStateDirectoryName; }
+    QString stateDir() const { return state() + u'/' + ProgramFolders::kName; }
     QString savedGame() const { return stateDir() + u'/' + UserSettings::kSavedGameFileName; }
 
     std::function<void(QProcessEnvironment &)> environment() const
@@ -200,7 +184,7 @@ private slots:
 private:
     // Plays `rows` rows of random guesses by the keyboard, starting a new game
     // of the same variant whenever one ends early.
-    void playRows(ProgramRun &run, const Windows &windows, bool unique, int rows);
+    void playRows(ProgramRun &run, const GameWindows &windows, bool unique, int rows);
     std::mt19937_64 m_random{QRandomGenerator::global()->generate64()};
 };
 
@@ -212,7 +196,7 @@ void TestKeptGame::initTestCase()
     QVERIFY(QFileInfo(kProgram).isExecutable());
 }
 
-void TestKeptGame::playRows(ProgramRun &run, const Windows &windows, bool unique, int rows)
+void TestKeptGame::playRows(ProgramRun &run, const GameWindows &windows, bool unique, int rows)
 {
     QVERIFY(xdotool({"windowfocus", "--sync", windows.palette}));
     for (int played = 0; played < rows;) {
@@ -275,7 +259,7 @@ void TestKeptGame::resumesAfterTheEnd()
     QImage paletteBefore;
     {
         ProgramRun run(kProgram, homes.config(), {}, homes.environment());
-        const std::optional<Windows> windows = waitForWindows(run);
+        const std::optional<GameWindows> windows = waitForWindowsApart(run);
         QVERIFY2(windows, qPrintable(run.output()));
         if (unique) {
             QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+shift+n")));
@@ -316,7 +300,7 @@ void TestKeptGame::resumesAfterTheEnd()
     QVERIFY(!kept->over);
 
     ProgramRun run(kProgram, homes.config(), {}, homes.environment());
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForWindowsApart(run);
     QVERIFY2(windows, qPrintable(run.output()));
     std::optional<ShownGame> shown;
     QVERIFY(pollUntil([&] { return (shown = readShownGame(*windows)).has_value(); }));
@@ -382,7 +366,7 @@ void TestKeptGame::survivesKillsAtRandomMoments()
             QVERIFY(run.alive());
             QThread::msleep(random() % 400);
         } else {
-            const std::optional<Windows> windows = waitForWindows(run);
+            const std::optional<GameWindows> windows = waitForWindowsApart(run);
             QVERIFY2(windows, qPrintable(run.output()));
             std::optional<ShownGame> shown;
             QVERIFY(pollUntil([&] { return (shown = readShownGame(*windows)).has_value(); }));
@@ -421,7 +405,7 @@ void TestKeptGame::survivesKillsAtRandomMoments()
 
     // The temporary file of a write cut short is gone after the next start.
     ProgramRun run(kProgram, homes.config(), {}, homes.environment());
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForWindowsApart(run);
     QVERIFY2(windows, qPrintable(run.output()));
     const QString failure = quitWithCtrlQ(run, windows->board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -459,7 +443,7 @@ void TestKeptGame::keepsDamagedFilesAside()
         QCOMPARE(file.write(bytes), bytes.size());
     }
     ProgramRun run(kProgram, homes.config(), {}, homes.environment());
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForWindowsApart(run);
     QVERIFY2(windows, qPrintable(run.output()));
     std::optional<ShownGame> shown;
     QVERIFY(pollUntil([&] { return (shown = readShownGame(*windows)).has_value(); }));
@@ -529,7 +513,7 @@ void TestKeptGame::playsOnWithoutAStateDirectory()
         environment.insert(QStringLiteral("XDG_STATE_HOME"), stateHome);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), homes.runtime());
     });
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForWindowsApart(run);
     QVERIFY2(windows, qPrintable(run.output()));
     QVERIFY(xdotool({"windowfocus", "--sync", windows->palette}));
     for (int row = 0; row < 3; ++row)
@@ -559,7 +543,7 @@ void TestKeptGame::preferenceOffStartsANewGame()
     Homes homes;
     {
         ProgramRun run(kProgram, homes.config(), {}, homes.environment());
-        const std::optional<Windows> windows = waitForWindows(run);
+        const std::optional<GameWindows> windows = waitForWindowsApart(run);
         QVERIFY2(windows, qPrintable(run.output()));
         playRows(run, *windows, false, 2);
         if (QTest::currentTestFailed())
@@ -569,13 +553,12 @@ void TestKeptGame::preferenceOffStartsANewGame()
     }
     QVERIFY(readKept(homes.savedGame()).has_value());
     {
-        QSettings settings(homes.config() + QStringLiteral("/Hueriddle/Hueriddle.conf"),
-                           QSettings::IniFormat);
+        QSettings settings(settingsFileIn(homes.config()), QSettings::IniFormat);
         settings.setValue(
             PreferenceTable::preference(PreferenceTable::Id::ResumeGame).settingsKey(), false);
     }
     ProgramRun run(kProgram, homes.config(), {}, homes.environment());
-    const std::optional<Windows> windows = waitForWindows(run);
+    const std::optional<GameWindows> windows = waitForWindowsApart(run);
     QVERIFY2(windows, qPrintable(run.output()));
     std::optional<ShownGame> shown;
     QVERIFY(pollUntil([&] { return (shown = readShownGame(*windows)).has_value(); }));
@@ -592,7 +575,7 @@ void TestKeptGame::secondStartRaisesTheFirst()
 {
     Homes homes;
     ProgramRun first(kProgram, homes.config(), {}, homes.environment());
-    const std::optional<Windows> windows = waitForWindows(first);
+    const std::optional<GameWindows> windows = waitForWindowsApart(first);
     QVERIFY2(windows, qPrintable(first.output()));
     QVERIFY(pressKeys({"1", "2", "3", "4", "ctrl+c"}));
     QVERIFY(pollUntil([&] { return readKept(homes.savedGame()).has_value(); }));
@@ -628,7 +611,7 @@ void TestKeptGame::secondStartRaisesTheFirst()
     QCOMPARE(::kill(pid_t(first.process().processId()), SIGKILL), 0);
     QVERIFY(first.process().waitForFinished(kWaitMs));
     ProgramRun third(kProgram, homes.config(), {}, homes.environment());
-    const std::optional<Windows> again = waitForWindows(third);
+    const std::optional<GameWindows> again = waitForWindowsApart(third);
     QVERIFY2(again, qPrintable(third.output()));
     const QString failure = quitWithCtrlQ(third, again->board);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));

@@ -6,6 +6,7 @@
 
 #include "app/AppController.h"
 #include "support/AlertRecorder.h"
+#include "support/SettingsFile.h"
 
 #include <QFile>
 #include <QScreen>
@@ -48,8 +49,8 @@ public:
 
     QString stateHome() const { return dir.filePath("state"); }
 
-    QString directory() const { return dir.filePath("Hueriddle"); }
-    QString filePath() const { return dir.filePath("Hueriddle/Hueriddle.conf"); }
+    QString directory() const { return settingsDirectoryIn(dir.path()); }
+    QString filePath() const { return settingsFileIn(dir.path()); }
 
     QTemporaryDir dir;
 

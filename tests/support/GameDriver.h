@@ -2,7 +2,8 @@
 
 // What a test needs to play the real program through its windows: where the
 // palette's colours and the menu bar's titles are, choosing from the "Game"
-// menu, answering alerts and quitting. Built on XSession.h.
+// menu, finding its two windows, answering alerts and quitting. Built on
+// XSession.h.
 
 #include "desktop/windows/WindowFrames.h"
 #include "support/BoardReader.h"
@@ -30,6 +31,33 @@ inline const QString kBoardTitle = QStringLiteral("^Hueriddle \\(with(out)? repl
 inline const QString kPaletteTitle = QStringLiteral("^Palette$");
 inline const QString kAlert = QStringLiteral("^Alert$");
 inline const QString kGameEnd = QStringLiteral("^(Congratulations!|Game over\\.)$");
+
+// The board and the palette window of one run, as xdotool names them.
+struct GameWindows {
+    QString board;
+    QString palette;
+};
+
+// Both windows of `run` as they are shown now; nothing unless both are.
+inline std::optional<GameWindows> findGameWindows(const ProgramRun &run)
+{
+    const std::optional<QString> board = run.findWindow(kBoardTitle);
+    const std::optional<QString> palette = run.findWindow(kPaletteTitle);
+    if (!board || !palette)
+        return std::nullopt;
+    return GameWindows{*board, *palette};
+}
+
+// Both windows of `run`, waiting for the board, then for the palette, as
+// ProgramRun::waitForWindow does; nothing when either does not come.
+inline std::optional<GameWindows> waitForGameWindows(const ProgramRun &run)
+{
+    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
+    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
+    if (!board || !palette)
+        return std::nullopt;
+    return GameWindows{*board, *palette};
+}
 
 // The top-left pixel of the palette peg of `code`: its corner is
 // (48 * ((code - 1) mod 3), 48 * ((code - 1) mod 2)) from the palette's lower
@@ -122,6 +150,19 @@ inline QString answerAlert(const ProgramRun &run, const QString &titlePattern,
     if (!pollUntil([&] { return !run.visibleWindows().contains(*alert); }, timeoutMs))
         return QString();
     return title;
+}
+
+// Waits for the end of the program; an empty string when it ended with
+// status 0, what went wrong otherwise.
+inline QString endedCleanly(ProgramRun &run)
+{
+    if (!run.process().waitForFinished(kWaitMs))
+        return QStringLiteral("the program did not end");
+    if (run.process().exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("the program crashed: ") + run.output();
+    if (run.process().exitCode() != 0)
+        return QStringLiteral("exit status %1: %2").arg(run.process().exitCode()).arg(run.output());
+    return QString();
 }
 
 // Types Ctrl+Q into `window` and waits for the program to end; an empty string

@@ -5,6 +5,8 @@
 // go through the server), and looks at the screen. Every wait is a poll with a
 // deadline.
 
+#include "support/SettingsFile.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
@@ -112,10 +114,7 @@ public:
             m_process.waitForStarted(kWaitMs);
         return m_process.state() == QProcess::Running && !m_process.waitForFinished(0);
     }
-    QString settingsFile() const
-    {
-        return m_configHome + QStringLiteral("/Hueriddle/Hueriddle.conf");
-    }
+    QString settingsFile() const { return settingsFileIn(m_configHome); }
 
     // The one visible window of this run whose title matches `titlePattern`
     // (a regular expression), or nothing.

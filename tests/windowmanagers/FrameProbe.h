@@ -72,6 +72,18 @@ inline std::optional<QRect> frameOf(const QString &window)
     return inside->marginsAdded(*extents);
 }
 
+// `rect` as "x,y widthxheight" for failure messages; "none" without one.
+inline QString describe(const std::optional<QRect> &rect)
+{
+    if (!rect)
+        return QStringLiteral("none");
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect->x())
+        .arg(rect->y())
+        .arg(rect->width())
+        .arg(rect->height());
+}
+
 // Whether the window manager keeps `window` minimised (WM_STATE Iconic).
 inline bool iconic(const QString &window)
 {

@@ -6,12 +6,13 @@
 // leaves the windows' saved frames as they were.
 
 #include "FrameProbe.h"
+#include "GameRun.h"
 #include "MutterDesktop.h"
-#include "RemoteKeyboard.h"
-#include "RemotePointer.h"
+#include "RemoteInput.h"
 #include "desktop/files/UserSettings.h"
 #include "support/FailOnWarnings.h"
 #include "support/GameDriver.h"
+#include "support/SettingsFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,8 +30,7 @@ namespace
 // The environment of a program started from `desktop`'s session, with
 // WAYLAND_DEBUG on so that the requests it makes of the compositor show on
 // its error output. `platform` is QT_QPA_PLATFORM (empty: unset).
-std::function<void(QProcessEnvironment &)> inSession(const MutterDesktop &desktop,
-                                                     const QString &platform)
+EnvironmentChange inSession(const MutterDesktop &desktop, const QString &platform)
 {
     return [&desktop, platform](QProcessEnvironment &environment) {
         desktop.exportTo(environment);
@@ -73,34 +73,12 @@ QByteArray frameRecord(const QRect &geometry)
     return window.saveGeometry();
 }
 
-// Sets QT_SCALE_FACTOR to `scale` (empty: none) on top of `session`.
-std::function<void(QProcessEnvironment &)>
-scaled(const std::function<void(QProcessEnvironment &)> &session, const QString &scale)
-{
-    return [session, scale](QProcessEnvironment &environment) {
-        session(environment);
-        if (!scale.isEmpty())
-            environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-    };
-}
-
-QString describe(const std::optional<QRect> &rect)
-{
-    if (!rect)
-        return QStringLiteral("none");
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(rect->x())
-        .arg(rect->y())
-        .arg(rect->width())
-        .arg(rect->height());
-}
-
 // Types the first key of the remote keyboard (a Shift, which plays nothing),
 // with which the seat gets its keyboard, until a window of the program has
 // the focus: `focused` tells.
-bool keyboardReaches(RemoteKeyboard &keyboard, const std::function<bool()> &focused)
+bool keyboardReaches(RemoteInput &input, const std::function<bool()> &focused)
 {
-    return pollUntil([&] { return keyboard.type(RemoteKeyboard::kShift) && focused(); });
+    return pollUntil([&] { return input.type(RemoteInput::kShift) && focused(); });
 }
 
 } // namespace
@@ -122,13 +100,6 @@ private slots:
     void xwaylandPaletteStaysAbove_data();
     void xwaylandPaletteStaysAbove();
     void waylandPaletteOwnedAndHidden();
-
-private:
-    void quit(ProgramRun &run, const QString &window)
-    {
-        const QString failure = quitWithCtrlQ(run, window);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    }
 };
 
 void TestMutter::initTestCase()
@@ -148,18 +119,18 @@ void TestMutter::x11ChosenThroughXwayland()
     const QPoint paletteAt(600, 400);
     {
         // A run on X11 that the player chose: the palette moved.
-        ProgramRun first(kProgram, config.path(), {}, inSession(desktop, QStringLiteral("xcb")));
+        GameRun first(config.path(), inSession(desktop, QStringLiteral("xcb")));
         const std::optional<QString> palette = first.waitForWindow(kPaletteTitle);
         QVERIFY2(palette, qPrintable(first.output()));
         QVERIFY(moveInside(*palette, paletteAt));
-        quit(first, *palette);
+        first.quit(*palette);
         QCOMPARE(savedPosition(first.settingsFile(), UserSettings::kPaletteFrameKey),
                  std::optional(paletteAt));
     }
 
     // Started from the desktop with no platform chosen, the program shows its
     // windows through Xwayland, and the palette comes back where it was.
-    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    GameRun run(config.path(), inSession(desktop, QString()));
     const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
     QVERIFY2(palette, qPrintable(QStringLiteral("no X11 window; Wayland windows: %1")
                                      .arg(waylandWindowTitled(run, QStringLiteral("Palette"))
@@ -168,7 +139,7 @@ void TestMutter::x11ChosenThroughXwayland()
     QVERIFY(pollUntil([&] { return insideOf(*palette).has_value(); }));
     QCOMPARE(insideOf(*palette)->topLeft(), paletteAt);
     QVERIFY(!waylandWindowTitled(run, QStringLiteral("Palette")));
-    quit(run, *palette);
+    run.quit(*palette);
 }
 
 void TestMutter::waylandWhenX11Refuses()
@@ -180,7 +151,7 @@ void TestMutter::waylandWhenX11Refuses()
     // the program.
     QTemporaryDir config;
     QTemporaryDir elsewhere;
-    ProgramRun run(kProgram, config.path(), {}, [&](QProcessEnvironment &environment) {
+    GameRun run(config.path(), [&](QProcessEnvironment &environment) {
         inSession(desktop, QString())(environment);
         environment.insert(QStringLiteral("XAUTHORITY"), elsewhere.filePath("missing"));
     });
@@ -213,7 +184,7 @@ void TestMutter::waylandKeepsSavedFrames()
 
     // Frames saved in an earlier run on X11.
     QTemporaryDir config;
-    const QString settingsFile = config.filePath(QStringLiteral("Hueriddle/Hueriddle.conf"));
+    const QString settingsFile = settingsFileIn(config.path());
     {
         QSettings settings(settingsFile, QSettings::IniFormat);
         settings.setValue(UserSettings::kBoardFrameKey, frameRecord(QRect(100, 50, 322, 551)));
@@ -222,16 +193,16 @@ void TestMutter::waylandKeepsSavedFrames()
     const QByteArray saved = fileContents(settingsFile);
     QVERIFY(!saved.isEmpty());
 
-    ProgramRun run(kProgram, config.path(), {},
-                   inSession(desktop, withXwayland ? QStringLiteral("wayland") : QString()));
+    GameRun run(config.path(),
+                inSession(desktop, withXwayland ? QStringLiteral("wayland") : QString()));
     QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
              qPrintable(run.output().right(2000)));
-    RemoteKeyboard keyboard(desktop.busAddress());
-    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    RemoteInput input(desktop.busAddress());
+    QVERIFY2(input.failure().isEmpty(), qPrintable(input.failure()));
     // The seat gets its keyboard with the first key the remote session types
     // (a Shift, which plays nothing); keys typed before the compositor gives
     // a window the focus are lost.
-    QVERIFY(keyboard.type(RemoteKeyboard::kShift));
+    QVERIFY(input.type(RemoteInput::kShift));
     QVERIFY2(pollUntil([&] {
                  run.process().waitForReadyRead(50);
                  return run.output().contains(
@@ -247,8 +218,8 @@ void TestMutter::waylandKeepsSavedFrames()
     };
     for (int row = 0; row < rules::kRows && !gameOver(); ++row) {
         for (quint32 digit : {'1', '2', '3', '4'})
-            QVERIFY(keyboard.type(digit));
-        QVERIFY(keyboard.type('c', true));
+            QVERIFY(input.type(digit));
+        QVERIFY(input.type('c', true));
         pollUntil(gameOver, 1000);
     }
     QVERIFY2(pollUntil(gameOver),
@@ -260,8 +231,8 @@ void TestMutter::waylandKeepsSavedFrames()
     // are typed again until the program ends.
     bool ended = false;
     for (int attempt = 0; attempt < 4 && !ended; ++attempt) {
-        QVERIFY(keyboard.type(RemoteKeyboard::kReturn));
-        QVERIFY(keyboard.type('q', true));
+        QVERIFY(input.type(RemoteInput::kReturn));
+        QVERIFY(input.type('q', true));
         ended = run.process().waitForFinished(kWaitMs / 2);
     }
     QVERIFY2(ended, "Return and Ctrl+Q did not end the program");
@@ -292,34 +263,33 @@ void TestMutter::xwaylandFirstRun()
     const QRect area(QPoint(0, 0), screen);
 
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path(), {}, scaled(inSession(desktop, QString()), scale));
-    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
-    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
-    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
+    GameRun run(config.path(), scaled(inSession(desktop, QString()), scale));
+    const std::optional<GameWindows> windows = waitForGameWindows(run);
+    QVERIFY2(windows, qPrintable(run.output().right(2000)));
 
     // One program: the palette is the board's utility window, which mutter
     // minimises with the board; the board may be minimised and closes only
     // by the game's own commands; both carry the game's icon.
-    QVERIFY2(propertyOf(*palette, "_NET_WM_WINDOW_TYPE")
+    QVERIFY2(propertyOf(windows->palette, "_NET_WM_WINDOW_TYPE")
                  .contains(QStringLiteral("_NET_WM_WINDOW_TYPE_UTILITY")),
-             qPrintable(propertyOf(*palette, "_NET_WM_WINDOW_TYPE")));
-    QCOMPARE(transientFor(*palette), *board);
-    auto boardActions = [&] { return propertyOf(*board, "_NET_WM_ALLOWED_ACTIONS"); };
+             qPrintable(propertyOf(windows->palette, "_NET_WM_WINDOW_TYPE")));
+    QCOMPARE(transientFor(windows->palette), windows->board);
+    auto boardActions = [&] { return propertyOf(windows->board, "_NET_WM_ALLOWED_ACTIONS"); };
     QVERIFY2(pollUntil([&] {
                  return boardActions().contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE"));
              }),
              qPrintable(boardActions()));
     for (const char *control : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_CLOSE"})
         QVERIFY2(!boardActions().contains(QLatin1String(control)), qPrintable(boardActions()));
-    for (const QString &window : {*board, *palette})
+    for (const QString &window : {windows->board, windows->palette})
         QVERIFY2(hasIcon(window), qPrintable(window));
 
     // Side by side, as under openbox: the board's frame at the left edge,
     // the palette's right of it, bottoms aligned, all on the screen.
     const int slack = scale.isEmpty() ? 0 : scale.toInt() - 1;
     auto sideBySide = [&] {
-        const std::optional<QRect> boardFrame = frameOf(*board);
-        const std::optional<QRect> paletteFrame = frameOf(*palette);
+        const std::optional<QRect> boardFrame = frameOf(windows->board);
+        const std::optional<QRect> paletteFrame = frameOf(windows->palette);
         if (!boardFrame || !paletteFrame)
             return false;
         const int gap = paletteFrame->left() - (boardFrame->right() + 1);
@@ -329,11 +299,12 @@ void TestMutter::xwaylandFirstRun()
                    slack &&
                area.contains(*paletteFrame);
     };
-    QVERIFY2(pollUntil(sideBySide),
-             qPrintable(QStringLiteral("board %1, palette %2")
-                            .arg(describe(frameOf(*board)), describe(frameOf(*palette)))));
-    QVERIFY2(stackedAbove(*palette, *board), qPrintable(stackingOrder().join(u' ')));
-    quit(run, *palette);
+    QVERIFY2(pollUntil(sideBySide), qPrintable(QStringLiteral("board %1, palette %2")
+                                                   .arg(describe(frameOf(windows->board)),
+                                                        describe(frameOf(windows->palette)))));
+    QVERIFY2(stackedAbove(windows->palette, windows->board),
+             qPrintable(stackingOrder().join(u' ')));
+    run.quit(windows->palette);
 }
 
 void TestMutter::xwaylandHideThenRestore_data()
@@ -352,38 +323,40 @@ void TestMutter::xwaylandHideThenRestore()
     useXwaylandOf(desktop);
 
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
-    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
-    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
-    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
-    QVERIFY(pollUntil([&] { return shownNormal(*board) && shownNormal(*palette); }));
+    GameRun run(config.path(), inSession(desktop, QString()));
+    const std::optional<GameWindows> windows = waitForGameWindows(run);
+    QVERIFY2(windows, qPrintable(run.output().right(2000)));
+    QVERIFY(
+        pollUntil([&] { return shownNormal(windows->board) && shownNormal(windows->palette); }));
 
     // Ctrl+H from the keyboard of mutter's seat, into the active window.
-    RemoteKeyboard keyboard(desktop.busAddress());
-    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
-    QVERIFY2(keyboardReaches(keyboard,
+    RemoteInput input(desktop.busAddress());
+    QVERIFY2(input.failure().isEmpty(), qPrintable(input.failure()));
+    QVERIFY2(keyboardReaches(input,
                              [&] {
                                  const QString focus =
                                      xdotool({"getwindowfocus"}).value_or(QString());
-                                 return focus == *palette || focus == *board;
+                                 return focus == windows->palette || focus == windows->board;
                              }),
              "no window of the program got the keyboard focus");
-    QVERIFY(keyboard.type('h', true));
-    QVERIFY2(pollUntil([&] { return iconic(*board) && iconic(*palette); }),
+    QVERIFY(input.type('h', true));
+    QVERIFY2(pollUntil([&] { return iconic(windows->board) && iconic(windows->palette); }),
              qPrintable(QStringLiteral("board %1, palette %2; allowed: %3")
-                            .arg(iconic(*board) ? "minimised" : "shown")
-                            .arg(iconic(*palette) ? "minimised" : "shown")
-                            .arg(propertyOf(*board, "_NET_WM_ALLOWED_ACTIONS"))));
+                            .arg(iconic(windows->board) ? "minimised" : "shown")
+                            .arg(iconic(windows->palette) ? "minimised" : "shown")
+                            .arg(propertyOf(windows->board, "_NET_WM_ALLOWED_ACTIONS"))));
 
     // As the dash or a window list does: the window manager activates one.
-    QVERIFY(xdotool({"windowactivate", restoreBoard ? *board : *palette}));
-    QVERIFY2(pollUntil([&] { return shownNormal(*board) && shownNormal(*palette); }),
-             qPrintable(QStringLiteral("board %1, palette %2")
-                            .arg(iconic(*board) ? "minimised" : "shown")
-                            .arg(iconic(*palette) ? "minimised" : "shown")));
+    QVERIFY(xdotool({"windowactivate", restoreBoard ? windows->board : windows->palette}));
+    QVERIFY2(
+        pollUntil([&] { return shownNormal(windows->board) && shownNormal(windows->palette); }),
+        qPrintable(QStringLiteral("board %1, palette %2")
+                       .arg(iconic(windows->board) ? "minimised" : "shown")
+                       .arg(iconic(windows->palette) ? "minimised" : "shown")));
     QTest::qWait(300);
-    QVERIFY2(stackedAbove(*palette, *board), qPrintable(stackingOrder().join(u' ')));
-    QVERIFY(keyboard.type('q', true));
+    QVERIFY2(stackedAbove(windows->palette, windows->board),
+             qPrintable(stackingOrder().join(u' ')));
+    QVERIFY(input.type('q', true));
     QVERIFY(run.process().waitForFinished(kWaitMs));
     QCOMPARE(run.process().exitCode(), 0);
 }
@@ -405,65 +378,63 @@ void TestMutter::xwaylandPaletteStaysAbove()
     useXwaylandOf(desktop);
 
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
-    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
-    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
-    QVERIFY2(board && palette, qPrintable(run.output().right(2000)));
-    QVERIFY(pollUntil([&] { return frameOf(*board) && frameOf(*palette); }));
+    GameRun run(config.path(), inSession(desktop, QString()));
+    const std::optional<GameWindows> windows = run.framedWindows();
+    QVERIFY2(windows, qPrintable(run.output().right(2000)));
     // The player has moved the palette over the board's lower-left corner.
-    const QRect boardInside = *insideOf(*board);
-    QVERIFY(moveInside(*palette, QPoint(boardInside.left() + 40,
-                                        boardInside.bottom() - insideOf(*palette)->height() - 40)));
-    QVERIFY(pollUntil([&] { return stackedAbove(*palette, *board); }));
+    const QRect boardInside = *insideOf(windows->board);
+    QVERIFY(moveInside(windows->palette,
+                       QPoint(boardInside.left() + 40,
+                              boardInside.bottom() - insideOf(windows->palette)->height() - 40)));
+    QVERIFY(pollUntil([&] { return stackedAbove(windows->palette, windows->board); }));
 
-    RemoteKeyboard keyboard(desktop.busAddress());
-    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
-    QVERIFY2(keyboardReaches(keyboard,
+    RemoteInput input(desktop.busAddress());
+    QVERIFY2(input.failure().isEmpty(), qPrintable(input.failure()));
+    QVERIFY2(keyboardReaches(input,
                              [&] {
                                  const QString focus =
                                      xdotool({"getwindowfocus"}).value_or(QString());
-                                 return focus == *palette || focus == *board;
+                                 return focus == windows->palette || focus == windows->board;
                              }),
              "no window of the program got the keyboard focus");
-    RemotePointer pointer(desktop.busAddress());
-    QVERIFY2(pointer.failure().isEmpty(), qPrintable(pointer.failure()));
     if (gesture == QStringLiteral("menu bar")) {
         const QStringList before = run.visibleWindows();
-        QVERIFY(pointer.clickAt(boardInside.topLeft() +
-                                menuBarTitleCentre(QStringLiteral("Game"), boardInside.width())));
+        QVERIFY(input.clickAt(boardInside.topLeft() +
+                              menuBarTitleCentre(QStringLiteral("Game"), boardInside.width())));
         QVERIFY2(pollUntil([&] { return run.visibleWindows().size() > before.size(); }),
                  "the Game menu did not open");
         // Escape closes the menu; the first key may only wake the seat.
         QVERIFY(pollUntil([&] {
-            return keyboard.type(0xff1b) && // Escape
+            return input.type(RemoteInput::kEscape) &&
                    pollUntil([&] { return run.visibleWindows().size() == before.size(); }, 500);
         }));
     } else if (gesture == QStringLiteral("board")) {
-        QVERIFY(pointer.clickAt(boardInside.topLeft() + QPoint(60, 120)));
+        QVERIFY(input.clickAt(boardInside.topLeft() + QPoint(60, 120)));
     } else {
-        QVERIFY(pointer.clickAt(insideOf(*palette)->center()));
+        QVERIFY(input.clickAt(insideOf(windows->palette)->center()));
         for (int row = 0; row < rules::kRows && !run.findWindow(kGameEnd); ++row) {
             for (quint32 digit : {'1', '2', '3', '4'})
-                QVERIFY(keyboard.type(digit));
-            QVERIFY(keyboard.type('c', true));
+                QVERIFY(input.type(digit));
+            QVERIFY(input.type('c', true));
             pollUntil([&] { return run.findWindow(kGameEnd).has_value(); }, 1000);
         }
         const std::optional<QString> alert = run.waitForWindow(kGameEnd);
         QVERIFY(alert);
-        QVERIFY(pollUntil(
-            [&] { return stackedAbove(*alert, *palette) && stackedAbove(*alert, *board); }));
-        QVERIFY(keyboard.type(RemoteKeyboard::kReturn));
+        QVERIFY(pollUntil([&] {
+            return stackedAbove(*alert, windows->palette) && stackedAbove(*alert, windows->board);
+        }));
+        QVERIFY(input.type(RemoteInput::kReturn));
         QVERIFY(pollUntil([&] { return !run.visibleWindows().contains(*alert); }));
     }
     QTest::qWait(300);
-    QVERIFY2(shownNormal(*board) && shownNormal(*palette), "a window was hidden");
-    QVERIFY2(stackedAbove(*palette, *board),
+    QVERIFY2(shownNormal(windows->board) && shownNormal(windows->palette), "a window was hidden");
+    QVERIFY2(stackedAbove(windows->palette, windows->board),
              qPrintable(QStringLiteral("stacking from the bottom: %1; board %2, palette %3")
-                            .arg(stackingOrder().join(u' '), *board, *palette)));
+                            .arg(stackingOrder().join(u' '), windows->board, windows->palette)));
     // Ctrl+Q from the seat's keyboard, into whichever window mutter focused.
     bool ended = false;
     for (int attempt = 0; attempt < 4 && !ended; ++attempt) {
-        QVERIFY(keyboard.type('q', true));
+        QVERIFY(input.type('q', true));
         ended = run.process().waitForFinished(kWaitMs / 2);
     }
     QVERIFY2(ended, "Ctrl+Q did not end the program");
@@ -476,7 +447,7 @@ void TestMutter::waylandPaletteOwnedAndHidden()
     QVERIFY2(desktop.failure().isEmpty(), qPrintable(desktop.failure()));
 
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path(), {}, inSession(desktop, QString()));
+    GameRun run(config.path(), inSession(desktop, QString()));
     QVERIFY2(pollUntil([&] { return waylandWindowTitled(run, QStringLiteral("Palette")); }),
              qPrintable(run.output().right(2000)));
     // The palette's toplevel is given the board's as its parent, so that
@@ -489,17 +460,17 @@ void TestMutter::waylandPaletteOwnedAndHidden()
              }),
              "the palette's toplevel has no parent");
 
-    RemoteKeyboard keyboard(desktop.busAddress());
-    QVERIFY2(keyboard.failure().isEmpty(), qPrintable(keyboard.failure()));
+    RemoteInput input(desktop.busAddress());
+    QVERIFY2(input.failure().isEmpty(), qPrintable(input.failure()));
     static const QRegularExpression entered(QStringLiteral("wl_keyboard@[0-9]+\\.enter\\("));
-    QVERIFY2(keyboardReaches(keyboard,
+    QVERIFY2(keyboardReaches(input,
                              [&] {
                                  run.process().waitForReadyRead(50);
                                  return run.output().contains(entered);
                              }),
              "no window of the program got the keyboard focus");
     // Ctrl+H asks the compositor to minimise the game.
-    QVERIFY(keyboard.type('h', true));
+    QVERIFY(input.type('h', true));
     QVERIFY2(pollUntil([&] {
                  run.process().waitForReadyRead(50);
                  return run.output().contains(QStringLiteral(".set_minimized()"));

@@ -4,6 +4,7 @@
 // Hide, the dialogs within the screen, and the alerts' titles.
 
 #include "FrameProbe.h"
+#include "GameRun.h"
 #include "OpenboxDesktop.h"
 #include "support/FailOnWarnings.h"
 #include "support/GameDriver.h"
@@ -19,21 +20,6 @@ using namespace desktops;
 
 namespace
 {
-
-// Starts the program with a scale factor of `scale` (empty: none).
-std::unique_ptr<ProgramRun> startAt(const QString &configHome, const QString &scale)
-{
-    return std::make_unique<ProgramRun>(
-        kProgram, configHome, QStringList{}, [&](QProcessEnvironment &environment) {
-            if (!scale.isEmpty())
-                environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-        });
-}
-
-struct Windows {
-    QString board;
-    QString palette;
-};
 
 // What the player does with the palette over the board.
 enum class Gesture { MenuBar, BoardPeg, Palette, GameEnd };
@@ -55,32 +41,9 @@ private:
     QByteArray m_previous;
 };
 
-// Both windows of `run` once the window manager has framed them.
-std::optional<Windows> framedWindows(const ProgramRun &run)
-{
-    const std::optional<QString> board = run.waitForWindow(kBoardTitle);
-    const std::optional<QString> palette = run.waitForWindow(kPaletteTitle);
-    if (!board || !palette)
-        return std::nullopt;
-    if (!pollUntil([&] { return frameOf(*board) && frameOf(*palette); }))
-        return std::nullopt;
-    return Windows{*board, *palette};
-}
-
 QRect screenArea()
 {
     return QGuiApplication::primaryScreen()->geometry();
-}
-
-QString describe(const std::optional<QRect> &rect)
-{
-    if (!rect)
-        return QStringLiteral("none");
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(rect->x())
-        .arg(rect->y())
-        .arg(rect->width())
-        .arg(rect->height());
 }
 
 // Whether the title bar and the menu bar below it lie on the screen: the
@@ -134,13 +97,6 @@ private slots:
     void alertTitleShown();
     void secondStartBringsTheFirstForward_data();
     void secondStartBringsTheFirstForward();
-
-private:
-    void quit(ProgramRun &run, const QString &window)
-    {
-        const QString failure = quitWithCtrlQ(run, window);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    }
 };
 
 void TestOpenbox::initTestCase()
@@ -174,19 +130,19 @@ void TestOpenbox::firstRunOnPlayersScreens()
     const QRect area(QPoint(0, 0), screen);
 
     QTemporaryDir config;
-    std::unique_ptr<ProgramRun> run = startAt(config.path(), scale);
-    const std::optional<Windows> windows = framedWindows(*run);
-    QVERIFY2(windows, qPrintable(run->output()));
+    GameRun run(config.path(), scaled({}, scale));
+    const std::optional<GameWindows> windows = run.framedWindows();
+    QVERIFY2(windows, qPrintable(run.output()));
 
     // Help opens wholly on the screen, its Close button with it.
     QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+question")));
-    const std::optional<QString> help = run->waitForWindow(QStringLiteral("^Hueriddle Help$"));
-    QVERIFY2(help, qPrintable(run->output()));
+    const std::optional<QString> help = run.waitForWindow(QStringLiteral("^Hueriddle Help$"));
+    QVERIFY2(help, qPrintable(run.output()));
     QVERIFY(pollUntil([&] { return frameOf(*help).has_value(); }));
     QTest::qWait(300);
     QVERIFY2(area.contains(*frameOf(*help)), qPrintable(describe(frameOf(*help))));
     QVERIFY(typeInto(*help, QStringLiteral("Escape")));
-    QVERIFY(pollUntil([&] { return !run->findWindow(QStringLiteral("^Hueriddle Help$")); }));
+    QVERIFY(pollUntil([&] { return !run.findWindow(QStringLiteral("^Hueriddle Help$")); }));
 
     // Scaled, the program places its windows in units of `scale` pixels, so
     // a border one pixel wide can leave a frame that far from where it goes.
@@ -220,14 +176,14 @@ void TestOpenbox::firstRunOnPlayersScreens()
     QVERIFY2(stackedAbove(windows->palette, windows->board),
              qPrintable(stackingOrder().join(u' ')));
 
-    quit(*run, windows->palette);
+    run.quit(windows->palette);
 }
 
 void TestOpenbox::oneProgramWithItsIcon()
 {
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path());
-    const std::optional<Windows> windows = framedWindows(run);
+    GameRun run(config.path());
+    const std::optional<GameWindows> windows = run.framedWindows();
     QVERIFY2(windows, qPrintable(run.output()));
 
     // The palette is the board's utility window, so that window managers
@@ -243,7 +199,7 @@ void TestOpenbox::oneProgramWithItsIcon()
                      .contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE")),
                  qPrintable(propertyOf(window, "_NET_WM_ALLOWED_ACTIONS")));
     }
-    quit(run, windows->palette);
+    run.quit(windows->palette);
 }
 
 void TestOpenbox::paletteStaysAbove_data()
@@ -260,8 +216,8 @@ void TestOpenbox::paletteStaysAbove()
     QFETCH(Gesture, gesture);
 
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path());
-    const std::optional<Windows> windows = framedWindows(run);
+    GameRun run(config.path());
+    const std::optional<GameWindows> windows = run.framedWindows();
     QVERIFY2(windows, qPrintable(run.output()));
     // The player has moved the palette over the board's lower-left corner,
     // where it covers the answer row.
@@ -323,7 +279,7 @@ void TestOpenbox::paletteStaysAbove()
     QVERIFY2(stackedAbove(windows->palette, windows->board),
              qPrintable(QStringLiteral("stacking from the bottom: %1; board %2, palette %3")
                             .arg(stackingOrder().join(u' '), windows->board, windows->palette)));
-    quit(run, windows->palette);
+    run.quit(windows->palette);
 }
 
 void TestOpenbox::movedWindowsRestoredExactly()
@@ -336,24 +292,24 @@ void TestOpenbox::movedWindowsRestoredExactly()
     QRect boardFrame;
     QRect paletteFrame;
     {
-        ProgramRun first(kProgram, config.path());
-        const std::optional<Windows> windows = framedWindows(first);
+        GameRun first(config.path());
+        const std::optional<GameWindows> windows = first.framedWindows();
         QVERIFY2(windows, qPrintable(first.output()));
         QVERIFY(moveInside(windows->board, boardAt));
         QVERIFY(moveInside(windows->palette, paletteAt));
         boardFrame = *frameOf(windows->board);
         paletteFrame = *frameOf(windows->palette);
-        quit(first, windows->board);
+        first.quit(windows->board);
     }
     for (int restart = 1; restart <= 3; ++restart) {
-        ProgramRun run(kProgram, config.path());
-        const std::optional<Windows> windows = framedWindows(run);
+        GameRun run(config.path());
+        const std::optional<GameWindows> windows = run.framedWindows();
         QVERIFY2(windows, qPrintable(run.output()));
         // Settled: the window manager's frames stay where they were left.
         QTest::qWait(300);
         QCOMPARE(describe(frameOf(windows->board)), describe(boardFrame));
         QCOMPARE(describe(frameOf(windows->palette)), describe(paletteFrame));
-        quit(run, restart % 2 ? windows->palette : windows->board);
+        run.quit(restart % 2 ? windows->palette : windows->board);
     }
 }
 
@@ -363,34 +319,34 @@ void TestOpenbox::scaleFactorTwoThenOne()
     const QPoint boardAt(100, 50);
     QRect boardFrame;
     {
-        std::unique_ptr<ProgramRun> run = startAt(config.path(), QString());
-        const std::optional<Windows> windows = framedWindows(*run);
-        QVERIFY2(windows, qPrintable(run->output()));
+        GameRun run(config.path());
+        const std::optional<GameWindows> windows = run.framedWindows();
+        QVERIFY2(windows, qPrintable(run.output()));
         QVERIFY(moveInside(windows->board, boardAt));
         boardFrame = *frameOf(windows->board);
-        quit(*run, windows->board);
+        run.quit(windows->board);
     }
     {
         // Twice as large, the board is taller than the screen: its title bar
         // stays on it.
-        std::unique_ptr<ProgramRun> run = startAt(config.path(), QStringLiteral("2"));
-        const std::optional<Windows> windows = framedWindows(*run);
-        QVERIFY2(windows, qPrintable(run->output()));
+        GameRun run(config.path(), scaled({}, QStringLiteral("2")));
+        const std::optional<GameWindows> windows = run.framedWindows();
+        QVERIFY2(windows, qPrintable(run.output()));
         QTest::qWait(300);
         QVERIFY2(titleBarOnScreen(*frameOf(windows->board)),
                  qPrintable(describe(frameOf(windows->board))));
-        quit(*run, windows->palette);
+        run.quit(windows->palette);
     }
     // Back at scale 1 the board is where the player left it: the place the
     // program had to choose at scale 2 was not saved.
-    std::unique_ptr<ProgramRun> run = startAt(config.path(), QString());
-    const std::optional<Windows> windows = framedWindows(*run);
-    QVERIFY2(windows, qPrintable(run->output()));
+    GameRun run(config.path());
+    const std::optional<GameWindows> windows = run.framedWindows();
+    QVERIFY2(windows, qPrintable(run.output()));
     QTest::qWait(300);
     QVERIFY2(titleBarOnScreen(*frameOf(windows->board)),
              qPrintable(describe(frameOf(windows->board))));
     QCOMPARE(describe(frameOf(windows->board)), describe(boardFrame));
-    quit(*run, windows->palette);
+    run.quit(windows->palette);
 }
 
 void TestOpenbox::hideThenRestore_data()
@@ -405,8 +361,8 @@ void TestOpenbox::hideThenRestore()
     QFETCH(bool, restoreBoard);
 
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path());
-    const std::optional<Windows> windows = framedWindows(run);
+    GameRun run(config.path());
+    const std::optional<GameWindows> windows = run.framedWindows();
     QVERIFY2(windows, qPrintable(run.output()));
 
     QVERIFY(typeInto(windows->palette, QStringLiteral("ctrl+h")));
@@ -425,14 +381,14 @@ void TestOpenbox::hideThenRestore()
     QTest::qWait(300);
     QVERIFY2(stackedAbove(windows->palette, windows->board),
              qPrintable(stackingOrder().join(u' ')));
-    quit(run, windows->palette);
+    run.quit(windows->palette);
 }
 
 void TestOpenbox::alertTitleShown()
 {
     QTemporaryDir config;
-    ProgramRun run(kProgram, config.path());
-    const std::optional<Windows> windows = framedWindows(run);
+    GameRun run(config.path());
+    const std::optional<GameWindows> windows = run.framedWindows();
     QVERIFY2(windows, qPrintable(run.output()));
 
     // Eight rows from the keyboard end the game with an alert.
@@ -484,7 +440,7 @@ void TestOpenbox::alertTitleShown()
                             .arg(text.width())));
     reference.hide();
     QVERIFY(typeInto(*alert, QStringLiteral("Return")));
-    quit(run, windows->palette);
+    run.quit(windows->palette);
 }
 
 void TestOpenbox::secondStartBringsTheFirstForward_data()
@@ -507,8 +463,8 @@ void TestOpenbox::secondStartBringsTheFirstForward()
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         environment.insert(QStringLiteral("XDG_STATE_HOME"), config.filePath("state"));
     };
-    ProgramRun first(kProgram, config.path(), {}, sameUser);
-    const std::optional<Windows> windows = framedWindows(first);
+    GameRun first(config.path(), sameUser);
+    const std::optional<GameWindows> windows = first.framedWindows();
     QVERIFY2(windows, qPrintable(first.output()));
     QWidget other;
     if (minimised) {
@@ -523,7 +479,7 @@ void TestOpenbox::secondStartBringsTheFirstForward()
         QVERIFY(pollUntil([&] { return xdotool({"getwindowfocus"}) == windows->board; }));
     }
 
-    ProgramRun second(kProgram, config.path(), {}, sameUser);
+    GameRun second(config.path(), sameUser);
     QVERIFY(second.process().waitForFinished(kWaitMs));
     QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.process().exitCode(), 0);
@@ -547,7 +503,7 @@ void TestOpenbox::secondStartBringsTheFirstForward()
              qPrintable(stacking.value_or(QString())));
     if (!minimised)
         QVERIFY(order.indexOf(QString::number(other.winId())) < order.indexOf(windows->board));
-    quit(first, windows->palette);
+    first.quit(windows->palette);
 }
 
 int main(int argc, char *argv[])

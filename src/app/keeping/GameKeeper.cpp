@@ -1,12 +1,12 @@
 #include "app/keeping/GameKeeper.h"
 
 #include "desktop/files/KeptFile.h"
-#include "desktop/files/StateDirectory.h"
+#include "desktop/files/ProgramFolders.h"
 #include "desktop/files/UserSettings.h"
+#include "desktop/process/Diagnostics.h"
 #include "records/SavedGameFormat.h"
 
 #include <QDir>
-#include <cstdio>
 
 namespace
 {
@@ -14,13 +14,6 @@ namespace
 // How long the end of the program, or an input after a scored row, waits for
 // the game to be written at most.
 constexpr int kWriteWaitMs = 5000;
-
-void printLine(const QString &line)
-{
-    std::fputs((QStringLiteral("hueriddle: ") + line).toLocal8Bit().append('\n').constData(),
-               stderr);
-    std::fflush(stderr);
-}
 
 } // namespace
 
@@ -37,7 +30,7 @@ GameKeeper::~GameKeeper()
 
 QString GameKeeper::path()
 {
-    const QString directory = StateDirectory::path();
+    const QString directory = ProgramFolders::stateDirectory();
     return directory.isEmpty() ? QString()
                                : QDir(directory).filePath(UserSettings::kSavedGameFileName);
 }
@@ -46,8 +39,9 @@ void GameKeeper::open()
 {
     m_file = std::make_unique<KeptFile>(path());
     if (m_file->path().isEmpty())
-        printLine(QStringLiteral("neither XDG_STATE_HOME nor HOME names a directory; the game "
-                                 "in progress will not be kept"));
+        Diagnostics::printLine(
+            QStringLiteral("neither XDG_STATE_HOME nor HOME names a directory; the game "
+                           "in progress will not be kept"));
 }
 
 std::optional<records::PlayedGame> GameKeeper::readUnfinished()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/files/GameHistory.h"
+#include "desktop/files/ProgramFolders.h"
 #include "records/HistoryEntry.h"
 #include "records/HistoryStatistics.h"
 
@@ -20,7 +21,7 @@ class GameLog : public QObject
     Q_OBJECT
 
 public:
-    GameLog(Controller &controller, const QString &directory = GameHistory::defaultDirectory(),
+    GameLog(Controller &controller, const QString &directory = ProgramFolders::dataDirectory(),
             QObject *parent = nullptr);
     // Writes the games still waiting.
     ~GameLog() override;

@@ -1,10 +1,11 @@
 #include "desktop/files/GameHistory.h"
 
+#include "desktop/process/Diagnostics.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,19 +15,20 @@
 
 GameHistory::GameHistory(const QString &directory) : m_directory(directory) {}
 
-QString GameHistory::defaultDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/hueriddle");
-}
-
 QString GameHistory::filePath() const
 {
-    return QDir(m_directory).filePath(kFileName);
+    return m_directory.isEmpty() ? QString() : QDir(m_directory).filePath(kFileName);
 }
 
 bool GameHistory::append(const QByteArray &line)
 {
+    if (m_directory.isEmpty()) {
+        if (!m_warned)
+            Diagnostics::printLine(QStringLiteral("neither XDG_DATA_HOME nor HOME names a "
+                                                  "directory; finished games will not be kept"));
+        m_warned = true;
+        return false;
+    }
     if (!QDir().mkpath(m_directory)) {
         warnOnce(QStringLiteral("cannot make the directory %1").arg(m_directory));
         return false;
@@ -63,6 +65,8 @@ bool GameHistory::append(const QByteArray &line)
 
 QByteArray GameHistory::read() const
 {
+    if (m_directory.isEmpty())
+        return {};
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -84,8 +88,9 @@ QString GameHistory::keepAside() const
     // free a moment ago, and only this program writes in the directory.
     if (::rename(QFile::encodeName(current).constData(), QFile::encodeName(aside).constData()) !=
         0) {
-        std::fprintf(stderr, "hueriddle: cannot move the history of games %s aside: %s\n",
-                     qPrintable(current), std::strerror(errno));
+        const int error = errno;
+        Diagnostics::printLine(QStringLiteral("cannot move the history of games %1 aside: %2")
+                                   .arg(current, QString::fromLocal8Bit(std::strerror(error))));
         return {};
     }
     return aside;
@@ -96,6 +101,6 @@ void GameHistory::warnOnce(const QString &what) const
     if (m_warned)
         return;
     m_warned = true;
-    std::fprintf(stderr, "hueriddle: cannot write the history of games %s (%s); playing on\n",
-                 qPrintable(filePath()), qPrintable(what));
+    Diagnostics::printLine(QStringLiteral("cannot write the history of games %1 (%2); playing on")
+                               .arg(filePath(), what));
 }

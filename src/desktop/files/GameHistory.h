@@ -1,10 +1,12 @@
 #pragma once
 
+#include "desktop/files/ProgramFolders.h"
+
 #include <QByteArray>
 #include <QString>
 
 // The file that keeps the history of finished games, one line per game, in
-// the user's data directory ($XDG_DATA_HOME/hueriddle/history). It only ever
+// the program's data directory (ProgramFolders::dataDirectory()). It only ever
 // grows by appending whole lines: what is there is never rewritten, and never
 // deleted, even when it cannot be read; "reset" moves the file aside under a
 // new name. What a line says is not this class's business. Nothing is read
@@ -12,11 +14,9 @@
 class GameHistory
 {
 public:
-    // The history in `directory`.
-    explicit GameHistory(const QString &directory = defaultDirectory());
+    // The history in `directory`; with none, nothing is read or written.
+    explicit GameHistory(const QString &directory = ProgramFolders::dataDirectory());
 
-    // $XDG_DATA_HOME/hueriddle, or ~/.local/share/hueriddle.
-    static QString defaultDirectory();
     static inline const QString kFileName = QStringLiteral("history");
 
     QString filePath() const;

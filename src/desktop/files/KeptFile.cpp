@@ -1,21 +1,15 @@
 #include "desktop/files/KeptFile.h"
 
+#include "desktop/process/Diagnostics.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cstdio>
 
 namespace
 {
-
-void printLine(const QString &line)
-{
-    std::fputs((QStringLiteral("hueriddle: ") + line).toLocal8Bit().append('\n').constData(),
-               stderr);
-    std::fflush(stderr);
-}
 
 // QSaveFile's temporary files for `fileName`: the name, a dot and six ASCII
 // letters or digits. Matched by hand rather than by a regular expression,
@@ -55,8 +49,8 @@ std::optional<QByteArray> KeptFile::read(qint64 maxBytes) const
     if (!file.exists())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly)) {
-        printLine(QStringLiteral("%1: cannot be read (%2); a new game starts")
-                      .arg(QDir::toNativeSeparators(m_path), file.errorString()));
+        Diagnostics::printLine(QStringLiteral("%1: cannot be read (%2); a new game starts")
+                                   .arg(QDir::toNativeSeparators(m_path), file.errorString()));
         return std::nullopt;
     }
     return file.read(maxBytes + 1);
@@ -70,12 +64,13 @@ QString KeptFile::keepAside(const QString &reason)
         aside = m_path + QStringLiteral(".damaged-") + stamp + u'-' + QString::number(count);
     const QString file = QDir::toNativeSeparators(m_path);
     if (!QFile::rename(m_path, aside)) {
-        printLine(QStringLiteral("%1: %2; it could not be kept aside and stays as it is")
-                      .arg(file, reason));
+        Diagnostics::printLine(
+            QStringLiteral("%1: %2; it could not be kept aside and stays as it is")
+                .arg(file, reason));
         return QString();
     }
-    printLine(QStringLiteral("%1: %2; kept as %3, a new game starts")
-                  .arg(file, reason, QFileInfo(aside).fileName()));
+    Diagnostics::printLine(QStringLiteral("%1: %2; kept as %3, a new game starts")
+                               .arg(file, reason, QFileInfo(aside).fileName()));
     return aside;
 }
 
@@ -167,5 +162,5 @@ void KeptFile::reportOnce(const QString &line)
     if (m_reported)
         return;
     m_reported = true;
-    printLine(line);
+    Diagnostics::printLine(line);
 }

@@ -20,10 +20,8 @@ inline const QString kPaletteFrameKey = QStringLiteral("HueRiddlesPalette");
 // The player's preferences are kept under "Preferences/…" keys, named in the
 // program's preferences table.
 
-// Beside the settings, in the XDG state directory (StateDirectory): the
-// directory's name, and the unfinished game's file in it (in the format of
-// records::SavedGameFormat).
-inline const QString kStateDirectoryName = QStringLiteral("hueriddle");
+// The unfinished game's file, in ProgramFolders::stateDirectory(), in the
+// format of records::SavedGameFormat.
 inline const QString kSavedGameFileName = QStringLiteral("saved-game");
 
 // The settings file, whatever the application's names are set to.

@@ -1,5 +1,7 @@
 #include "desktop/process/SingleInstance.h"
 
+#include "desktop/process/Diagnostics.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -53,13 +54,6 @@ QString basePath()
         directory = QDir::tempPath();
     return QDir(directory).filePath(
         QStringLiteral("hueriddle-%1-%2").arg(QString::number(::getuid()), displayKey()));
-}
-
-void printLine(const QString &line)
-{
-    std::fputs((QStringLiteral("hueriddle: ") + line).toLocal8Bit().append('\n').constData(),
-               stderr);
-    std::fflush(stderr);
 }
 
 // The socket's address; false when the path does not fit in one.
@@ -120,10 +114,11 @@ SingleInstance::Claim SingleInstance::claim()
     const QString socketPath = basePath() + QStringLiteral(".socket");
     m_lock = ::open(QFile::encodeName(lockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_lock == -1) {
-        printLine(QStringLiteral("cannot make the lock file %1 (%2); another Hueriddle may run "
-                                 "beside this one")
-                      .arg(QDir::toNativeSeparators(lockPath()),
-                           QString::fromLocal8Bit(std::strerror(errno))));
+        Diagnostics::printLine(
+            QStringLiteral("cannot make the lock file %1 (%2); another Hueriddle may run "
+                           "beside this one")
+                .arg(QDir::toNativeSeparators(lockPath()),
+                     QString::fromLocal8Bit(std::strerror(errno))));
         return Claim::Unguarded;
     }
     QDeadlineTimer deadline(kAnswerMs);
@@ -133,10 +128,11 @@ SingleInstance::Claim SingleInstance::claim()
             return Claim::First;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            printLine(QStringLiteral("cannot lock %1 (%2); another Hueriddle may run beside "
-                                     "this one")
-                          .arg(QDir::toNativeSeparators(lockPath()),
-                               QString::fromLocal8Bit(std::strerror(errno))));
+            Diagnostics::printLine(
+                QStringLiteral("cannot lock %1 (%2); another Hueriddle may run beside "
+                               "this one")
+                    .arg(QDir::toNativeSeparators(lockPath()),
+                         QString::fromLocal8Bit(std::strerror(errno))));
             ::close(m_lock);
             m_lock = -1;
             return Claim::Unguarded;
@@ -149,9 +145,10 @@ SingleInstance::Claim SingleInstance::claim()
             break;
         QThread::msleep(50);
     }
-    printLine(QStringLiteral("another Hueriddle holds %1 but does not answer; this one runs "
-                             "beside it")
-                  .arg(QDir::toNativeSeparators(lockPath())));
+    Diagnostics::printLine(
+        QStringLiteral("another Hueriddle holds %1 but does not answer; this one runs "
+                       "beside it")
+            .arg(QDir::toNativeSeparators(lockPath())));
     ::close(m_lock);
     m_lock = -1;
     return Claim::Unguarded;
@@ -182,9 +179,10 @@ void SingleInstance::listen(const QString &socketPath)
     if (fd == -1 || !socketAddress(socketPath, address) ||
         ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
         ::listen(fd, 4) != 0) {
-        printLine(QStringLiteral("cannot listen on %1 (%2); a second start will not find this one")
-                      .arg(QDir::toNativeSeparators(socketPath),
-                           QString::fromLocal8Bit(std::strerror(errno))));
+        Diagnostics::printLine(
+            QStringLiteral("cannot listen on %1 (%2); a second start will not find this one")
+                .arg(QDir::toNativeSeparators(socketPath),
+                     QString::fromLocal8Bit(std::strerror(errno))));
         if (fd != -1)
             ::close(fd);
         return;

@@ -1,12 +1,12 @@
 #include "desktop/process/Translations.h"
 
 #include "desktop/InstallLayout.h"
+#include "desktop/files/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <memory>
 
@@ -34,9 +34,7 @@ QStringList Translations::searchPaths()
         programDir + QStringLiteral("/translations"),
         programDir + QLatin1Char('/') + QString::fromLatin1(kTranslationsFromBinDir),
     };
-    paths += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                       QStringLiteral("hueriddle/translations"),
-                                       QStandardPaths::LocateDirectory);
+    paths += ProgramFolders::foundInDataDirectories(QStringLiteral("translations"));
     for (QString &path : paths)
         path = QDir::cleanPath(path);
     paths.removeDuplicates();

@@ -18,6 +18,7 @@ private slots:
     void unwritable_data();
     void unwritable();
     void keepAsideMovesAndNeverDeletes();
+    void withoutADirectoryNothingIsWritten();
 };
 
 void TestGameHistory::nothingIsTouchedUntilAsked()
@@ -98,6 +99,27 @@ void TestGameHistory::keepAsideMovesAndNeverDeletes()
     QCOMPARE(testFileContents(aside), QByteArray("kept\n"));
     QCOMPARE(testFileContents(second), QByteArray("kept too\n"));
     QCOMPARE(history.read(), QByteArray());
+}
+
+// Without a data directory (no usable XDG_DATA_HOME or HOME) the games go
+// unrecorded, with one line said: never a file beside wherever the program
+// was started.
+void TestGameHistory::withoutADirectoryNothingIsWritten()
+{
+    QTemporaryDir dir;
+    const QString started = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    GameHistory history{QString()};
+    CapturedStderr captured;
+    QVERIFY(!history.append("a game"));
+    QVERIFY(!history.append("another game"));
+    QCOMPARE(history.read(), QByteArray());
+    QVERIFY(history.keepAside().isEmpty());
+    const QByteArray said = captured.text();
+    QVERIFY(QDir::setCurrent(started));
+    QCOMPARE(said, QByteArray("hueriddle: neither XDG_DATA_HOME nor HOME names a directory; "
+                              "finished games will not be kept\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestGameHistory)

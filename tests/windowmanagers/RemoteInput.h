@@ -1,9 +1,10 @@
 #pragma once
 
-// Moves and clicks the pointer of a headless mutter as a player would,
-// through the compositor's remote desktop interface on the session bus: the
-// click goes to whatever window is under the pointer, and mutter acts on it
-// as on a player's click (raising, focusing).
+// Types on a headless mutter's keyboard and clicks its pointer as a player
+// would, through the compositor's remote desktop interface on the session
+// bus: keys go to whichever window has the focus, Wayland or X11; a click
+// goes to the window under the pointer, and mutter acts on it as on a
+// player's click (raising, focusing).
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -16,11 +17,16 @@
 namespace desktops
 {
 
-class RemotePointer
+class RemoteInput
 {
 public:
-    explicit RemotePointer(const QString &busAddress)
-        : m_bus(QDBusConnection::connectToBus(busAddress, QStringLiteral("remote-pointer")))
+    static constexpr quint32 kControl = 0xffe3;
+    static constexpr quint32 kShift = 0xffe1;
+    static constexpr quint32 kReturn = 0xff0d;
+    static constexpr quint32 kEscape = 0xff1b;
+
+    explicit RemoteInput(const QString &busAddress)
+        : m_bus(QDBusConnection::connectToBus(busAddress, kConnectionName))
     {
         const QDBusReply<QDBusObjectPath> session = m_bus.call(QDBusMessage::createMethodCall(
             kService, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), kService,
@@ -36,27 +42,41 @@ public:
             m_failure = started.errorMessage();
     }
 
-    ~RemotePointer()
+    ~RemoteInput()
     {
         if (!m_session.isEmpty())
             m_bus.call(QDBusMessage::createMethodCall(kService, m_session, kSessionInterface,
                                                       QStringLiteral("Stop")));
-        QDBusConnection::disconnectFromBus(QStringLiteral("remote-pointer"));
+        QDBusConnection::disconnectFromBus(kConnectionName);
     }
 
-    RemotePointer(const RemotePointer &) = delete;
-    RemotePointer &operator=(const RemotePointer &) = delete;
+    RemoteInput(const RemoteInput &) = delete;
+    RemoteInput &operator=(const RemoteInput &) = delete;
 
+    // Empty when keys can be typed and the pointer moved; what went wrong
+    // otherwise.
     QString failure() const { return m_failure; }
+
+    // Presses and releases `keysym`, with Control held when `control`.
+    bool type(quint32 keysym, bool control = false)
+    {
+        bool sent = true;
+        if (control)
+            sent = sent && key(kControl, true);
+        sent = sent && key(keysym, true) && key(keysym, false);
+        if (control)
+            sent = sent && key(kControl, false);
+        // Each key is its own event for the program.
+        QThread::msleep(40);
+        return sent;
+    }
 
     // Clicks the left button at `at`, in the monitor's pixels: the pointer is
     // first pushed into the top-left corner, where the monitor stops it, and
     // then moved by `at` from there.
     bool clickAt(QPoint at)
     {
-        const bool moved =
-            call(QStringLiteral("NotifyPointerMotionRelative"), -1e5, -1e5) &&
-            call(QStringLiteral("NotifyPointerMotionRelative"), double(at.x()), double(at.y()));
+        const bool moved = motion(-1e5, -1e5) && motion(double(at.x()), double(at.y()));
         QThread::msleep(40);
         const bool clicked = moved && button(true) && button(false);
         QThread::msleep(40);
@@ -64,25 +84,33 @@ public:
     }
 
 private:
+    static inline const QString kConnectionName = QStringLiteral("remote-input");
     static inline const QString kService = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
     static inline const QString kSessionInterface =
         QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session");
     static constexpr int kLeftButton = 0x110; // BTN_LEFT
 
-    bool call(const QString &method, double dx, double dy)
+    bool call(const QString &method, const QVariantList &arguments)
     {
         QDBusMessage message =
             QDBusMessage::createMethodCall(kService, m_session, kSessionInterface, method);
-        message << dx << dy;
+        message.setArguments(arguments);
         return m_bus.call(message).type() != QDBusMessage::ErrorMessage;
+    }
+
+    bool key(quint32 keysym, bool pressed)
+    {
+        return call(QStringLiteral("NotifyKeyboardKeysym"), {keysym, pressed});
+    }
+
+    bool motion(double dx, double dy)
+    {
+        return call(QStringLiteral("NotifyPointerMotionRelative"), {dx, dy});
     }
 
     bool button(bool pressed)
     {
-        QDBusMessage message = QDBusMessage::createMethodCall(
-            kService, m_session, kSessionInterface, QStringLiteral("NotifyPointerButton"));
-        message << kLeftButton << pressed;
-        return m_bus.call(message).type() != QDBusMessage::ErrorMessage;
+        return call(QStringLiteral("NotifyPointerButton"), {kLeftButton, pressed});
     }
 
     QDBusConnection m_bus;
