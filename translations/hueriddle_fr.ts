@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+297"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="+295"/>
         <source>Row %1</source>
         <extracomment>Read by screen readers before the score of a row; %1 is the row&apos;s number, 1 at the top.</extracomment>
         <translation>Rangée %1</translation>
@@ -107,7 +107,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     </message>
     <message>
         <location line="-29"/>
-        <location filename="../src/app/commands/HelpWindow.cpp" line="+108"/>
+        <location filename="../src/app/commands/HelpWindow.cpp" line="+107"/>
         <location line="+9"/>
         <source>Palette</source>
         <extracomment>Title of the small window holding the six colours; the help names it (&quot;the Palette window&quot;).</extracomment>
@@ -271,7 +271,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
     <message>
         <location filename="../src/app/commands/CommandTable.cpp" line="-18"/>
         <location filename="../src/app/commands/HelpWindow.cpp" line="+2"/>
-        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-230"/>
+        <location filename="../src/app/statistics/StatisticsWindow.cpp" line="-228"/>
         <source>With replacement</source>
         <extracomment>Menu item under Game &gt; New game: a game whose colours may repeat.</extracomment>
         <translation>Avec remise</translation>
@@ -465,7 +465,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/game/Controller.cpp" line="+302"/>
+        <location filename="../src/game/Controller.cpp" line="+274"/>
         <source>Hueriddle (without replacement)</source>
         <extracomment>The board window&apos;s title during a game of four different colours.</extracomment>
         <translation>Hueriddle (sans remise)</translation>
@@ -476,7 +476,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Hueriddle (avec remise)</translation>
     </message>
     <message>
-        <location line="-227"/>
+        <location line="-199"/>
         <location line="+9"/>
         <source>Alert</source>
         <extracomment>Title of a notice about a row that cannot be committed; its message says why. A gentle notice, not a warning of danger.</extracomment>
@@ -489,13 +489,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Les quatre couleurs doivent être placées.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+115"/>
         <source>OK</source>
         <extracomment>The one button of every alert.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-106"/>
         <source>No double colors, please.</source>
         <extracomment>Message of a notice: a game without replacement refuses a row that has a colour twice.</extracomment>
         <translation>Pas de couleur en double, s’il vous plaît.</translation>
@@ -699,7 +699,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Aucune partie n’est encore terminée.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Won on row %1.</source>
         <extracomment>The last game&apos;s result; %1 is the number of rows it took.</extracomment>
         <translation>Gagnée à la rangée %1.</translation>
@@ -716,13 +716,13 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Abandonnée après %1 rangées.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>%1, %2. %3 The secret: %4.</source>
         <extracomment>The last game in a sentence: %1 the variant, %2 the date and time, %3 its result, %4 the secret&apos;s colors.</extracomment>
         <translation>%1, %2. %3 Le code secret&#xa0;: %4.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>%1 (Move)</source>
         <extracomment>A guess the computer played; %1 lists its colors.</extracomment>
         <translation>%1 (Coup)</translation>
@@ -735,7 +735,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>noires&#xa0;: %1, blanches&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>yes</source>
         <translation>oui</translation>
     </message>
@@ -780,25 +780,25 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Préférences de Hueriddle</translation>
     </message>
     <message>
-        <location filename="../src/app/preferences/PreferenceTable.cpp" line="-49"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="-48"/>
         <source>Every colored peg carries a black or white mark whose shape alone tells its color.</source>
         <extracomment>The explanation under the check box &quot;Color marks&quot;.</extracomment>
         <translation>Chaque pion de couleur porte un symbole noir ou blanc dont la seule forme indique sa couleur.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>White key pegs get a dark outline, so that they stand out from empty places.</source>
         <extracomment>The explanation under the check box &quot;Outlined key pegs&quot;; an empty place is a hole of the board with no peg.</extracomment>
         <translation>Les fiches blanches reçoivent un contour sombre, pour se détacher des emplacements vides.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>During a game, the board&apos;s title tells how many secrets still agree with every scored row.</source>
         <extracomment>Explains the preference &quot;Show how many secrets are still possible&quot;.</extracomment>
         <translation>Pendant une partie, le titre du plateau indique combien de possibilités il reste pour le code secret, d’après toutes les rangées marquées.</translation>
     </message>
     <message>
-        <location filename="../src/app/board/Hindsight.cpp" line="+42"/>
+        <location filename="../src/app/board/Hindsight.cpp" line="+28"/>
         <source>Before this row %1 secrets were still possible, after it %2. This guess could have been the secret.</source>
         <translation>Avant cette rangée, il restait %1 possibilités pour le code secret, après elle %2. Cet essai pouvait être le code secret.</translation>
     </message>
@@ -815,7 +815,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>Victoires par rangées</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>%1 rows: %2</source>
         <extracomment>One entry of the chart&apos;s text: %1 rows played, %2 games won with that many.</extracomment>
         <translation>%1 rangées&#xa0;: %2</translation>
@@ -833,7 +833,7 @@ The program&apos;s name, shown large in the about window.</extracomment>
         <translation>perd.</translation>
     </message>
     <message>
-        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+12"/>
+        <location filename="../src/app/preferences/PreferenceTable.cpp" line="+11"/>
         <source>&amp;Resume an unfinished game</source>
         <extracomment>A preference, on by default: the game left unfinished comes back at the next start.</extracomment>
         <translation>&amp;Reprendre une partie inachevée</translation>
