@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
 {
     shareOneMallocArena();
     choosePlatform();
-    DisplayGuard guard("hueriddle");
+    DisplayGuard guard;
     QApplication app(argc, argv);
     guard.release();
 

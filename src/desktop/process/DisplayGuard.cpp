@@ -1,7 +1,8 @@
 #include "desktop/process/DisplayGuard.h"
 
+#include "desktop/process/Diagnostics.h"
+
 #include <QByteArray>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -18,7 +19,7 @@ struct HeldMessage {
 };
 
 // One guard at a time: Qt's message handler is process-wide.
-const char *guardedProgram = nullptr;
+bool guarding = false;
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
 
@@ -33,10 +34,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     for (const HeldMessage &message : heldMessages)
         texts.append(message.text);
     texts.append(text);
-    const QString line =
-        DisplayGuard::failureLine(guardedProgram, qEnvironmentVariable("DISPLAY"), texts);
-    std::fputs(line.toLocal8Bit().append('\n').constData(), stderr);
-    std::fflush(stderr);
+    Diagnostics::printLine(DisplayGuard::failureLine(qEnvironmentVariable("DISPLAY"), texts));
     // Nothing of the half-made application may run any more: no destructors,
     // no exit handlers.
     std::_Exit(1);
@@ -44,9 +42,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
-DisplayGuard::DisplayGuard(const char *program)
+DisplayGuard::DisplayGuard()
 {
-    guardedProgram = program;
+    guarding = true;
     heldMessages.clear();
     previousHandler = qInstallMessageHandler(holdMessage);
 }
@@ -58,10 +56,10 @@ DisplayGuard::~DisplayGuard()
 
 void DisplayGuard::release()
 {
-    if (!guardedProgram)
+    if (!guarding)
         return;
     qInstallMessageHandler(previousHandler);
-    guardedProgram = nullptr;
+    guarding = false;
     std::vector<HeldMessage> messages;
     messages.swap(heldMessages);
     for (const HeldMessage &message : messages) {
@@ -73,19 +71,17 @@ void DisplayGuard::release()
     }
 }
 
-QString DisplayGuard::failureLine(const char *program, const QString &display,
-                                  const QStringList &messages)
+QString DisplayGuard::failureLine(const QString &display, const QStringList &messages)
 {
-    const QString name = QString::fromLocal8Bit(program);
     if (display.isEmpty())
-        return name + QStringLiteral(": cannot open a display: DISPLAY is not set "
-                                     "(the game needs a graphical desktop)");
+        return QStringLiteral("cannot open a display: DISPLAY is not set "
+                              "(the game needs a graphical desktop)");
     for (const QString &message : messages) {
         if (message.contains(QStringLiteral("could not connect to display"), Qt::CaseInsensitive))
-            return name + QStringLiteral(": cannot open the display %1 (no X server answers there)")
-                              .arg(display);
+            return QStringLiteral("cannot open the display %1 (no X server answers there)")
+                .arg(display);
     }
     const QString reason = messages.isEmpty() ? QStringLiteral("unknown error")
                                               : messages.last().section(u'\n', 0, 0).trimmed();
-    return name + QStringLiteral(": cannot start the window system: ") + reason;
+    return QStringLiteral("cannot start the window system: ") + reason;
 }

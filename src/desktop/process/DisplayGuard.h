@@ -7,12 +7,13 @@
 // Guards the creation of the QApplication. Qt's platform plugin ends the
 // process with qFatal() (an abort and a core dump) when it cannot reach a
 // display; while a guard is installed, Qt's messages are held back and such a
-// fatal error ends the program with one line on stderr and exit status 1.
+// fatal error ends the program with one line on stderr (Diagnostics) and exit
+// status 1.
 class DisplayGuard
 {
 public:
-    // Installs the guard; `program` starts the error line.
-    explicit DisplayGuard(const char *program);
+    // Installs the guard.
+    DisplayGuard();
     // Releases the guard if release() was not called.
     ~DisplayGuard();
 
@@ -23,8 +24,7 @@ public:
     // message handling back as it was.
     void release();
 
-    // The line written when the window system cannot be started, for the
+    // What the line says when the window system cannot be started, for the
     // value of DISPLAY (`display`, empty when unset) and Qt's own messages.
-    static QString failureLine(const char *program, const QString &display,
-                               const QStringList &messages);
+    static QString failureLine(const QString &display, const QStringList &messages);
 };
